@@ -6,4 +6,7 @@
 
 namespace ov::skinc {
 
+// Prints every entry of a skin package or a bare skin data file, in file order.
+int DumpCommand(std::span<const std::string> args);
+
 }  // namespace ov::skinc

@@ -20,6 +20,7 @@ int HelpCommand(std::span<const std::string> args);
 
 // One line per command; a command lives in its own file and is declared in commands.h.
 constexpr Command kCommands[] = {
+    {"dump", DumpCommand, "dump FILE [--password P]    list the entries of a skin package or data file"},
     {"help", HelpCommand, "help"},
 };
 

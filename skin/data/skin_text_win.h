@@ -1,0 +1,28 @@
+// Caption text on a device context: text widths, shortening with "...", and the system's caption
+// and menu fonts.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "framework/handle.h"
+
+namespace ov {
+
+// Width of the text in the DC's current font (GetTextExtentPoint32).
+int TextWidth(HDC dc, std::string_view text);
+int TextWidthW(HDC dc, std::wstring_view text);
+
+// The text shortened with "..." to about `limit` pixels in the DC's current font (see the
+// EllipsizeText template for the rule).
+std::string EllipsizeText(HDC dc, std::string_view text, int limit);
+std::wstring EllipsizeTextW(HDC dc, std::wstring_view text, int limit);
+
+// The caption and menu fonts of the non-client metrics; nothing when the system does not answer.
+std::optional<LOGFONTW> CaptionLogFont();
+std::optional<LOGFONTW> MenuLogFont();
+
+}  // namespace ov

@@ -1,0 +1,35 @@
+// The traditional PKWARE encryption of the ZIP format, decrypting side: three 32-bit keys stirred
+// by the password and then by every decrypted byte.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace ov {
+
+// An encrypted member starts with this many encrypted bytes; the last one is the check byte.
+inline constexpr size_t kEncryptionHeaderSize = 12;
+
+class ZipDecrypter {
+public:
+    explicit ZipDecrypter(std::string_view password);
+
+    uint8_t DecryptByte(uint8_t cipher);
+    void Decrypt(std::span<uint8_t> data);
+
+private:
+    void UpdateKeys(uint8_t plain);
+
+    uint32_t key0_ = 0x12345678;
+    uint32_t key1_ = 0x23456789;
+    uint32_t key2_ = 0x34567890;
+};
+
+// The value the decrypted check byte must have: the top byte of the CRC-32, or, for members
+// written with a data descriptor (flag bit 3) whose CRC was not known in advance, the high byte
+// of the modification time.
+uint8_t ExpectedCheckByte(uint16_t flags, uint32_t crc, uint16_t time);
+
+}  // namespace ov
