@@ -1,0 +1,36 @@
+// The built-in skin's colours: the named ones are the skin's own colour entries (skin.txt), the
+// shades between them are the painter's.
+#pragma once
+
+#include "tools/skinpaint/raster.h"
+
+namespace ov::skinpaint::theme {
+
+inline constexpr Rgb kKey = FromColorRef(0x00FF00FF);      // transparent key colour
+inline constexpr Rgb kForm = FromColorRef(0x00F1F0FC);     // form background
+inline constexpr Rgb kBorder = FromColorRef(0x005C4CA3);   // control and window frame
+inline constexpr Rgb kAccent = FromColorRef(0x008760DA);   // selected menu frame
+inline constexpr Rgb kToolBar = FromColorRef(0x00DDD7FC);  // tool bar
+inline constexpr Rgb kInk = FromColorRef(0x00261E46);      // button text
+inline constexpr Rgb kTrack = FromColorRef(0x00F9F9F9);    // scroll bar track
+inline constexpr Rgb kWhite{255, 255, 255};
+
+// Rose shades of the title bar and of every "selected" face (tabs, progress, thumbs).
+inline constexpr Rgb kRoseHighlight{247, 184, 206};
+inline constexpr Rgb kRoseTop{238, 140, 172};
+inline constexpr Rgb kRoseMiddle{224, 110, 148};
+inline constexpr Rgb kRoseLower{212, 92, 132};
+inline constexpr Rgb kRoseBottom{194, 74, 114};
+inline constexpr Rgb kRoseDeep{176, 58, 98};
+
+// Soft frame of faces that should not shout: buttons, tabs, grooves.
+inline constexpr Rgb kSoftBorder{201, 137, 158};
+// Faces: light blush to white.
+inline constexpr Rgb kBlush{250, 226, 234};
+inline constexpr Rgb kBlushDeep{242, 202, 216};
+// Disabled look.
+inline constexpr Rgb kMutedBorder{214, 188, 196};
+inline constexpr Rgb kMutedFace{245, 239, 241};
+inline constexpr Rgb kMutedMark{204, 170, 181};
+
+}  // namespace ov::skinpaint::theme
