@@ -22,7 +22,8 @@ TEST(RuntimeUser32, GetAncestorWorksWithOrWithoutAnEarlierComboBoxCall) {
     EXPECT_EQ(fresh.GetAncestor(w.child, GA_PARENT), w.parent.get());
 
     RuntimeUser32 afterCombo;
-    COMBOBOXINFO info{sizeof(info)};
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
     EXPECT_FALSE(afterCombo.GetComboBoxInfo(w.child, &info));  // a static control is no combo box
     EXPECT_EQ(afterCombo.GetAncestor(w.child, GA_PARENT), w.parent.get());
     EXPECT_FALSE(afterCombo.LookupFailed());
@@ -35,7 +36,8 @@ TEST(RuntimeUser32, AFailedLookupSwitchesOffTheFirstThreeButNotTheWindowText) {
     RuntimeUser32 kernel(L"kernel32.dll");  // a real module without these functions
     EXPECT_EQ(kernel.GetAncestor(w.child, GA_PARENT), nullptr);
     EXPECT_TRUE(kernel.LookupFailed());
-    SCROLLBARINFO bar{sizeof(bar)};
+    SCROLLBARINFO bar{};
+    bar.cbSize = sizeof(bar);
     EXPECT_FALSE(kernel.GetScrollBarInfo(w.parent.get(), OBJID_VSCROLL, &bar));
     EXPECT_EQ(kernel.InternalWindowText(w.parent.get()), L"");
 
@@ -48,7 +50,8 @@ TEST(RuntimeUser32, WindowCaptionIsReadAsWideText) {
     TwoWindows w;
     EXPECT_EQ(GetWindowCaptionW(w.parent.get()), L"Zelvo健康咨询系列");
     EXPECT_EQ(GetWindowCaptionW(w.child), L"");
-    SCROLLBARINFO bar{sizeof(bar)};
+    SCROLLBARINFO bar{};
+    bar.cbSize = sizeof(bar);
     EXPECT_TRUE(SkinGetScrollBarInfo(w.parent.get(), OBJID_VSCROLL, &bar));
     EXPECT_GT(bar.rcScrollBar.bottom, bar.rcScrollBar.top);
 }
