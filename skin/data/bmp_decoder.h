@@ -6,6 +6,8 @@
 #include <span>
 #include <vector>
 
+#include "skin/data/pixels.h"
+
 namespace ov {
 
 enum class TransparentMode { Auto, Fixed };
@@ -30,6 +32,8 @@ struct DecodedBitmap {
     uint8_t* Row(int y) { return pixels.data() + static_cast<size_t>(height - 1 - y) * Stride(); }
     // The pixel at (x, y) from the top left as a Windows colour value 0x00BBGGRR.
     uint32_t Pixel(int x, int y) const;
+    // The pixels as the drawing code takes them (top row first, negative stride).
+    PixelView View() { return {Row(0), width, height, -static_cast<std::ptrdiff_t>(Stride()), 3}; }
 };
 
 // Decodes a whole BMP file ("BM" file header, then a core, info, V4 or V5 header): 1, 4 and 8 bits
