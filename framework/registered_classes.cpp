@@ -1,0 +1,21 @@
+// The list of framework classes that a layout can name. Building each class's information
+// registers it by name; listing them here also keeps the linker from dropping classes that only
+// layouts refer to.
+#include "framework/component.h"
+
+namespace ov {
+
+void RegisterFrameworkClasses()
+{
+    static const bool registered = [] {
+        const TClassInfo& (*const classes[])() = {
+            &TComponent::StaticClass,
+        };
+        for (auto staticClass : classes)
+            staticClass();
+        return true;
+    }();
+    (void)registered;
+}
+
+}  // namespace ov
