@@ -93,7 +93,7 @@ bool SeekToMemberData(ByteSource& package, const DirectoryEntry& entry) {
 // passed the check byte; nullopt when it does not.
 std::optional<std::vector<uint8_t>> Decrypt(ByteSource& package, const DirectoryEntry& entry,
                                             std::string_view password) {
-    ZipDecrypter decrypter(password);
+    ZipCipher decrypter(password);
     std::array<uint8_t, kEncryptionHeaderSize> header{};
     if (!ReadExactly(package, header)) throw std::runtime_error("encryption header cut short");
     decrypter.Decrypt(header);

@@ -1,5 +1,5 @@
-// The traditional PKWARE encryption of the ZIP format, decrypting side: three 32-bit keys stirred
-// by the password and then by every decrypted byte.
+// The traditional PKWARE encryption of the ZIP format: three 32-bit keys stirred by the password
+// and then by every plain byte; each byte is XORed with a key stream byte made from them.
 #pragma once
 
 #include <cstddef>
@@ -12,14 +12,17 @@ namespace ov {
 // An encrypted member starts with this many encrypted bytes; the last one is the check byte.
 inline constexpr size_t kEncryptionHeaderSize = 12;
 
-class ZipDecrypter {
+class ZipCipher {
 public:
-    explicit ZipDecrypter(std::string_view password);
+    explicit ZipCipher(std::string_view password);
 
     uint8_t DecryptByte(uint8_t cipher);
     void Decrypt(std::span<uint8_t> data);
+    uint8_t EncryptByte(uint8_t plain);
+    void Encrypt(std::span<uint8_t> data);
 
 private:
+    uint8_t KeyStreamByte() const;
     void UpdateKeys(uint8_t plain);
 
     uint32_t key0_ = 0x12345678;
