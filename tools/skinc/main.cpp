@@ -20,6 +20,8 @@ int HelpCommand(std::span<const std::string> args);
 
 // One line per command; a command lives in its own file and is declared in commands.h.
 constexpr Command kCommands[] = {
+    {"build", BuildCommand, "build DIR -o OUT.ssk [--password P] [--data-only]    compile a skin source folder"},
+    {"extract", ExtractCommand, "extract FILE OUTDIR [--password P]    write a package back out as a source folder"},
     {"dump", DumpCommand, "dump FILE [--password P]    list the entries of a skin package or data file"},
     {"help", HelpCommand, "help"},
 };

@@ -20,13 +20,16 @@ Image ButtonFace(Look look) {
     Image face(w, h, kForm);
     const Shape outer = RoundRect(0, 0, w, h, 3.5);
     const Shape inner = RoundRect(1, 1, w - 1, h - 1, 2.5);
-    Rgb top = kWhite, middle = {252, 238, 242}, bottom = {245, 222, 230}, frame = kSoftBorder;
-    if (look == Look::Hot) top = {255, 247, 250}, middle = {253, 228, 237}, bottom = {249, 212, 225}, frame = kAccent;
-    if (look == Look::Pressed) top = {238, 196, 211}, middle = {246, 216, 227}, bottom = {251, 232, 238}, frame = kBorder;
-    Fill(face, outer, frame);
+    struct Colours {
+        Rgb top, middle, bottom, frame;
+    };
+    const Colours c = look == Look::Normal ? Colours{kWhite, {252, 238, 242}, {245, 222, 230}, kSoftBorder}
+                      : look == Look::Hot  ? Colours{{255, 247, 250}, {253, 228, 237}, {249, 212, 225}, kAccent}
+                                           : Colours{{238, 196, 211}, {246, 216, 227}, {251, 232, 238}, kBorder};
+    Fill(face, outer, c.frame);
     Fill(face, inner, [&](int, int y, Rgb) {
-        if (y <= 9) return Mix(top, middle, (y - 1) / 8.0);
-        return Mix(middle, bottom, (y - 9) / 8.0);
+        if (y <= 9) return Mix(c.top, c.middle, (y - 1) / 8.0);
+        return Mix(c.middle, c.bottom, (y - 9) / 8.0);
     });
     if (look != Look::Pressed) Fill(face, Rect(3, 1, w - 3, 2), Over(kWhite, 0.9));  // top highlight
     return face;

@@ -116,7 +116,9 @@ Shape Union(std::vector<Shape> shapes) {
 }
 
 Shape Minus(Shape shape, Shape hole) {
-    return [shape = std::move(shape), hole = std::move(hole)](double x, double y) { return shape(x, y) && !hole(x, y); };
+    return [shape = std::move(shape), hole = std::move(hole)](double x, double y) {
+        return shape(x, y) && !hole(x, y);
+    };
 }
 
 Paint VerticalGradient(Rgb a, Rgb b, int from, int to) {
