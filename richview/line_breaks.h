@@ -1,0 +1,46 @@
+// Line-break expansion for text streamed into the rich edit control: CR, LF, CR LF and LF CR each
+// become one CR LF, across as many buffers as the stream is delivered in.
+#pragma once
+
+#include <cstddef>
+
+namespace ov {
+
+// What the previous character turned into. It is kept between calls, so a CR LF pair split
+// across two buffers still counts as one break.
+struct LineBreakState {
+    bool lfWritten = false;  // the previous character was a LF, written out as CR LF
+    bool crWritten = false;  // the previous character was a CR, written out as CR LF
+};
+
+// Copies `count` characters from `in` to `out`, writing every break as CR LF: a LF right after a
+// CR that became CR LF (or a CR right after such a LF) is the second half of one break and is
+// dropped. `out` must hold 2 * count characters. `out` may overlap `in` when it starts at or
+// before `in` and every character is read before its place is written: with `in` in the upper
+// half of a buffer of 2 * count characters and `out` at its start this always holds. Returns the
+// number of characters written.
+template <typename Char>
+std::size_t ExpandLineBreaks(const Char* in, std::size_t count, Char* out, LineBreakState& state) noexcept
+{
+    constexpr Char cr = 13;
+    constexpr Char lf = 10;
+    std::size_t written = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        Char c = in[i];
+        if (c == lf || c == cr) {
+            bool secondHalf = c == lf ? state.crWritten : state.lfWritten;
+            state = {};
+            if (secondHalf)
+                continue;
+            out[written++] = cr;
+            out[written++] = lf;
+            (c == lf ? state.lfWritten : state.crWritten) = true;
+        } else {
+            out[written++] = c;
+            state = {};
+        }
+    }
+    return written;
+}
+
+}  // namespace ov
