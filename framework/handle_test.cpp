@@ -1,16 +1,15 @@
 // Tests of the handle owners: ownership moves, reset and release close exactly once.
 #include "framework/handle.h"
+#include "framework/test_counts.h"
 
 #include <gtest/gtest.h>
 
 namespace ov {
 namespace {
 
-DWORD GdiCount() { return ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS); }
-
 TEST(UniqueHandle, MoveTransfersOwnershipAndResetCloses)
 {
-    DWORD before = GdiCount();
+    int before = testing::LiveGdiObjects();
     {
         UniqueBrush a(::CreateSolidBrush(RGB(1, 2, 3)));
         HBRUSH raw = a.get();
@@ -24,7 +23,7 @@ TEST(UniqueHandle, MoveTransfersOwnershipAndResetCloses)
         EXPECT_FALSE(c);
         ::DeleteObject(kept);
     }
-    EXPECT_EQ(GdiCount(), before);
+    EXPECT_EQ(testing::LiveGdiObjects(), before);
 }
 
 TEST(UniqueHandle, WindowDCIsReleasedToItsWindowAndSelectionIsUndone)
