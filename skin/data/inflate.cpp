@@ -18,8 +18,8 @@ constexpr size_t kInputSize = 16384;
 constexpr size_t kWindowFlushAt = 65536;
 constexpr size_t kFlushSize = 32768;
 constexpr size_t kMaxMatch = 258;
-// Room behind the window for the second literal of a pair and for copies that move 8 bytes at a
-// time and may overshoot a match's end by up to 7 bytes.
+// Room behind the window for the second literal of a pair and for copies that move 16 bytes at a
+// time and may overshoot a match's end by up to 15 bytes.
 constexpr size_t kWindowSlack = 64;
 constexpr size_t kWindowSize = kWindowFlushAt + kMaxMatch + kWindowSlack;
 // Past the end of the data the decoder is fed zero words. A valid stream needs at most one of
@@ -41,8 +41,16 @@ struct InflateError {
 inline void CopyMatch(uint8_t* dst, size_t distance, size_t length) {
     const uint8_t* src = dst - distance;
     uint8_t* const stop = dst + length;
-    if (distance >= 8) {
-        // Each 8-byte step reads only bytes that earlier steps (or the history) have completed.
+    if (distance >= 16) {
+        // Each step reads only bytes that earlier steps (or the history) have completed.
+        do {
+            uint8_t chunk[16];
+            std::memcpy(chunk, src, 16);
+            std::memcpy(dst, chunk, 16);
+            src += 16;
+            dst += 16;
+        } while (dst < stop);
+    } else if (distance >= 8) {
         do {
             uint64_t chunk;
             std::memcpy(&chunk, src, 8);
@@ -53,8 +61,18 @@ inline void CopyMatch(uint8_t* dst, size_t distance, size_t length) {
     } else if (distance == 1) {
         std::memset(dst, *src, length);
     } else {
-        do *dst++ = *src++;
-        while (dst < stop);
+        // A short period, as in runs of 24-bit pixels. The match repeats the last `distance` bytes,
+        // so once its first (period - distance) bytes are written, the bytes `period` back (a
+        // multiple of the distance, 8 or more) hold the same pattern and 8-byte steps can copy them.
+        size_t period = distance;
+        while (period < 8) period += distance;
+        uint8_t* const bytewise = dst + std::min(length, period - distance);
+        while (dst < bytewise) *dst++ = *src++;
+        for (src = dst - period; dst < stop; src += 8, dst += 8) {
+            uint64_t chunk;
+            std::memcpy(&chunk, src, 8);
+            std::memcpy(dst, &chunk, 8);
+        }
     }
 }
 

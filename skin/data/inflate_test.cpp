@@ -67,6 +67,17 @@ public:
         else Code(0xC0 + symbol - 280, 8);
     }
     void FixedDistance(int code) { Code(code, 5); }
+    // A whole match in the fixed code: length symbol and extra bits, distance code and extra bits.
+    void FixedMatch(int length, int distance) {
+        int symbol = length == 258 ? 28 : 0;
+        while (length != 258 && symbol + 1 < 28 && kLengthBase[symbol + 1] <= length) ++symbol;
+        FixedLiteral(kFirstLengthSymbol + symbol);
+        Bits(length - kLengthBase[symbol], kLengthExtra[symbol]);
+        int code = 0;
+        while (code + 1 < 30 && static_cast<int>(kDistanceBase[code + 1]) <= distance) ++code;
+        FixedDistance(code);
+        Bits(distance - kDistanceBase[code], kDistanceExtra[code]);
+    }
     void AlignToByte() {
         while (used_ != 0) Bit(0);
     }
@@ -149,6 +160,22 @@ TEST(Inflate, MatchesShorterThanTheirLengthRepeatTheirOwnOutput) {
     Bytes out;
     ASSERT_EQ(InflateBytes(w.Finish(), out), InflateStatus::Done);
     EXPECT_EQ(std::string(out.begin(), out.end()), std::string(259, 'x') + "abcabcabcabca");
+
+    // Every short period, after a history that does not follow the pattern.
+    for (int distance = 2; distance <= 17; ++distance) {
+        for (int length : {3, 9, 100, 258}) {
+            BitWriter m;
+            m.Bits(1, 1);
+            m.Bits(1, 2);
+            std::string expected = "0123456789ABCDEFGHIJ";
+            for (char c : expected) m.FixedLiteral(c);
+            for (int i = 0; i < length; ++i) expected += expected[expected.size() - distance];
+            m.FixedMatch(length, distance);
+            m.FixedLiteral(256);
+            ASSERT_EQ(InflateBytes(m.Finish(), out = {}), InflateStatus::Done);
+            EXPECT_EQ(std::string(out.begin(), out.end()), expected) << distance << " " << length;
+        }
+    }
 }
 
 // A fixed block with one literal, then whatever `tail` writes.
