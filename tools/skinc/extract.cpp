@@ -4,13 +4,13 @@
 #include <span>
 #include <string>
 
+#include "skin/data/byte_stream.h"
 #include "skin/data/package_reader.h"
 #include "skin/data/sk2_file.h"
 #include "skin/data/skin_error.h"
 #include "tools/skinc/command_args.h"
 #include "tools/skinc/commands.h"
 #include "tools/skinc/extract_entries.h"
-#include "tools/skinc/file_io.h"
 #include "tools/skinc/skin_source.h"
 #include "tools/skinc/skinc_error.h"
 

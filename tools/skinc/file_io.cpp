@@ -1,4 +1,4 @@
-// File helpers of skinc over the standard library.
+// Writing a file through a temporary one beside it.
 #include "tools/skinc/file_io.h"
 
 #include <fstream>
@@ -9,16 +9,6 @@
 namespace ov::skinc {
 
 namespace fs = std::filesystem;
-
-std::vector<uint8_t> ReadWholeFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in) throw Error(path.string() + ": cannot open the file");
-    const std::streamoff size = in.tellg();
-    std::vector<uint8_t> bytes(static_cast<size_t>(size));
-    in.seekg(0);
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), size)) throw Error(path.string() + ": cannot read the file");
-    return bytes;
-}
 
 void WriteFileAtomically(const fs::path& path, std::span<const uint8_t> bytes) {
     fs::path temp = path;

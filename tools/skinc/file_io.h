@@ -1,15 +1,11 @@
-// Whole-file reads and all-or-nothing writes for skinc.
+// All-or-nothing file writes for skinc.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
 #include <span>
-#include <vector>
 
 namespace ov::skinc {
-
-// Throws Error "PATH: cannot read ..." when the file cannot be read.
-std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path);
 
 // Writes the bytes to a temporary file beside `path` and renames it over `path`, so that a failed
 // write leaves no partial file behind. Throws Error naming the path.

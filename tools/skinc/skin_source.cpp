@@ -9,6 +9,7 @@
 #include <string>
 
 #include "skin/data/bmp_decoder.h"
+#include "skin/data/byte_stream.h"
 #include "skin/data/named_list.h"
 #include "skin/data/skin_error.h"
 #include "tools/skinc/bmp_writer.h"
@@ -97,14 +98,14 @@ void ReadManifest(Collected& collected, const fs::path& folder) {
     if (!fs::is_regular_file(path)) {
         throw Error(path.string() + ": missing manifest (a skin source folder holds skin.txt and the bitmaps)");
     }
-    const std::vector<uint8_t> bytes = ReadWholeFile(path);
+    const std::vector<uint8_t> bytes = ReadWholeFile(path.string());
     const std::string text(bytes.begin(), bytes.end());
     for (const ManifestLine& line : ParseManifest(text, path.string())) AddManifestLine(collected, line, path.string());
 }
 
 // The bitmap in canonical form; anything but 24 bits per pixel without compression is refused.
 std::vector<uint8_t> ReadBitmapFile(const fs::path& path) {
-    const std::vector<uint8_t> bytes = ReadWholeFile(path);
+    const std::vector<uint8_t> bytes = ReadWholeFile(path.string());
     DecodedBitmap bitmap;
     try {
         bitmap = DecodeBmp(bytes);

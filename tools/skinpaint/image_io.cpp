@@ -11,7 +11,7 @@
 
 namespace ov::skinpaint {
 
-void SaveBmp(const Image& image, const std::filesystem::path& file) {
+std::vector<uint8_t> EncodeImage(const Image& image) {
     DecodedBitmap bitmap;
     bitmap.width = image.Width();
     bitmap.height = image.Height();
@@ -23,7 +23,11 @@ void SaveBmp(const Image& image, const std::filesystem::path& file) {
             row[3 * x] = c.b, row[3 * x + 1] = c.g, row[3 * x + 2] = c.r;
         }
     }
-    const std::vector<uint8_t> bytes = skinc::EncodeBmp(bitmap);
+    return skinc::EncodeBmp(bitmap);
+}
+
+void SaveBmp(const Image& image, const std::filesystem::path& file) {
+    const std::vector<uint8_t> bytes = EncodeImage(image);
     std::ofstream out(file, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (!out) throw std::runtime_error("cannot write " + file.string());
