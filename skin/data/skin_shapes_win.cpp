@@ -4,7 +4,7 @@
 #include <array>
 
 #include "framework/handle.h"
-#include "skin/data/skin_color_win.h"
+#include "skin/data/skin_color.h"
 
 namespace ov {
 namespace {
@@ -18,37 +18,37 @@ void Line(HDC dc, int x0, int y0, int x1, int y1, COLORREF color) {
 
 }  // namespace
 
-void FillGradientV(HDC dc, const RECT& rect, uint32_t top, uint32_t bottom) {
-    const auto colors = GradientColors(ResolveColor(top), ResolveColor(bottom), rect.bottom - rect.top);
+void FillGradientV(HDC dc, const RECT& rect, TColor top, TColor bottom) {
+    const auto colors = GradientColors(ColorToRGB(top), ColorToRGB(bottom), rect.bottom - rect.top);
     for (int i = 0; i < static_cast<int>(colors.size()); ++i)
         Line(dc, rect.left, rect.top + i, rect.right, rect.top + i, colors[i]);
 }
 
-void FillGradientH(HDC dc, const RECT& rect, uint32_t left, uint32_t right) {
-    const auto colors = GradientColors(ResolveColor(left), ResolveColor(right), rect.right - rect.left);
+void FillGradientH(HDC dc, const RECT& rect, TColor left, TColor right) {
+    const auto colors = GradientColors(ColorToRGB(left), ColorToRGB(right), rect.right - rect.left);
     for (int i = 0; i < static_cast<int>(colors.size()); ++i)
         Line(dc, rect.left + i, rect.top, rect.left + i, rect.bottom, colors[i]);
 }
 
-void FrameRectColor(HDC dc, const RECT& rect, uint32_t color) {
-    UniqueBrush brush(::CreateSolidBrush(ResolveColor(color)));
+void FrameRectColor(HDC dc, const RECT& rect, TColor color) {
+    UniqueBrush brush(::CreateSolidBrush(ColorToRGB(color)));
     ::FrameRect(dc, &rect, brush.get());
 }
 
-void FillRectColor(HDC dc, const RECT& rect, uint32_t color) {
-    UniqueBrush brush(::CreateSolidBrush(ResolveColor(color)));
+void FillRectColor(HDC dc, const RECT& rect, TColor color) {
+    UniqueBrush brush(::CreateSolidBrush(ColorToRGB(color)));
     ::FillRect(dc, &rect, brush.get());
 }
 
-void DrawSeparatorLine(HDC dc, const RECT& rect, uint32_t color, bool indentOnLeft, int indent) {
+void DrawSeparatorLine(HDC dc, const RECT& rect, TColor color, bool indentOnLeft, int indent) {
     const int y = rect.top + 2;
     if (indentOnLeft)
-        Line(dc, rect.left + indent + 4, y, rect.right - 2, y, ResolveColor(color));
+        Line(dc, rect.left + indent + 4, y, rect.right - 2, y, ColorToRGB(color));
     else
-        Line(dc, rect.left + 2, y, rect.right - indent - 4, y, ResolveColor(color));
+        Line(dc, rect.left + 2, y, rect.right - indent - 4, y, ColorToRGB(color));
 }
 
-void FrameWindow(HWND window, uint32_t outer, uint32_t inner, bool drawInner) {
+void FrameWindow(HWND window, TColor outer, TColor inner, bool drawInner) {
     RECT bounds;
     if (!::GetWindowRect(window, &bounds)) return;
     UniqueWindowDC dc(::GetWindowDC(window), handle_traits::WindowDC{window});
@@ -61,15 +61,15 @@ void FrameWindow(HWND window, uint32_t outer, uint32_t inner, bool drawInner) {
     }
 }
 
-void FrameControlBorder(HDC dc, const RECT& r, uint32_t color, uint32_t borderColor) {
+void FrameControlBorder(HDC dc, const RECT& r, TColor color, TColor borderColor) {
     FillRectColor(dc, {r.left, r.top, r.left + 2, r.bottom}, color);
     FillRectColor(dc, {r.left, r.bottom - 2, r.right, r.bottom}, color);
     FillRectColor(dc, {r.right - 2, r.top, r.right, r.bottom}, color);
     FillRectColor(dc, {r.left, r.top, r.right, r.top + 2}, color);
-    Line(dc, r.left, r.top, r.left, r.bottom, ResolveColor(borderColor));
+    Line(dc, r.left, r.top, r.left, r.bottom, ColorToRGB(borderColor));
 }
 
-void FrameControlBorder(HWND control, uint32_t color, uint32_t borderColor) {
+void FrameControlBorder(HWND control, TColor color, TColor borderColor) {
     RECT client;
     if (!::GetClientRect(control, &client)) return;
     UniqueWindowDC dc = GetWindowDCOwned(control);

@@ -39,7 +39,7 @@ TEST(FillGradient, ThreeRowsGiveTopTopBottom) {
 TEST(Frames, FrameFillSeparatorAndControlBorder) {
     DibSurface canvas = Canvas(20, 20);
     FrameRectColor(canvas.Dc(), {2, 2, 8, 8}, 0x0000FF);
-    FillRectColor(canvas.Dc(), {10, 10, 12, 12}, 0xFF000000 | COLOR_WINDOW);  // a system colour
+    FillRectColor(canvas.Dc(), {10, 10, 12, 12}, clWindow);  // a system colour
     DrawSeparatorLine(canvas.Dc(), {0, 12, 20, 16}, 0x00FF00, true, 3);
     PixelView out = canvas.Pixels();
     EXPECT_EQ(out.At(2, 7), 0x0000FFu);
@@ -80,9 +80,9 @@ TEST(ArrowGlyph, DownArrowIsSevenByFourAndDisabledHasAWhiteShadow) {
 }
 
 TEST(SkinColorWin, SystemColoursAreResolved) {
-    EXPECT_EQ(ResolveColor(0xFF000000 | COLOR_BTNFACE), ::GetSysColor(COLOR_BTNFACE));
-    EXPECT_EQ(InvertColor(0x00F1F0FC), 0x000E0F03u);
-    EXPECT_EQ(SplitColor(0xFF000000 | COLOR_WINDOWTEXT), SplitRgb(::GetSysColor(COLOR_WINDOWTEXT)));
+    EXPECT_EQ(InvertColor(0x00F1F0FC), 0x000E0F03);
+    EXPECT_EQ(static_cast<COLORREF>(InvertColor(clWindowText)), InvertRgb(::GetSysColor(COLOR_WINDOWTEXT)));
+    EXPECT_EQ(SplitColor(clWindowText), SplitRgb(::GetSysColor(COLOR_WINDOWTEXT)));
 }
 
 TEST(EllipsizeTextW, FittingCaptionStaysLimitZeroKeepsOneCharacter) {
@@ -104,6 +104,14 @@ TEST(CaptionFonts, NonClientMetricsAnswer) {
     ASSERT_TRUE(caption && menu);
     EXPECT_NE(caption->lfFaceName[0], L'\0');
     EXPECT_NE(menu->lfHeight, 0);
+
+    TFont font;
+    SetMenuFont(font);
+    EXPECT_EQ(font.Name(), menu->lfFaceName);
+    EXPECT_EQ(font.Color(), clMenuText);
+    SetCaptionFont(font);
+    EXPECT_EQ(font.Name(), caption->lfFaceName);
+    EXPECT_EQ(font.Height(), caption->lfHeight);
 }
 
 TEST(SetSkinWindowRegion, KeyPixelsOfTheTitleRowAreOutside) {

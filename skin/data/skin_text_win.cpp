@@ -48,4 +48,13 @@ std::optional<LOGFONTW> MenuLogFont() {
     return metrics ? std::optional(metrics->lfMenuFont) : std::nullopt;
 }
 
+void SetCaptionFont(TFont& font) {
+    if (const auto logFont = CaptionLogFont()) font.SetHandle(::CreateFontIndirectW(&*logFont));
+}
+
+void SetMenuFont(TFont& font) {
+    if (const auto logFont = MenuLogFont()) font.SetHandle(::CreateFontIndirectW(&*logFont));
+    font.SetColor(clMenuText);
+}
+
 }  // namespace ov

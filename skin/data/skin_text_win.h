@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "framework/handle.h"
+#include "framework/font.h"
 
 namespace ov {
 
@@ -24,5 +24,10 @@ std::wstring EllipsizeTextW(HDC dc, std::wstring_view text, int limit);
 // The caption and menu fonts of the non-client metrics; nothing when the system does not answer.
 std::optional<LOGFONTW> CaptionLogFont();
 std::optional<LOGFONTW> MenuLogFont();
+
+// The font gets a new handle made from the caption font; unchanged when the system does not answer.
+void SetCaptionFont(TFont& font);
+// The same from the menu font; the colour becomes clMenuText.
+void SetMenuFont(TFont& font);
 
 }  // namespace ov
