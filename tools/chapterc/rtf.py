@@ -52,10 +52,11 @@ kSymbolFaceChars = {"℃"}
 
 kBullet = "●"
 kCircledNumbers = "①②③④⑤⑥⑦⑧⑨⑩"
-# A list mark is a full-width character and two no-break spaces, together as wide as the hanging
-# indent (420 twips in a 10.5-point CJK face). No tab: Wine wraps a line at its last white space
-# rather than inside Chinese text, so a tab after the mark pushed long items' text to a new line.
-kMarkGap = "\\~\\~"
+# A list mark is a full-width character and an ideographic space, together two characters wide:
+# the hanging indent. No tab: Wine wraps a line at its last white space rather than inside Chinese
+# text, so a tab after the mark pushed long items' text to a new line. (Wine's CJK face draws the
+# geometric bullet narrower than a full character, so bullet items there start a little short.)
+kMarkGap = "\u3000"
 kHexLine = 128
 
 
@@ -175,11 +176,15 @@ def _NoteParagraph(runs, form):
 
 
 def ListMark(kind, number, form):
+    """The mark that starts a list item: a bullet, a circled number, or past ten a plain number."""
     if kind == "bullets":
-        return f"{{\\cf{kBulletColour} {EscapeChar(kBullet, form)}{kMarkGap}}}"
-    if number <= len(kCircledNumbers):
-        return f"{{\\cf{kNumberColour} {EscapeChar(kCircledNumbers[number - 1], form)}{kMarkGap}}}"
-    return f"{{\\f{kLatin}\\b\\cf{kNumberColour} {number}.{kMarkGap}}}"
+        mark = kBullet
+    elif number <= len(kCircledNumbers):
+        mark = kCircledNumbers[number - 1]
+    else:
+        mark = f"{number}."
+    colour = kBulletColour if kind == "bullets" else kNumberColour
+    return f"{{\\cf{colour} {TextRtf(mark + kMarkGap, kBody, form)}}}"
 
 
 def _ListParagraphs(block, form):
