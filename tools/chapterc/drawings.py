@@ -187,6 +187,10 @@ kFollicleStages = [
 ]
 
 
+# A panel shows about 75 millimetres of the pelvis across its 118 pixels.
+kPanelPixelsPerMm = 1.55
+
+
 def _UltrasoundImage(size, seed, ovary):
     """Grey speckle in a fan, darker over the ovary (an ellipse box), at drawing scale; returns the
     image and the fan-shaped mask it shows through."""
@@ -203,7 +207,7 @@ def _UltrasoundImage(size, seed, ovary):
 
 
 def _UltrasoundPanel(c, x0, y0, side, stage, index):
-    label, size, millimetres, ruptured = stage
+    millimetres, ruptured = stage[2], stage[3]
     scale = Canvas.kScale
     cx, cy, rx, ry = x0 + side / 2, y0 + side * 0.56, side * 0.3, side * 0.22
     ovary = [round((cx - rx - x0) * scale), round((cy - ry - y0) * scale),
@@ -221,7 +225,7 @@ def _UltrasoundPanel(c, x0, y0, side, stage, index):
                   fill=(6, 6, 6))
         c.Text(x0 + 4, y0 + 3, "少量积液", size=10, color=caliper, anchor="la")
         return
-    r = millimetres * 1.55 / 2
+    r = millimetres * kPanelPixelsPerMm / 2
     c.Ellipse(cx, cy, r + 1.5, r * 0.92 + 1.5, fill=(150, 150, 150))
     c.Ellipse(cx, cy, r, r * 0.92, fill=(6, 6, 6))
     for px in (cx - r, cx + r):

@@ -19,7 +19,7 @@ kNames = chapterc.Drawings.Names()
 def Decode(text):
     """The characters an RTF reader gets from escaped text: \\'hh bytes in code page 936, \\uN with
     its one-byte fallback skipped, escaped braces and backslashes; control words are dropped."""
-    out, pending, i = [], bytearray(), 0
+    out, pending = [], bytearray()
     token = re.compile(r"\\'([0-9a-f]{2})|\\u(-?\d+)\\'[0-9a-f]{2}|\\([\\{}])|\\[a-z]+-?\d* ?|[{}]|(.)", re.S)
     for match in token.finditer(text):
         if match.group(1):
@@ -46,8 +46,8 @@ class MarkupTest(unittest.TestCase):
     def testBlocksOfEveryKind(self):
         blocks = self.Parse("# 标题\n\n## 一、节\n\n### 小节\n\n第一行\n第二行\n\n- 甲\n- 乙\n\n1. 一\n2. 二\n\n"
                             "> 注意\n> 续\n\n[picture: bbt-chart]\n\n[object: sperm-journey]\n")
-        self.assertEqual([b.kind for b in blocks],
-                         ["title", "heading", "heading", "paragraph", "bullets", "numbers", "note", "picture", "object"])
+        kinds = ["title", "heading", "heading", "paragraph", "bullets", "numbers", "note", "picture", "object"]
+        self.assertEqual([b.kind for b in blocks], kinds)
         self.assertEqual([blocks[1].level, blocks[2].level], [2, 3])
         self.assertEqual(blocks[3].runs, [markup.Run("第一行第二行")])
         self.assertEqual(len(blocks[4].items), 2)
