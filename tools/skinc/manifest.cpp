@@ -60,16 +60,22 @@ int HexDigit(char c) {
 
 // Decimal with an optional minus, or 0x and hex digits. Anything beyond 2^40 is reported as such a
 // large number; the caller's range check refuses it.
+[[noreturn]] void NotANumber(const LineReader& reader, std::string_view word) {
+    std::string reason(1, '\'');
+    reason.append(word).append("' is not a number");
+    reader.Fail(reason);
+}
+
 int64_t ParseNumber(LineReader& reader, std::string_view word) {
     constexpr int64_t kCap = int64_t{1} << 40;
     const bool hex = word.size() > 2 && word[0] == '0' && (word[1] == 'x' || word[1] == 'X');
     const bool negative = !hex && !word.empty() && word[0] == '-';
     const std::string_view digits = word.substr(hex ? 2 : negative ? 1 : 0);
-    if (digits.empty()) reader.Fail("'" + std::string(word) + "' is not a number");
+    if (digits.empty()) NotANumber(reader, word);
     int64_t value = 0;
     for (char c : digits) {
         const int d = hex ? HexDigit(c) : (c >= '0' && c <= '9' ? c - '0' : -1);
-        if (d < 0) reader.Fail("'" + std::string(word) + "' is not a number");
+        if (d < 0) NotANumber(reader, word);
         value = std::min(value * (hex ? 16 : 10) + d, kCap);
     }
     return negative ? -value : value;
