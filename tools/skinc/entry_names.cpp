@@ -1,6 +1,7 @@
 // Name lookup over the Skin2Define lists.
 #include "tools/skinc/entry_names.h"
 
+#include <cctype>
 #include <span>
 
 #include "skin/data/named_list.h"
@@ -57,6 +58,12 @@ std::string_view KnownName::GroupWord() const {
         default:
             return "colour";
     }
+}
+
+std::string NameKey(std::string_view name) {
+    std::string key(name);
+    for (char& c : key) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return key;
 }
 
 std::optional<KnownName> FindKnownName(std::string_view name) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "skin/data/sk2_format.h"
@@ -27,5 +28,8 @@ struct KnownName {
 
 // Looks a name up without regard to letter case.
 std::optional<KnownName> FindKnownName(std::string_view name);
+
+// The name in capitals: the key under which names that differ only in case are one name.
+std::string NameKey(std::string_view name);
 
 }  // namespace ov::skinc

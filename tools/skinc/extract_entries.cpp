@@ -13,12 +13,6 @@
 namespace ov::skinc {
 namespace {
 
-std::string Upper(std::string_view text) {
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return std::toupper(c); });
-    return out;
-}
-
 std::string Hex(uint32_t value) {
     char text[11];
     std::snprintf(text, sizeof text, "0x%08X", value);
@@ -40,7 +34,7 @@ public:
         if (known->Kind() != entry.Kind()) {
             return Note("left out " + entry.name + ": stored with the wrong kind, so no reader finds it");
         }
-        if (!seen_.insert(Upper(known->name)).second) {
+        if (!seen_.insert(NameKey(known->name)).second) {
             return Note("left out a second " + std::string(known->name) + ": the reader uses the first");
         }
         const std::string name(known->name);
@@ -73,7 +67,7 @@ private:
         if (!IsManifestName(entry.name) || FindKnownName(entry.name)) {
             return Note("left out string entry '" + entry.name + "': its name cannot stand in a manifest");
         }
-        if (!seen_.insert(Upper(entry.name)).second) return Note("left out a second string " + entry.name);
+        if (!seen_.insert(NameKey(entry.name)).second) return Note("left out a second string " + entry.name);
         strings_.push_back(StringEntry(entry.name, std::get<std::string>(entry.value)));
     }
 

@@ -32,7 +32,7 @@ struct Collected {
     std::map<int, SkinEntry> integers;  // by rank
     std::map<int, SkinEntry> booleans;  // by boolean id
     std::vector<SkinEntry> strings;     // in manifest order
-    std::map<std::string, int> lineOfName;  // canonical name -> manifest line, to report repeats
+    std::map<std::string, int> lineOfName;  // NameKey -> manifest line, to report repeats
 };
 
 [[noreturn]] void FailAt(const std::string& file, int line, const std::string& reason) {
@@ -49,9 +49,7 @@ std::string WrongPlace(const KnownName& known) {
 }
 
 void NoteName(Collected& collected, const std::string& canonical, const std::string& file, int line) {
-    std::string key = canonical;
-    std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return std::toupper(c); });
-    const auto [it, fresh] = collected.lineOfName.emplace(key, line);
+    const auto [it, fresh] = collected.lineOfName.emplace(NameKey(canonical), line);
     if (!fresh) FailAt(file, line, canonical + " is given twice (first on line " + std::to_string(it->second) + ")");
 }
 
