@@ -134,7 +134,7 @@ Image TabFace(bool selected) {
     const Shape outer = RoundRect(0, top, 9, 22, 3);
     const Shape inner = RoundRect(1, top + 1, 8, 22, 2);
     Fill(face, outer, selected ? kRoseDeep : kSoftBorder);
-    Fill(face, inner, selected ? VerticalGradient(kRoseTop, kRoseMiddle, 1, 17)
+    Fill(face, inner, selected ? VerticalGradient(kRoseMiddle, kRoseLower, 1, 17)
                                : VerticalGradient({255, 247, 250}, {250, 222, 231}, 3, 17));
     Fill(face, Rect(2, top + 1, 7, top + 2), Over(kWhite, selected ? 0.35 : 0.8));
     return face;
@@ -150,7 +150,7 @@ Image Tabs() {
 // The line under the tabs continues the selected tab's rose and fades into the page.
 Image TabLine() {
     return Column(10, 5, [](int y) {
-        const Rgb rows[] = {kRoseMiddle, kRoseMiddle, kRoseBottom, Mix(kRoseBottom, kForm, 0.55),
+        const Rgb rows[] = {kRoseLower, kRoseLower, kRoseBottom, Mix(kRoseBottom, kForm, 0.55),
                                 Mix(kRoseBottom, kForm, 0.85)};
         return rows[y];
     });

@@ -16,12 +16,13 @@ inline constexpr Rgb kTrack = FromColorRef(0x00F9F9F9);    // scroll bar track
 inline constexpr Rgb kWhite{255, 255, 255};
 
 // Rose shades of the title bar and of every "selected" face (tabs, progress, thumbs).
-inline constexpr Rgb kRoseHighlight{247, 184, 206};
-inline constexpr Rgb kRoseTop{238, 140, 172};
-inline constexpr Rgb kRoseMiddle{224, 110, 148};
-inline constexpr Rgb kRoseLower{212, 92, 132};
-inline constexpr Rgb kRoseBottom{194, 74, 114};
-inline constexpr Rgb kRoseDeep{176, 58, 98};
+// Deep enough for white text (the caption, the selected tab) to read.
+inline constexpr Rgb kRoseHighlight{241, 166, 194};
+inline constexpr Rgb kRoseTop{228, 118, 154};
+inline constexpr Rgb kRoseMiddle{214, 96, 136};
+inline constexpr Rgb kRoseLower{202, 80, 120};
+inline constexpr Rgb kRoseBottom{184, 64, 104};
+inline constexpr Rgb kRoseDeep{162, 50, 90};
 
 // Soft frame of faces that should not shout: buttons, tabs, grooves.
 inline constexpr Rgb kSoftBorder{201, 137, 158};
