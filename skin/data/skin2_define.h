@@ -82,6 +82,6 @@ inline std::string_view Skin2Name(Skin2Bitmap id) { return kSkin2BitmapNames[id]
 inline std::string_view Skin2Name(Skin2Integer id) { return kSkin2IntegerNames[id]; }
 inline std::string_view Skin2Name(Skin2Boolean id) { return kSkin2BooleanNames[id]; }
 
-static_assert(kSkin2ColorCount + kSkin2BitmapCount + kSkin2IntegerCount + kSkin2BooleanCount == 84);
+static_assert(int{kSkin2ColorCount} + int{kSkin2BitmapCount} + int{kSkin2IntegerCount} + int{kSkin2BooleanCount} == 84);
 
 }  // namespace ov

@@ -31,11 +31,12 @@ bool ParseArgs(std::span<const std::string> args, DumpArgs& out) {
     return !out.file.empty();
 }
 
-// A package starts with "SK"; anything else is taken for a bare data file.
+// A package starts with "SK". A plain ZIP archive ("PK") goes to the package reader too, which
+// refuses it with its own message; anything else is taken for a bare data file.
 std::vector<uint8_t> ReadSkinData(const DumpArgs& args) {
     std::vector<uint8_t> bytes = ReadWholeFile(args.file);
-    if (bytes.size() >= 2 && bytes[0] == 'S' && bytes[1] == 'K') return ExtractSkinData(args.file, args.password);
-    return bytes;
+    const bool archive = bytes.size() >= 2 && (bytes[0] == 'S' || bytes[0] == 'P') && bytes[1] == 'K';
+    return archive ? ExtractSkinData(args.file, args.password) : bytes;
 }
 
 struct Counts {
