@@ -5,9 +5,12 @@ Every picture is drawn from shapes in unit coordinates on a canvas eight times t
 then reduced, so each size is drawn rather than scaled from another size. The output is
 deterministic (no fonts, no randomness): running the script again reproduces the committed files.
 
-    iconpaint.py OUT_DIR     writes ovalune.ico (16, 24, 32, 48 pixels, 32-bit) and
-                             tool_0.png .. tool_3.png (40 x 40, RGBA)
+    iconpaint.py OUT_DIR [LAYOUT_DIR]
+        writes ovalune.ico (16, 24, 32, 48 pixels, 32-bit) and tool_0.png .. tool_3.png (40 x 40,
+        RGBA) into OUT_DIR; with LAYOUT_DIR also stores the tool images in TFORM1.dfm (ImageList1's
+        Bitmap) in the image list's stored form.
 """
+import re
 import struct
 import sys
 from pathlib import Path
@@ -190,15 +193,68 @@ def write_ico(path, images):
     path.write_bytes(bytes(out))
 
 
+# Image list pixels are either opaque or transparent: soft edges are blended onto a light face
+# colour when at least a quarter covered, and dropped otherwise.
+EDGE_FACE = (240, 236, 238)
+EDGE_THRESHOLD = 64
+
+
+def masked_bmp(image):
+    """A BMP file of 32 bits per pixel whose fourth byte is the mask: 255 opaque, 0 transparent."""
+    w, h = image.size
+    pixels = image.load()
+    rows = bytearray()
+    for y in reversed(range(h)):
+        for x in range(w):
+            r, g, b, a = pixels[x, y]
+            if a < EDGE_THRESHOLD:
+                rows += bytes((0, 0, 0, 0))
+                continue
+            blend = [round((c * a + f * (255 - a)) / 255) for c, f in zip((r, g, b), EDGE_FACE)]
+            rows += bytes((blend[2], blend[1], blend[0], 255))
+    info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 32, 0, len(rows), 3780, 3780, 0, 0)
+    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(rows), 0, 0, 14 + len(info))
+    return header + info + bytes(rows)
+
+
+def hex_block(data, indent):
+    """Binary data as a layout writes it: braces around lines of 32 bytes in hexadecimal."""
+    lines = [data[i:i + 32].hex().upper() for i in range(0, len(data), 32)]
+    return "{\n" + "\n".join(indent + "  " + line for line in lines) + "}"
+
+
+def store_binary_property(text, object_name, prop, data):
+    """Sets (or replaces) `prop = {...}` in the object `object_name` of a layout text."""
+    start = re.search(r"^( *)object %s: \w+\n" % re.escape(object_name), text, re.M)
+    if not start:
+        raise SystemExit(f"iconpaint: no object {object_name} in the layout")
+    indent = start.group(1) + "  "
+    end = text.index("\n" + start.group(1) + "end", start.end())
+    body = text[start.end():end + 1]
+    body = re.sub(r"^%s%s = \{[^}]*\}\n" % (indent, prop), "", body, flags=re.M)
+    body += f"{indent}{prop} = {hex_block(data, indent)}\n"
+    return text[:start.end()] + body + text[end + 1:]
+
+
+def store_tool_images(layout_dir, images):
+    path = Path(layout_dir) / "TFORM1.dfm"
+    data = b"".join(masked_bmp(image) for image in images)
+    text = path.read_text(encoding="utf-8")
+    path.write_text(store_binary_property(text, "ImageList1", "Bitmap", data), encoding="utf-8")
+
+
 def main(argv):
-    if len(argv) != 2:
+    if len(argv) not in (2, 3):
         print(__doc__, file=sys.stderr)
         return 2
     out = Path(argv[1])
     out.mkdir(parents=True, exist_ok=True)
     write_ico(out / "ovalune.ico", [draw_program_icon(size) for size in ICON_SIZES])
-    for index, draw in enumerate(TOOL_IMAGES):
-        draw(TOOL_SIZE).save(out / f"tool_{index}.png", optimize=False)
+    tools = [draw(TOOL_SIZE) for draw in TOOL_IMAGES]
+    for index, image in enumerate(tools):
+        image.save(out / f"tool_{index}.png", optimize=False)
+    if len(argv) == 3:
+        store_tool_images(argv[2], tools)
     return 0
 
 
