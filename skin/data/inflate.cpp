@@ -50,29 +50,16 @@ inline void CopyMatch(uint8_t* dst, size_t distance, size_t length) {
             src += 16;
             dst += 16;
         } while (dst < stop);
-    } else if (distance >= 8) {
-        do {
-            uint64_t chunk;
-            std::memcpy(&chunk, src, 8);
-            std::memcpy(dst, &chunk, 8);
-            src += 8;
-            dst += 8;
-        } while (dst < stop);
     } else if (distance == 1) {
         std::memset(dst, *src, length);
     } else {
-        // A short period, as in runs of 24-bit pixels. The match repeats the last `distance` bytes,
-        // so once its first (period - distance) bytes are written, the bytes `period` back (a
-        // multiple of the distance, 8 or more) hold the same pattern and 8-byte steps can copy them.
-        size_t period = distance;
-        while (period < 8) period += distance;
-        uint8_t* const bytewise = dst + std::min(length, period - distance);
-        while (dst < bytewise) *dst++ = *src++;
-        for (src = dst - period; dst < stop; src += 8, dst += 8) {
-            uint64_t chunk;
-            std::memcpy(&chunk, src, 8);
-            std::memcpy(dst, &chunk, 8);
-        }
+        // A short period, as in runs of 24-bit pixels. Sixteen bytes of the repeating pattern are
+        // built once and stored at steps of the largest multiple of the distance that fits, so the
+        // loop never reads back what it has just written (which would stall on store forwarding).
+        uint8_t pattern[16];
+        for (size_t i = 0; i < 16; ++i) pattern[i] = src[i % distance];
+        const size_t step = 16 - 16 % distance;
+        for (; dst < stop; dst += step) std::memcpy(dst, pattern, 16);
     }
 }
 
@@ -269,10 +256,11 @@ void Inflater::DecodeCodes(const THuffmanTree& lengthTree, const THuffmanTree& d
     uint64_t bits = bits_;
     unsigned count = count_;
     const uint8_t* next = next_;
+    const uint8_t* end = end_;
     size_t w = w_;
     auto refill = [&] {
         if (count >= 32) return;
-        if (end_ - next >= 4) {
+        if (end - next >= 4) {
             bits |= static_cast<uint64_t>(LoadLe32(next)) << count;
             next += 4;
             count += 32;
@@ -280,7 +268,7 @@ void Inflater::DecodeCodes(const THuffmanTree& lengthTree, const THuffmanTree& d
         }
         bits_ = bits, count_ = count, next_ = next;
         RefillSlow();
-        bits = bits_, count = count_, next = next_;
+        bits = bits_, count = count_, next = next_, end = end_;
     };
     auto drop = [&](unsigned n) {
         bits >>= n;
