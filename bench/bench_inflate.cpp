@@ -47,9 +47,12 @@ void AppendText(Bytes& out, size_t size, std::mt19937& rng) {
         const std::string& w = vocabulary[pick(rng)];
         out.insert(out.end(), w.begin(), w.end());
         const uint32_t r = rng() % 20;
-        if (r == 0) out.insert(out.end(), {'.', ' '});
-        else if (r == 1) out.insert(out.end(), {',', ' '});
-        else out.push_back(' ');
+        if (r == 0)
+            out.insert(out.end(), {'.', ' '});
+        else if (r == 1)
+            out.insert(out.end(), {',', ' '});
+        else
+            out.push_back(' ');
         if (++sinceBreak > 12 && rng() % 4 == 0) {
             out.insert(out.end(), {'\r', '\n'});
             sinceBreak = 0;
@@ -64,8 +67,8 @@ void AppendBinary(Bytes& out, size_t size, std::mt19937& rng) {
     uint32_t counter = rng();
     while (out.size() < end) {
         uint8_t record[32];
-        const uint32_t fields[] = {counter++, static_cast<uint32_t>(rng() % 256), static_cast<uint32_t>(rng() % 65536), 0,
-                                   static_cast<uint32_t>(rng())};
+        const uint32_t fields[] = {counter++, static_cast<uint32_t>(rng() % 256), static_cast<uint32_t>(rng() % 65536),
+                                   0, static_cast<uint32_t>(rng())};
         std::memcpy(record, fields, 20);
         const float f = static_cast<float>(counter % 1000) * 0.25f;
         std::memcpy(record + 20, &f, 4);
@@ -81,8 +84,10 @@ Bytes MixedData(size_t size) {
     out.reserve(size);
     while (out.size() < size) {
         const size_t piece = std::min<size_t>(size - out.size(), 256 * 1024 + rng() % (768 * 1024));
-        if (rng() % 3 == 0) AppendBinary(out, piece, rng);
-        else AppendText(out, piece, rng);
+        if (rng() % 3 == 0)
+            AppendBinary(out, piece, rng);
+        else
+            AppendText(out, piece, rng);
     }
     return out;
 }
@@ -106,8 +111,8 @@ void AppendSkinBitmap(Bytes& out, int width, int height, std::mt19937& rng) {
             const bool frame = x == 0 || y == 0 || x == width - 1 || y == height - 1;
             for (int c = 0; c < 3; ++c) {
                 int v = base[c];
-                if (style == 0) v += y * 64 / height;                             // vertical gradient
-                if (style == 1) v += (x * 48 / width) + ((x / 8 + y / 8) % 2) * 6;  // cells
+                if (style == 0) v += y * 64 / height;                                    // vertical gradient
+                if (style == 1) v += (x * 48 / width) + ((x / 8 + y / 8) % 2) * 6;       // cells
                 if (style == 2 && rng() % 5 == 0) v += static_cast<int>(rng() % 5) - 2;  // grain
                 px[c] = static_cast<uint8_t>(std::clamp(frame ? v / 2 : v, 0, 255));
             }
@@ -151,8 +156,8 @@ Bytes RtfPictureHex(size_t size) {
             for (int x = 0; x < width; ++x) {
                 const double s = std::sin(x * 0.013 + y * 0.007) * 60 + std::cos(y * 0.021) * 40;
                 for (int c = 0; c < 3; ++c) {
-                    hexByte(static_cast<uint8_t>(std::clamp(128 + static_cast<int>(s) + c * 20 +
-                                                                static_cast<int>(rng() % 7) - 3, 0, 255)));
+                    hexByte(static_cast<uint8_t>(
+                        std::clamp(128 + static_cast<int>(s) + c * 20 + static_cast<int>(rng() % 7) - 3, 0, 255)));
                 }
                 hexByte(0);
             }
@@ -270,8 +275,8 @@ int main(int argc, char** argv) {
     const int runs = 7;
     double logVsZlib = 0, logVsLibdeflate = 0;
     int count = 0;
-    std::printf("%-18s %5s %9s %7s | %9s %9s %10s %9s | %6s %6s\n", "data", "level", "size MB", "ratio", "ours",
-                "zlib", "libdeflate", "memcpy", "/zlib", "/libdf");
+    std::printf("%-18s %5s %9s %7s | %9s %9s %10s %9s | %6s %6s\n", "data", "level", "size MB", "ratio", "ours", "zlib",
+                "libdeflate", "memcpy", "/zlib", "/libdf");
     for (const DataSet& set : sets) {
         for (int level : {6, 9}) {
             const Bytes compressed = ZlibDeflate(set.data, level);

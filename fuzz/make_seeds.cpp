@@ -16,7 +16,8 @@ using ov::testing::Bytes;
 
 Bytes SkinData() {
     auto bmp = [](bool topDown) {
-        return ov::testing::MakeBmp24(4, 3, [](int x, int y) { return x == y ? 0xFF00FFu : 0x203040u * x; }, topDown);
+        return ov::testing::MakeBmp24(
+            4, 3, [](int x, int y) { return x == y ? 0xFF00FFu : 0x203040u * x; }, topDown);
     };
     return ov::testing::MakeSk2({
         {"SKIN2_TITLEBAR1", 0, bmp(false)},
@@ -53,7 +54,8 @@ std::vector<Bytes> Seeds(const std::string& target) {
     if (target == "fuzz_skin_data") return {data, ov::testing::MakeSk2({})};
     if (target == "fuzz_bmp") {
         return {ov::testing::MakeBmp24(5, 2, [](int x, int) { return 0x10203u * x; }),
-                ov::testing::MakeBmp24(3, 3, [](int, int y) { return 0xFFu << y; }, true)};
+                ov::testing::MakeBmp24(
+                    3, 3, [](int, int y) { return 0xFFu << y; }, true)};
     }
     if (target == "fuzz_inflate") {
         std::vector<Bytes> seeds;

@@ -51,8 +51,8 @@ struct Layout {
     int height = 0;
     bool topDown = false;
     int bitsPerPixel = 0;
-    std::array<Channel, 3> channels;          // red, green, blue for 16 and 32 bits
-    std::array<uint32_t, 256> palette{};      // blue in the low byte, as BGR memory reads
+    std::array<Channel, 3> channels;      // red, green, blue for 16 and 32 bits
+    std::array<uint32_t, 256> palette{};  // blue in the low byte, as BGR memory reads
     size_t pixelOffset = 0;
     size_t sourceStride = 0;
 };
@@ -85,8 +85,7 @@ void CheckBitsPerPixel(int bpp, uint32_t compression) {
     const bool paletted = bpp == 1 || bpp == 4 || bpp == 8;
     if (compression == kBiRgb && (paletted || bpp == 16 || bpp == 24 || bpp == 32)) return;
     if (compression == kBiBitFields && (bpp == 16 || bpp == 32)) return;
-    Refuse("unsupported format (" + std::to_string(bpp) + " bits, compression " + std::to_string(compression) +
-           ")");
+    Refuse("unsupported format (" + std::to_string(bpp) + " bits, compression " + std::to_string(compression) + ")");
 }
 
 Layout ReadLayout(std::span<const uint8_t> file) {

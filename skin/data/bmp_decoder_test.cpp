@@ -135,7 +135,7 @@ TEST_F(BmpDecoderTest, RefusesWhatItCannotDecode) {
         return b;
     };
     Bytes paletteMissing(good.begin(), good.begin() + 54);  // headers only
-    StoreLe16(paletteMissing.data() + 28, 4);                // 4 bits per pixel: 16 colours expected
+    StoreLe16(paletteMissing.data() + 28, 4);               // 4 bits per pixel: 16 colours expected
     const std::pair<const char*, Bytes> cases[] = {
         {"no BM", Bytes(good.begin() + 2, good.end())},
         {"run-length compressed", Convert("-type palette BMP3:")},

@@ -61,10 +61,14 @@ public:
     }
     // Codes of the fixed literal/length and distance codes.
     void FixedLiteral(int symbol) {
-        if (symbol < 144) Code(0x30 + symbol, 8);
-        else if (symbol < 256) Code(0x190 + symbol - 144, 9);
-        else if (symbol < 280) Code(symbol - 256, 7);
-        else Code(0xC0 + symbol - 280, 8);
+        if (symbol < 144)
+            Code(0x30 + symbol, 8);
+        else if (symbol < 256)
+            Code(0x190 + symbol - 144, 9);
+        else if (symbol < 280)
+            Code(symbol - 256, 7);
+        else
+            Code(0xC0 + symbol - 280, 8);
     }
     void FixedDistance(int code) { Code(code, 5); }
     // A whole match in the fixed code: length symbol and extra bits, distance code and extra bits.

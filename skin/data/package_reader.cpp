@@ -117,7 +117,8 @@ bool CopyStored(ByteSource& data, const DirectoryEntry& entry, ByteSink& sink) {
     }
     std::array<uint8_t, 16384> buffer{};
     while (left > 0) {
-        const size_t n = data.Read(std::span(buffer).first(static_cast<size_t>(std::min<uint64_t>(left, buffer.size()))));
+        const size_t n =
+            data.Read(std::span(buffer).first(static_cast<size_t>(std::min<uint64_t>(left, buffer.size()))));
         if (n == 0) return false;
         sink.Write(std::span(buffer).first(n));
         left -= n;
@@ -126,8 +127,8 @@ bool CopyStored(ByteSource& data, const DirectoryEntry& entry, ByteSink& sink) {
 }
 
 ExtractResult Decode(ByteSource& data, const DirectoryEntry& entry, ByteSink& sink) {
-    const bool done = entry.method == kMethodStored ? CopyStored(data, entry, sink)
-                                                    : Inflate(data, sink) == InflateStatus::Done;
+    const bool done =
+        entry.method == kMethodStored ? CopyStored(data, entry, sink) : Inflate(data, sink) == InflateStatus::Done;
     return done ? ExtractResult::MemberWritten : ExtractResult::Failure;
 }
 

@@ -127,8 +127,8 @@ TEST_F(PackageReaderTest, PassesTwoStoredBlocksThroughTheWindowFlush) {
     member.stored = testing::ZlibDeflate(data, 0);
     member.crc = Crc32(data);
     member.uncompressedSize = 70000;
-    ASSERT_EQ(member.stored[0], 0x00);                   // a stored block, not the final one
-    ASSERT_EQ(member.stored.size(), 70000u + 2 * 5);     // and exactly one more behind it
+    ASSERT_EQ(member.stored[0], 0x00);                // a stored block, not the final one
+    ASSERT_EQ(member.stored.size(), 70000u + 2 * 5);  // and exactly one more behind it
     ASSERT_EQ(Extract(testing::MakePackage(member)), ExtractResult::MemberWritten);
     EXPECT_EQ(testing::ReadFile(Output()), data);
 }
@@ -220,8 +220,7 @@ TEST_F(PackageReaderTest, RefusesWhatIsNotAReadablePackage) {
         EXPECT_EQ(Extract(package), ExtractResult::Failure) << what;
         ExpectNoOutput();
     }
-    EXPECT_EQ(ExtractPackageMember(folder_.File("missing.ssk"), "SKINDATA.SK2", Output(), ""),
-              ExtractResult::Failure);
+    EXPECT_EQ(ExtractPackageMember(folder_.File("missing.ssk"), "SKINDATA.SK2", Output(), ""), ExtractResult::Failure);
 }
 
 TEST_F(PackageReaderTest, ClosingRulesJudgeTheOutputSize) {

@@ -26,8 +26,10 @@ Bytes SmallBmp() {
 std::vector<Sk2Record> BuiltInShape() {
     std::vector<Sk2Record> records;
     for (int i = 0; i < 28; ++i) records.push_back({std::string(kSkin2BitmapNames[i]), kBitmap, SmallBmp()});
-    for (int i = 0; i < 43; ++i) records.push_back({"SKIN2_INT" + std::to_string(i), kInteger, testing::IntegerData(i)});
-    for (int i = 0; i < 9; ++i) records.push_back({std::string(kSkin2BooleanNames[i]), kBoolean, Bytes{uint8_t(i % 2)}});
+    for (int i = 0; i < 43; ++i)
+        records.push_back({"SKIN2_INT" + std::to_string(i), kInteger, testing::IntegerData(i)});
+    for (int i = 0; i < 9; ++i)
+        records.push_back({std::string(kSkin2BooleanNames[i]), kBoolean, Bytes{uint8_t(i % 2)}});
     return records;
 }
 
@@ -84,8 +86,7 @@ TEST(Sk2File, FollowsTheOffsetsNotTheLayout) {
 }
 
 TEST(Sk2File, RefusesWhatLeavesItsBounds) {
-    const std::vector<Sk2Record> records = {{"INT", kInteger, testing::IntegerData(5)},
-                                            {"BMP", kBitmap, SmallBmp()}};
+    const std::vector<Sk2Record> records = {{"INT", kInteger, testing::IntegerData(5)}, {"BMP", kBitmap, SmallBmp()}};
     const Bytes good = testing::MakeSk2(records);
     const size_t first = testing::RecordOffset(records, 0);
     const size_t second = testing::RecordOffset(records, 1);

@@ -47,8 +47,10 @@ protected:
     }
     void TearDown() override {
         EXPECT_TRUE(temporary_.List().empty()) << "a temporary file was left behind";
-        if (hadTmpDir_) setenv("TMPDIR", oldTmpDir_.c_str(), 1);
-        else unsetenv("TMPDIR");
+        if (hadTmpDir_)
+            setenv("TMPDIR", oldTmpDir_.c_str(), 1);
+        else
+            unsetenv("TMPDIR");
     }
 
     std::string Write(const Bytes& package) {

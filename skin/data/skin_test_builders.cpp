@@ -109,8 +109,8 @@ Bytes MakePackage(const PackageMember& m) {
     Append32(out, m.uncompressedSize);
     Append16(out, static_cast<uint16_t>(m.name.size()));
     for (int i = 0; i < 4; ++i) Append16(out, 0);  // extra, comment, disk, internal attributes
-    Append32(out, 0);                               // external attributes
-    Append32(out, 0);                               // local header offset
+    Append32(out, 0);                              // external attributes
+    Append32(out, 0);                              // local header offset
     out.insert(out.end(), m.name.begin(), m.name.end());
     const auto directorySize = static_cast<uint32_t>(out.size() - directoryOffset);
 

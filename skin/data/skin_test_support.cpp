@@ -1,6 +1,7 @@
 // zlib, files, scratch folders and shell commands for the native skin data tests.
 #include "skin/data/skin_test_support.h"
 
+#include <sys/wait.h>
 #include <zlib.h>
 
 #include <cstdio>
@@ -9,8 +10,6 @@
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
-
-#include <sys/wait.h>
 
 #include "skin/data/crc32.h"
 
