@@ -1,0 +1,212 @@
+// Loading and saving through conversions.
+#include "richview/richedit_loader.h"
+
+#include <richedit.h>
+
+#include "framework/exception.h"
+#include "richview/conversion_list.h"
+#include "richview/stream_callbacks.h"
+
+namespace ov {
+
+namespace {
+
+constexpr const wchar_t* kLoadFailed = L"Failed to Load Stream";
+constexpr const wchar_t* kSaveFailed = L"Failed to Save Stream";
+
+// One load or save with a conversion: routes its progress to the view, and closes it and
+// drops the routing on every way out.
+class OpenConversion {
+public:
+    OpenConversion(TOvConversion& conversion, const TRichTransfer& transfer) : conversion_(conversion)
+    {
+        if (transfer.progress)
+            conversion_.OnProgress = [report = transfer.progress](TOvConversion* sender) {
+                report(sender->Percent());
+            };
+    }
+    ~OpenConversion()
+    {
+        conversion_.OnProgress = nullptr;
+        conversion_.Close();
+    }
+    OpenConversion(const OpenConversion&) = delete;
+    OpenConversion& operator=(const OpenConversion&) = delete;
+
+private:
+    TOvConversion& conversion_;
+};
+
+TRichStreamFormat EffectiveFormat(const TRichTransfer& transfer, const TOvConversion& conversion)
+{
+    if (transfer.plainText)
+        return sfPlainText;
+    if (transfer.format == sfDefault)
+        return FormatOfTextKind(conversion.TextKind());
+    return transfer.format;
+}
+
+bool IsPlainText(TRichStreamFormat format, bool plainText)
+{
+    return format == sfPlainText || (format == sfDefault && plainText);
+}
+
+LRESULT SendStreamIn(HWND window, WPARAM flags, TCookie& cookie, EDITSTREAM& stream)
+{
+    stream = {};
+    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&cookie);
+    stream.pfnCallback = (flags & SF_UNICODE) ? RichEditReadCallbackW : RichEditReadCallback;
+    return ::SendMessageW(window, EM_STREAMIN, flags, reinterpret_cast<LPARAM>(&stream));
+}
+
+// The failure a finished transfer ends with, if any: the conversion's own message first.
+void RaiseTransferFailure(const TOvConversion& conversion, bool streamError, const wchar_t* failure)
+{
+    if (conversion.Cancelled())
+        return;
+    if (conversion.ErrorOccurred())
+        throw Exception(conversion.ErrorMessage());
+    if (streamError)
+        throw Exception(failure);
+}
+
+}  // namespace
+
+TRichStreamFormat FormatOfTextKind(int textKind) noexcept
+{
+    switch (textKind) {
+    case 1:
+    case 3:
+        return sfRichText;
+    case 0:
+    case 2:
+        return sfPlainText;
+    default:
+        return sfDefault;
+    }
+}
+
+WPARAM StreamInFlags(TRichStreamFormat format, TRichStreamModes mode, bool plainText, int level) noexcept
+{
+    WPARAM flags = 0;
+    if (IsPlainText(format, plainText)) {
+        flags = SF_TEXT;
+        if (mode.Contains(smUnicode) && level >= 2)
+            flags |= SF_UNICODE;
+    } else {
+        flags = SF_RTF;
+        if (mode.Contains(smPlainRtf))
+            flags |= SFF_PLAINRTF;
+    }
+    if (mode.Contains(smSelection))
+        flags |= SFF_SELECTION;
+    return flags;
+}
+
+WPARAM StreamOutFlags(TRichStreamFormat format, TRichStreamModes mode, bool plainText, int level) noexcept
+{
+    WPARAM flags = 0;
+    if (IsPlainText(format, plainText)) {
+        flags = SF_TEXT;
+        if (mode.Contains(smUnicode) && level >= 2)
+            flags |= SF_UNICODE;
+    } else {
+        flags = mode.Contains(smNoObjects) ? SF_RTFNOOBJS : SF_RTF;
+        if (mode.Contains(smPlainRtf))
+            flags |= SFF_PLAINRTF;
+    }
+    if (mode.Contains(smSelection))
+        flags |= SFF_SELECTION;
+    return flags;
+}
+
+void StreamIn(const TRichTransfer& transfer, TOvConversion& conversion, TRichStreamFormat format)
+{
+    WPARAM flags = StreamInFlags(format, transfer.mode, transfer.plainText, transfer.level);
+    TCookie cookie{&conversion, {}};
+    EDITSTREAM stream{};
+    SendStreamIn(transfer.window, flags, cookie, stream);
+    if (stream.dwError != 0 && conversion.Rewind()) {
+        // The other format, over the whole content; a fresh start for the line breaks too.
+        TRichStreamFormat other = (flags & SF_TEXT) ? sfRichText : sfPlainText;
+        WPARAM retry = StreamInFlags(other, transfer.mode - TRichStreamModes{smSelection}, false, transfer.level);
+        cookie.lineBreaks = {};
+        SendStreamIn(transfer.window, retry, cookie, stream);
+    }
+    RaiseTransferFailure(conversion, stream.dwError != 0, kLoadFailed);
+    if (!transfer.mode.Contains(smSelection)) {
+        CHARRANGE start{0, 0};
+        ::SendMessageW(transfer.window, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&start));
+        ::SendMessageW(transfer.window, EM_SCROLLCARET, 0, 0);
+    }
+}
+
+void StreamOut(const TRichTransfer& transfer, TOvConversion& conversion, TRichStreamFormat format)
+{
+    EDITSTREAM stream{};
+    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&conversion);
+    stream.pfnCallback = RichEditWriteCallback;
+    WPARAM flags = StreamOutFlags(format, transfer.mode, transfer.plainText, transfer.level);
+    ::SendMessageW(transfer.window, EM_STREAMOUT, flags, reinterpret_cast<LPARAM>(&stream));
+    RaiseTransferFailure(conversion, stream.dwError != 0, kSaveFailed);
+}
+
+void LoadFromStream(const TRichTransfer& transfer, TStream& stream)
+{
+    TOvConversion* conversion = transfer.defaultConversion;
+    if (conversion)
+        conversion->SetParentWindow(transfer.parentWindow);
+    else
+        conversion = &ConversionFormatList().ConversionForStream(transfer.parentWindow, stream, false);
+    OpenConversion open(*conversion, transfer);
+    TRichStreamFormat format = EffectiveFormat(transfer, *conversion);
+    if (!conversion->OpenStream(stream, false))
+        throw Exception(kLoadFailed);
+    StreamIn(transfer, *conversion, format);
+}
+
+void LoadFromFile(const TRichTransfer& transfer, const std::wstring& fileName)
+{
+    TConversionFormatList& list = ConversionFormatList();
+    TOvConversion* conversion = list.ConversionForFile(transfer.parentWindow, fileName, false);
+    if (!conversion) {
+        conversion = transfer.defaultConversion ? transfer.defaultConversion : &list.DefaultConversion();
+        conversion->SetParentWindow(transfer.parentWindow);
+    }
+    OpenConversion open(*conversion, transfer);
+    TRichStreamFormat format = EffectiveFormat(transfer, *conversion);
+    if (!conversion->OpenFile(fileName, false))
+        throw Exception(kLoadFailed);
+    StreamIn(transfer, *conversion, format);
+}
+
+void SaveToStream(const TRichTransfer& transfer, TStream& stream)
+{
+    TOvConversion* conversion = transfer.defaultConversion;
+    if (conversion)
+        conversion->SetParentWindow(transfer.parentWindow);
+    else
+        conversion = &ConversionFormatList().ConversionForStream(transfer.parentWindow, stream, true);
+    OpenConversion open(*conversion, transfer);
+    TRichStreamFormat format = EffectiveFormat(transfer, *conversion);
+    if (!conversion->OpenStream(stream, true))
+        throw Exception(kSaveFailed);
+    StreamOut(transfer, *conversion, format);
+}
+
+void SaveToFile(const TRichTransfer& transfer, const std::wstring& fileName)
+{
+    TConversionFormatList& list = ConversionFormatList();
+    TOvConversion* conversion = list.ConversionForFile(transfer.parentWindow, fileName, true);
+    if (!conversion) {
+        conversion = transfer.defaultConversion ? transfer.defaultConversion : &list.DefaultConversion();
+        conversion->SetParentWindow(transfer.parentWindow);
+    }
+    OpenConversion open(*conversion, transfer);
+    TRichStreamFormat format = EffectiveFormat(transfer, *conversion);
+    if (!conversion->OpenFile(fileName, true))
+        throw Exception(kSaveFailed);
+    StreamOut(transfer, *conversion, format);
+}
+
+}  // namespace ov
