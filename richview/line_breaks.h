@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 
 namespace ov {
 
@@ -25,20 +26,27 @@ std::size_t ExpandLineBreaks(const Char* in, std::size_t count, Char* out, LineB
     constexpr Char cr = 13;
     constexpr Char lf = 10;
     std::size_t written = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-        Char c = in[i];
-        if (c == lf || c == cr) {
-            bool secondHalf = c == lf ? state.crWritten : state.lfWritten;
+    std::size_t i = 0;
+    while (i < count) {
+        // Runs without a break are moved as a block: documents are mostly such runs.
+        std::size_t end = i;
+        while (end < count && in[end] != cr && in[end] != lf)
+            ++end;
+        if (end > i) {
+            std::memmove(out + written, in + i, (end - i) * sizeof(Char));
+            written += end - i;
             state = {};
-            if (secondHalf)
-                continue;
-            out[written++] = cr;
-            out[written++] = lf;
-            (c == lf ? state.lfWritten : state.crWritten) = true;
-        } else {
-            out[written++] = c;
-            state = {};
+            i = end;
+            continue;
         }
+        Char c = in[i++];
+        bool secondHalf = c == lf ? state.crWritten : state.lfWritten;
+        state = {};
+        if (secondHalf)
+            continue;
+        out[written++] = cr;
+        out[written++] = lf;
+        (c == lf ? state.lfWritten : state.crWritten) = true;
     }
     return written;
 }
