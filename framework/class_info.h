@@ -77,6 +77,8 @@ public:
     const TClassInfo* Parent = nullptr;
     std::function<TComponent*(TComponent* owner)> Create;  // empty: not creatable by name
     std::vector<TPropInfo> Properties;
+    // Declared but not published here; a descendant publishes them by name (TClassBuilder::Publish).
+    std::vector<TPropInfo> Unpublished;
     std::vector<TMethodInfo> Methods;
     std::vector<TFieldInfo> Fields;
 

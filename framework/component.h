@@ -9,6 +9,7 @@
 
 #include "framework/event.h"
 #include "framework/persistent.h"
+#include "framework/properties.h"
 #include "framework/set.h"
 
 namespace ov {
@@ -32,6 +33,7 @@ enum TOperation { opInsert, opRemove };
 
 // The handler type of most events: Sender is the component that fires it.
 using TNotifyEvent = TEvent<void(TObject* Sender)>;
+OV_EVENT_TYPE(TNotifyEvent)
 
 // Lifetime: a component belongs to its owner and is freed with it. Free() ends a component's life
 // (a plain delete works too, but only Free lets everything that is notified see the component

@@ -89,6 +89,19 @@ TTypeInfo MakeSetType(std::wstring name, const TTypeInfo& element)
 
 TTypeInfo MakeEventType(std::wstring name) { return MakeType(TTypeKind::Method, std::move(name)); }
 
+const TPropInfo& FindUnpublished(const TClassInfo& ancestor, std::wstring_view name)
+{
+    for (const TClassInfo* c = &ancestor; c; c = c->Parent) {
+        for (const TPropInfo& p : c->Unpublished)
+            if (SameIdent(p.Name, name))
+                return p;
+        for (const TPropInfo& p : c->Properties)
+            if (SameIdent(p.Name, name))
+                return p;
+    }
+    throw Exception(L"Property %s does not exist", {name});
+}
+
 void ThrowBadPropertyValue() { throw Exception(L"Invalid property value"); }
 
 const TPropInfo* FindPropInfo(const TObject& object, std::wstring_view name)

@@ -162,6 +162,7 @@ V FromValue(const TValue& value)
 }
 
 const TClassInfo& StoreClassInfo(TClassInfo info);
+const TPropInfo& FindUnpublished(const TClassInfo& ancestor, std::wstring_view name);
 
 // Builds the class information of T (see the example at the top of this file).
 template <typename T>
@@ -201,7 +202,23 @@ public:
         p.Get = [getter](TObject* o) { return ToValue<V>(std::invoke(getter, Self(o))); };
         if constexpr (!std::is_same_v<S, std::nullptr_t>)
             p.Set = [setter](TObject* o, const TValue& v) { std::invoke(setter, Self(o), FromValue<V>(v)); };
-        info_.Properties.push_back(std::move(p));
+        Add(std::move(p));
+        return *this;
+    }
+
+    // The properties and events declared after this call are kept for descendants to publish.
+    TClassBuilder& Unpublished()
+    {
+        unpublished_ = true;
+        return *this;
+    }
+
+    // Publishes properties or events that an ancestor declared unpublished. Raises for a name no
+    // ancestor declared.
+    TClassBuilder& Publish(std::initializer_list<std::wstring_view> names)
+    {
+        for (std::wstring_view name : names)
+            info_.Properties.push_back(FindUnpublished(*info_.Parent, name));
         return *this;
     }
 
@@ -223,7 +240,7 @@ public:
                 ThrowBadPropertyValue();
             Self(o)->*field = std::any_cast<E>(ref->Method->Bind(ref->Self));
         };
-        info_.Properties.push_back(std::move(p));
+        Add(std::move(p));
         return *this;
     }
 
@@ -258,8 +275,10 @@ public:
 
 private:
     static T* Self(TObject* o) { return static_cast<T*>(o); }
+    void Add(TPropInfo p) { (unpublished_ ? info_.Unpublished : info_.Properties).push_back(std::move(p)); }
 
     TClassInfo info_;
+    bool unpublished_ = false;
 };
 
 // By name, on any object. Property names ignore case. Get/Set raise Exception for an unknown

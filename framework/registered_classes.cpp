@@ -1,7 +1,10 @@
 // The list of framework classes that a layout can name. Building each class's information
 // registers it by name; listing them here also keeps the linker from dropping classes that only
 // layouts refer to.
+#include "framework/application.h"
 #include "framework/component.h"
+#include "framework/form.h"
+#include "framework/menus.h"
 
 namespace ov {
 
@@ -10,6 +13,11 @@ void RegisterFrameworkClasses()
     static const bool registered = [] {
         const TClassInfo& (*const classes[])() = {
             &TComponent::StaticClass,
+            &TForm::StaticClass,
+            &TMainMenu::StaticClass,
+            &TPopupMenu::StaticClass,
+            &TMenuItem::StaticClass,
+            &TApplicationEvents::StaticClass,
         };
         for (auto staticClass : classes)
             staticClass();

@@ -1,0 +1,142 @@
+// Window classes of framework controls and the one window procedure they all share.
+//
+// Every TWinControl's window class is registered under the control's class name ("TButton",
+// "TForm1"). A class built on a system class (BUTTON, RichEdit20A, SysTabControl32, ...) is a
+// superclass: a copy of the system class whose procedure is ours, with the system procedure kept
+// as the control's default. A window is bound to its control at its very first message (the
+// control being created is known to this thread) and unbound at WM_NCDESTROY, so no message of the
+// window's life bypasses the control's WindowProc.
+#include "framework/window_class.h"
+
+#include <commctrl.h>
+
+#include <map>
+
+#include "framework/application.h"
+#include "framework/win_control.h"
+
+namespace ov {
+
+namespace {
+
+constexpr wchar_t kControlProperty[] = L"OvalunControl";
+
+// The control whose window CreateWindowEx is making on this thread right now.
+thread_local TWinControl* creatingControl = nullptr;
+
+std::map<std::wstring, WNDPROC>& RegisteredClasses()
+{
+    static std::map<std::wstring, WNDPROC> classes;
+    return classes;
+}
+
+bool FindSystemClass(const std::wstring& name, WNDCLASSEXW& info)
+{
+    info = {};
+    info.cbSize = sizeof(info);
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), name.c_str(), &info))
+        return true;
+    info.cbSize = sizeof(info);
+    return GetClassInfoExW(nullptr, name.c_str(), &info) != FALSE;
+}
+
+void InitCommonControlsOnce()
+{
+    static const bool done = [] {
+        INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES |
+                                                  ICC_TAB_CLASSES | ICC_COOL_CLASSES | ICC_DATE_CLASSES};
+        return InitCommonControlsEx(&icc) != FALSE;
+    }();
+    (void)done;
+}
+
+// The procedure a window falls back on when no control is bound to it (a window whose control has
+// already let it go).
+WNDPROC FallbackProcedure(HWND window)
+{
+    wchar_t name[256];
+    int length = GetClassNameW(window, name, 256);
+    auto& classes = RegisteredClasses();
+    auto it = classes.find(std::wstring(name, length > 0 ? length : 0));
+    return it == classes.end() ? DefWindowProcW : it->second;
+}
+
+}  // namespace
+
+void PrepareSystemClass(TCreateParams& params, const wchar_t* systemClassName)
+{
+    InitCommonControlsOnce();
+    WNDCLASSEXW info;
+    if (!FindSystemClass(systemClassName, info))
+        throw Exception(L"Window class %s is not available", {systemClassName});
+    params.SystemClassName = systemClassName;
+    params.WindowClass.style = info.style & ~CS_GLOBALCLASS;
+    params.WindowClass.cbClsExtra = info.cbClsExtra;
+    params.WindowClass.cbWndExtra = info.cbWndExtra;
+    params.WindowClass.hCursor = info.hCursor;
+    params.WindowClass.hbrBackground = info.hbrBackground;
+    params.WindowClass.hIcon = info.hIcon;
+    params.WindowClass.hIconSm = info.hIconSm;
+}
+
+WNDPROC RegisterControlClass(const TCreateParams& params)
+{
+    auto& classes = RegisteredClasses();
+    if (auto it = classes.find(params.WinClassName); it != classes.end())
+        return it->second;
+    WNDPROC defaultProc = DefWindowProcW;
+    if (!params.SystemClassName.empty()) {
+        WNDCLASSEXW system;
+        if (!FindSystemClass(params.SystemClassName, system))
+            throw Exception(L"Window class %s is not available", {params.SystemClassName});
+        defaultProc = system.lpfnWndProc;
+    }
+    WNDCLASSEXW wc = params.WindowClass;
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = StandardWndProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = params.WinClassName.c_str();
+    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        throw Exception(L"Cannot register window class %s", {params.WinClassName});
+    classes[params.WinClassName] = defaultProc;
+    return defaultProc;
+}
+
+HWND CreateControlWindow(TWinControl* control, const TCreateParams& params)
+{
+    TWinControl* outer = creatingControl;
+    creatingControl = control;
+    HWND window = CreateWindowExW(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(), params.Style,
+                                  params.X, params.Y, params.Width, params.Height, params.WndParent,
+                                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(params.ControlId)),
+                                  GetModuleHandleW(nullptr), params.Param);
+    creatingControl = outer;
+    return window;
+}
+
+void BindWindow(HWND window, TWinControl* control) { SetPropW(window, kControlProperty, control); }
+void UnbindWindow(HWND window) { RemovePropW(window, kControlProperty); }
+
+TWinControl* ControlOfWindow(HWND window)
+{
+    return window ? static_cast<TWinControl*>(GetPropW(window, kControlProperty)) : nullptr;
+}
+
+LRESULT CALLBACK StandardWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    TWinControl* control = ControlOfWindow(window);
+    if (!control && creatingControl && !creatingControl->HandleAllocated()) {
+        control = creatingControl;
+        control->AttachHandle(window);
+    }
+    if (!control)
+        return CallWindowProcW(FallbackProcedure(window), window, msg, wParam, lParam);
+    TMessage message{msg, wParam, lParam, 0};
+    ++control->dispatchDepth_;
+    control->MainWndProc(message);
+    if (--control->dispatchDepth_ == 0 && control->freeAfterDispatch_)
+        control->Free();
+    return message.Result;
+}
+
+}  // namespace ov
