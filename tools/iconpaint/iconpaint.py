@@ -8,7 +8,8 @@ deterministic (no fonts, no randomness): running the script again reproduces the
     iconpaint.py OUT_DIR [LAYOUT_DIR]
         writes ovalune.ico (16, 24, 32, 48 pixels, 32-bit) and tool_0.png .. tool_3.png (40 x 40,
         RGBA) into OUT_DIR; with LAYOUT_DIR also stores the tool images in TFORM1.dfm (ImageList1's
-        Bitmap) in the image list's stored form.
+        Bitmap, in the image list's stored form) and the 48 x 48 program icon in TABOUTBOX.dfm
+        (ProgramIcon's Picture.Data: a length byte, "TIcon", then .ico data).
 """
 import re
 import struct
@@ -180,7 +181,7 @@ def ico_entry(image):
     return header + bytes(xor) + bytes(mask)
 
 
-def write_ico(path, images):
+def ico_data(images):
     entries = [ico_entry(image) for image in images]
     out = bytearray(struct.pack("<HHH", 0, 1, len(images)))
     offset = 6 + 16 * len(images)
@@ -190,7 +191,7 @@ def write_ico(path, images):
         offset += len(data)
     for data in entries:
         out += data
-    path.write_bytes(bytes(out))
+    return bytes(out)
 
 
 # Image list pixels are either opaque or transparent: soft edges are blended onto a light face
@@ -231,16 +232,21 @@ def store_binary_property(text, object_name, prop, data):
     indent = start.group(1) + "  "
     end = text.index("\n" + start.group(1) + "end", start.end())
     body = text[start.end():end + 1]
-    body = re.sub(r"^%s%s = \{[^}]*\}\n" % (indent, prop), "", body, flags=re.M)
+    body = re.sub(r"^%s%s = \{[^}]*\}\n" % (indent, re.escape(prop)), "", body, flags=re.M)
     body += f"{indent}{prop} = {hex_block(data, indent)}\n"
     return text[:start.end()] + body + text[end + 1:]
 
 
-def store_tool_images(layout_dir, images):
-    path = Path(layout_dir) / "TFORM1.dfm"
-    data = b"".join(masked_bmp(image) for image in images)
+def store_in_layout(path, object_name, prop, data):
     text = path.read_text(encoding="utf-8")
-    path.write_text(store_binary_property(text, "ImageList1", "Bitmap", data), encoding="utf-8")
+    path.write_text(store_binary_property(text, object_name, prop, data), encoding="utf-8")
+
+
+def store_layout_images(layout_dir, tools, program_icon):
+    layouts = Path(layout_dir)
+    store_in_layout(layouts / "TFORM1.dfm", "ImageList1", "Bitmap", b"".join(masked_bmp(image) for image in tools))
+    picture = bytes([len(b"TIcon")]) + b"TIcon" + ico_data([program_icon])
+    store_in_layout(layouts / "TABOUTBOX.dfm", "ProgramIcon", "Picture.Data", picture)
 
 
 def main(argv):
@@ -249,12 +255,13 @@ def main(argv):
         return 2
     out = Path(argv[1])
     out.mkdir(parents=True, exist_ok=True)
-    write_ico(out / "ovalune.ico", [draw_program_icon(size) for size in ICON_SIZES])
+    icons = [draw_program_icon(size) for size in ICON_SIZES]
+    (out / "ovalune.ico").write_bytes(ico_data(icons))
     tools = [draw(TOOL_SIZE) for draw in TOOL_IMAGES]
     for index, image in enumerate(tools):
         image.save(out / f"tool_{index}.png", optimize=False)
     if len(argv) == 3:
-        store_tool_images(argv[2], tools)
+        store_layout_images(argv[2], tools, icons[0])
     return 0
 
 
