@@ -18,8 +18,8 @@ namespace ov {
 
 const TClassInfo& TControl::StaticClass()
 {
-    // Published by every control; the rest is declared here and published by each class that
-    // shows it (TClassBuilder::Publish).
+    // Every control publishes these, so that a layout may set them on any control; classes add
+    // their own.
     static const TClassInfo& info =
         TClassBuilder<TControl>(L"TControl", TComponent::StaticClass())
             .Property(L"Left", &TControl::Left, &TControl::SetLeft)
@@ -28,7 +28,6 @@ const TClassInfo& TControl::StaticClass()
             .Property(L"Height", &TControl::Height, &TControl::SetHeight)
             .Property(L"Cursor", CursorType(), &TControl::Cursor, &TControl::SetCursor)
             .Property(L"Hint", &TControl::Hint, &TControl::SetHint)
-            .Unpublished()
             .Property(L"Align", &TControl::Align, &TControl::SetAlign)
             .Property(L"Anchors", &TControl::Anchors, &TControl::SetAnchors)
             .Property(L"Caption", &TControl::Caption, &TControl::SetCaption)

@@ -6,6 +6,7 @@
 
 #include "framework/application.h"
 #include "framework/font.h"
+#include "framework/icon.h"
 #include "framework/layout_reader.h"
 #include "framework/menus.h"
 #include "framework/properties.h"
@@ -73,6 +74,7 @@ const TClassInfo& TCustomForm::StaticClass()
             .Property(L"FormStyle", &TCustomForm::FormStyle, &TCustomForm::SetFormStyle)
             .Property(L"WindowState", &TCustomForm::WindowState, &TCustomForm::SetWindowState)
             .Property(L"Menu", &TCustomForm::Menu, &TCustomForm::SetMenu)
+            .Property(L"Icon", &TCustomForm::Icon, &TCustomForm::SetIcon)
             .Property(L"OldCreateOrder", &TCustomForm::OldCreateOrder, &TCustomForm::SetOldCreateOrder)
             .Property(L"Scaled", &TCustomForm::Scaled, &TCustomForm::SetScaled)
             .Property(L"PixelsPerInch", &TCustomForm::PixelsPerInch, &TCustomForm::SetPixelsPerInch)
@@ -98,26 +100,44 @@ const TClassInfo& TForm::StaticClass()
     static const TClassInfo& info =
         TClassBuilder<TForm>(L"TForm", TCustomForm::StaticClass())
             .Creatable()
-            .Publish({L"ActiveControl", L"Align", L"Anchors", L"AutoScroll", L"BorderIcons", L"BorderStyle",
-                      L"Caption", L"ClientHeight", L"ClientWidth", L"Color", L"Constraints", L"Enabled", L"Font",
-                      L"FormStyle", L"KeyPreview", L"Menu", L"OldCreateOrder", L"ParentFont", L"PixelsPerInch",
-                      L"PopupMenu", L"Position", L"Scaled", L"ShowHint", L"TextHeight", L"Visible",
-                      L"WindowState", L"OnActivate", L"OnClick", L"OnClose", L"OnCloseQuery", L"OnCreate",
-                      L"OnDblClick", L"OnDeactivate", L"OnDestroy", L"OnHide", L"OnKeyDown", L"OnKeyPress",
-                      L"OnKeyUp", L"OnMouseDown", L"OnMouseMove", L"OnMouseUp", L"OnResize", L"OnShow"})
+            .Publish({L"ActiveControl", L"AutoScroll", L"BorderIcons", L"BorderStyle", L"FormStyle", L"KeyPreview",
+                      L"Icon", L"Menu", L"OldCreateOrder", L"PixelsPerInch", L"Position", L"Scaled", L"TextHeight",
+                      L"WindowState", L"OnActivate", L"OnClose", L"OnCloseQuery", L"OnCreate", L"OnDeactivate",
+                      L"OnDestroy", L"OnHide", L"OnShow"})
             .Build();
     return info;
 }
 
-TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner)
+TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner), icon_(std::make_unique<TIcon>())
 {
     creating_ = true;
+    icon_->OnChange = TNotifyEvent(this, &TCustomForm::IconChanged);
     SetControlStyle({csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks});
     SetVisible(false);
     SetBounds(0, 0, 320, 240);
     SetColor(clBtnFace);
     SetParentFont(false);
     Screen->AddForm(this);
+}
+
+TCustomForm::~TCustomForm() = default;
+
+void TCustomForm::SetIcon(TIcon* value)
+{
+    if (value)
+        icon_->Assign(*value);
+    else
+        icon_->SetHandle(nullptr);
+    IconChanged(icon_.get());
+}
+
+void TCustomForm::IconChanged(TObject*)
+{
+    if (HWND window = WindowHandle()) {
+        HICON icon = icon_->Handle() ? icon_->Handle() : Application->Icon();
+        SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+        SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    }
 }
 
 // --- creation ---------------------------------------------------------------------------------------
@@ -265,6 +285,8 @@ void TCustomForm::CreateWnd()
     TWinControl::CreateWnd();
     if (menu_)
         ::SetMenu(WindowHandle(), menu_->Handle());
+    if (icon_->Handle())
+        IconChanged(icon_.get());
     if (windowState_ == wsMaximized && Visible())
         ShowWindow(WindowHandle(), SW_SHOWMAXIMIZED);
 }

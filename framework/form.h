@@ -11,6 +11,7 @@
 namespace ov {
 
 class TMainMenu;
+class TIcon;
 
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 // Controls with a border (memos, panels) use the first two values.
@@ -65,6 +66,7 @@ class TCustomForm : public TWinControl {
     OV_CLASS(TCustomForm, TWinControl)
 
     explicit TCustomForm(TComponent* owner);
+    ~TCustomForm() override;
 
     // The second step of construction (see above). Without a text the form's resource is read;
     // only TForm and TCustomForm themselves may lack one. Raises Exception for bad layouts.
@@ -83,6 +85,9 @@ class TCustomForm : public TWinControl {
     void SetWindowState(TWindowState value);
     TMainMenu* Menu() const noexcept { return menu_; }
     void SetMenu(TMainMenu* value);
+    // The icon of the title bar and the task bar; when empty, the program's icon (MAINICON).
+    TIcon* Icon() const noexcept { return icon_.get(); }
+    void SetIcon(TIcon* value);
     bool OldCreateOrder() const noexcept { return oldCreateOrder_; }
     void SetOldCreateOrder(bool value) noexcept { oldCreateOrder_ = value; }
     bool Scaled() const noexcept { return scaled_; }
@@ -161,6 +166,7 @@ private:
     void ApplyPosition();
     void FocusActiveControl();
     void CloseModal();
+    void IconChanged(TObject* sender);
 
     TFormBorderStyle borderStyle_ = bsSizeable;
     TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
@@ -168,6 +174,7 @@ private:
     TFormStyle formStyle_ = fsNormal;
     TWindowState windowState_ = wsNormal;
     TMainMenu* menu_ = nullptr;
+    std::unique_ptr<TIcon> icon_;
     bool oldCreateOrder_ = false;
     bool scaled_ = true;
     int pixelsPerInch_ = 96;

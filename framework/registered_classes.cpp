@@ -2,9 +2,14 @@
 // registers it by name; listing them here also keeps the linker from dropping classes that only
 // layouts refer to.
 #include "framework/application.h"
+#include "framework/button.h"
 #include "framework/component.h"
 #include "framework/form.h"
+#include "framework/image.h"
+#include "framework/label.h"
 #include "framework/menus.h"
+#include "framework/panel.h"
+#include "framework/timer.h"
 
 namespace ov {
 
@@ -18,6 +23,11 @@ void RegisterFrameworkClasses()
             &TPopupMenu::StaticClass,
             &TMenuItem::StaticClass,
             &TApplicationEvents::StaticClass,
+            &TButton::StaticClass,
+            &TPanel::StaticClass,
+            &TLabel::StaticClass,
+            &TImage::StaticClass,
+            &TTimer::StaticClass,
         };
         for (auto staticClass : classes)
             staticClass();

@@ -38,7 +38,6 @@ RECT FrameOf(const TCreateParams& params, bool hasMenu)
 const TClassInfo& TWinControl::StaticClass()
 {
     static const TClassInfo& info = TClassBuilder<TWinControl>(L"TWinControl", TControl::StaticClass())
-                                        .Unpublished()
                                         .Property(L"TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)
                                         .Property(L"TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop)
                                         .Event(L"OnEnter", &TWinControl::OnEnter)
