@@ -9,6 +9,7 @@
 
 #include "framework/component.h"
 #include "framework/control.h"
+#include "framework/properties.h"
 #include "framework/set.h"
 
 namespace ov {
@@ -53,6 +54,23 @@ using TRichEditDragDropEffectEvent =
 using TRichEditQueryAcceptDataEvent =
     TEvent<void(TObject* Sender, IDataObject* DataObject, CLIPFORMAT& Format, TRichDataOperation Operation,
                 bool Really, HGLOBAL IconMetaFile, bool& Handled)>;
+
+OV_ENUM_TYPE(TOvClipboardCommand, L"caCopy", L"caCut", L"caPaste", L"caClear", L"caUndo")
+OV_SET_TYPE(TOvClipboardCommands)
+OV_ENUM_TYPE(TRichStreamFormat, L"sfDefault", L"sfRichText", L"sfPlainText")
+OV_ENUM_TYPE(TRichStreamModeItem, L"smSelection", L"smPlainRtf", L"smNoObjects", L"smUnicode")
+OV_SET_TYPE(TRichStreamModes)
+OV_ENUM_TYPE(TRichLangOption, L"rlAutoKeyboard", L"rlAutoFont", L"rlImeCancelComplete", L"rlImeAlwaysSendNotify")
+OV_SET_TYPE(TRichLangOptions)
+OV_EVENT_TYPE(TRichEditURLClickEvent)
+OV_EVENT_TYPE(TRichEditResizeEvent)
+OV_EVENT_TYPE(TRichEditProtectChange)
+OV_EVENT_TYPE(TRichEditProtectChangeEx)
+// TRichEditSaveClipboard has the signature of TRichEditProtectChange and shares its type description.
+OV_EVENT_TYPE(TRichEditTextNotFoundEvent)
+OV_EVENT_TYPE(TRichEditProgressEvent)
+OV_EVENT_TYPE(TRichEditDragDropEffectEvent)
+OV_EVENT_TYPE(TRichEditQueryAcceptDataEvent)
 
 // DROPEFFECT_* flags and the set that stands for them.
 TRichDropEffects DropEffectsFromFlags(DWORD effect) noexcept;

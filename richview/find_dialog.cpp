@@ -1,0 +1,131 @@
+// The find and replace dialogs: searching the view's control, replacing, and telling the view
+// when nothing is found or the dialog closes.
+#include "richview/find_dialog.h"
+
+#include <richedit.h>
+
+#include <algorithm>
+
+#include "framework/exception.h"
+#include "richview/custom_rich_edit.h"
+
+namespace ov {
+
+namespace {
+
+UINT FindMessage()
+{
+    static const UINT message = ::RegisterWindowMessageW(FINDMSGSTRINGW);
+    return message;
+}
+
+void CopyText(const std::wstring& text, wchar_t (&buffer)[256])
+{
+    size_t length = std::min(text.size(), std::size(buffer) - 1);
+    std::copy_n(text.c_str(), length, buffer);
+    buffer[length] = L'\0';
+}
+
+}  // namespace
+
+TOvFindDialog::TOvFindDialog(TOvCustomRichEdit& view, const std::wstring& findText,
+                             std::optional<std::wstring> replaceText)
+    : view_(view)
+{
+    CopyText(findText, findText_);
+    request_.lStructSize = sizeof(request_);
+    request_.hwndOwner = view.Handle();
+    request_.Flags = FR_DOWN;
+    request_.lpstrFindWhat = findText_;
+    request_.wFindWhatLen = static_cast<WORD>(std::size(findText_));
+    if (replaceText) {
+        CopyText(*replaceText, replaceText_);
+        request_.lpstrReplaceWith = replaceText_;
+        request_.wReplaceWithLen = static_cast<WORD>(std::size(replaceText_));
+        dialog_ = ::ReplaceTextW(&request_);
+    } else {
+        dialog_ = ::FindTextW(&request_);
+    }
+    if (!dialog_)
+        throw Exception(L"Cannot open the find dialog");
+}
+
+TOvFindDialog::~TOvFindDialog()
+{
+    if (dialog_ && ::IsWindow(dialog_))
+        ::DestroyWindow(dialog_);
+}
+
+DWORD TOvFindDialog::SearchOptions() const
+{
+    return request_.Flags & (FR_MATCHCASE | FR_WHOLEWORD);
+}
+
+bool TOvFindDialog::FindNext()
+{
+    CHARRANGE selection = view_.GetSelection();
+    bool down = (request_.Flags & FR_DOWN) != 0;
+    // Down from the end of the selection to the end of the text, or up from its start to 0.
+    FINDTEXTEXW find{{down ? selection.cpMax : selection.cpMin, down ? -1 : 0}, findText_, {-1, -1}};
+    WPARAM flags = SearchOptions() | (down ? FR_DOWN : 0);
+    LRESULT found = ::SendMessageW(view_.WindowHandle(), EM_FINDTEXTEXW, flags, reinterpret_cast<LPARAM>(&find));
+    if (found < 0) {
+        view_.TextNotFound(findText_);
+        return false;
+    }
+    view_.SetSelection(find.chrgText.cpMin, find.chrgText.cpMax, true);
+    return true;
+}
+
+bool TOvFindDialog::SelectionMatches() const
+{
+    std::wstring selected = view_.SelText();
+    std::wstring wanted = findText_;
+    if (request_.Flags & FR_MATCHCASE)
+        return selected == wanted;
+    return selected.size() == wanted.size() &&
+           ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, selected.c_str(), static_cast<int>(selected.size()),
+                            wanted.c_str(), static_cast<int>(wanted.size())) == CSTR_EQUAL;
+}
+
+void TOvFindDialog::ReplaceSelection()
+{
+    view_.SetSelText(replaceText_);
+}
+
+int TOvFindDialog::ReplaceAll()
+{
+    int count = 0;
+    view_.SetSelection(0, 0, false);
+    FINDTEXTEXW find{{0, -1}, findText_, {-1, -1}};
+    while (::SendMessageW(view_.WindowHandle(), EM_FINDTEXTEXW, SearchOptions() | FR_DOWN,
+                          reinterpret_cast<LPARAM>(&find)) >= 0) {
+        view_.SetSelection(find.chrgText.cpMin, find.chrgText.cpMax, false);
+        ReplaceSelection();
+        find.chrg.cpMin = view_.GetSelection().cpMax;
+        ++count;
+    }
+    return count;
+}
+
+bool TOvFindDialog::HandleMessage(TMessage& message)
+{
+    if (message.Msg != FindMessage() || reinterpret_cast<FINDREPLACEW*>(message.LParam) != &request_)
+        return false;
+    if (request_.Flags & FR_DIALOGTERM) {
+        dialog_ = nullptr;
+        view_.CloseFindDialog();
+    } else if (request_.Flags & FR_FINDNEXT) {
+        FindNext();
+    } else if (request_.Flags & FR_REPLACE) {
+        if (SelectionMatches())
+            ReplaceSelection();
+        FindNext();
+    } else if (request_.Flags & FR_REPLACEALL) {
+        if (ReplaceAll() == 0)
+            view_.TextNotFound(findText_);
+    }
+    return true;
+}
+
+}  // namespace ov

@@ -1,0 +1,43 @@
+// TOvFindDialog: the system's modeless find (or find-and-replace) dialog working on one view.
+#pragma once
+
+#include <windows.h>
+#include <commdlg.h>
+
+#include <optional>
+#include <string>
+
+#include "framework/messages.h"
+
+namespace ov {
+
+class TOvCustomRichEdit;
+
+class TOvFindDialog {
+public:
+    // Opens the dialog; with a replace text, the replace dialog.
+    TOvFindDialog(TOvCustomRichEdit& view, const std::wstring& findText, std::optional<std::wstring> replaceText);
+    ~TOvFindDialog();
+    TOvFindDialog(const TOvFindDialog&) = delete;
+    TOvFindDialog& operator=(const TOvFindDialog&) = delete;
+
+    HWND Window() const noexcept { return dialog_; }
+    // The dialog's notifications reach the view's window: answers whether this was one.
+    bool HandleMessage(TMessage& message);
+    // Finds the next match in the dialog's direction and selects it; false when there is none.
+    bool FindNext();
+
+private:
+    bool SelectionMatches() const;
+    void ReplaceSelection();
+    int ReplaceAll();
+    DWORD SearchOptions() const;
+
+    TOvCustomRichEdit& view_;
+    wchar_t findText_[256] = {};
+    wchar_t replaceText_[256] = {};
+    FINDREPLACEW request_{};
+    HWND dialog_ = nullptr;
+};
+
+}  // namespace ov
