@@ -134,8 +134,10 @@ LRESULT CALLBACK StandardWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lP
     TMessage message{msg, wParam, lParam, 0};
     ++control->dispatchDepth_;
     control->MainWndProc(message);
-    if (--control->dispatchDepth_ == 0 && control->freeAfterDispatch_)
+    if (--control->dispatchDepth_ == 0 && control->freeAfterDispatch_) {
+        control->freeAfterDispatch_ = false;  // the window's last messages come during Free
         control->Free();
+    }
     return message.Result;
 }
 
