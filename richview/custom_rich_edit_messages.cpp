@@ -114,6 +114,15 @@ void TOvCustomRichEdit::WndProc(TMessage& message)
         TOvExCustomMemo::WndProc(message);
         ApplyBackgroundColor();
         return;
+    case WM_CLEAR:
+    case WM_CUT:
+    case WM_PASTE:
+        // Wine's control deletes on WM_CLEAR even when read-only; a read-only view changes nothing.
+        if (ReadOnly() || !ClipboardMessageAllowed(message.Msg)) {
+            message.Result = ReadOnly() && ClipboardMessageAllowed(message.Msg) ? 0 : 1;
+            return;
+        }
+        break;
     default:
         if (!ClipboardMessageAllowed(message.Msg)) {
             message.Result = 1;

@@ -171,16 +171,23 @@ void TOvRichEditStrings::SetText(std::wstring_view text)
     Send(window, EM_SETEVENTMASK, 0, mask);
 }
 
-// While a batch of changes runs the view is not redrawn; afterwards it is, and told of the change.
+// While a batch of changes runs a showing view is not redrawn; afterwards it is, and told of the
+// change. (Switching redrawing off hides the window from IsWindowVisible, so the end of the batch
+// goes by what its start did.)
 void TOvRichEditStrings::SetUpdateState(bool updating)
 {
-    if (!view_.Showing() || !view_.HandleAllocated())
+    if (updating) {
+        redrawSuspended_ = view_.HandleAllocated() && view_.Showing();
+        if (redrawSuspended_)
+            Send(view_.WindowHandle(), WM_SETREDRAW, FALSE);
         return;
-    Send(view_.WindowHandle(), WM_SETREDRAW, !updating);
-    if (!updating) {
-        view_.Refresh();
-        view_.Perform(CM_TEXTCHANGED);
     }
+    if (redrawSuspended_ && view_.HandleAllocated()) {
+        Send(view_.WindowHandle(), WM_SETREDRAW, TRUE);
+        view_.Refresh();
+    }
+    redrawSuspended_ = false;
+    view_.Perform(CM_TEXTCHANGED);
 }
 
 TRichTransfer TOvRichEditStrings::Transfer(bool) const

@@ -55,6 +55,7 @@ private:
     TOvCustomRichEdit& view_;
     TRichStreamFormat format_ = sfDefault;
     TRichStreamModes mode_;
+    bool redrawSuspended_ = false;
 };
 
 }  // namespace ov
