@@ -4,12 +4,18 @@
 #include "framework/application.h"
 #include "framework/button.h"
 #include "framework/component.h"
+#include "framework/edit.h"
 #include "framework/form.h"
 #include "framework/image.h"
+#include "framework/image_list.h"
 #include "framework/label.h"
+#include "framework/memo.h"
 #include "framework/menus.h"
+#include "framework/page_control.h"
 #include "framework/panel.h"
+#include "framework/tab_control.h"
 #include "framework/timer.h"
+#include "framework/tool_bar.h"
 
 namespace ov {
 
@@ -28,6 +34,14 @@ void RegisterFrameworkClasses()
             &TLabel::StaticClass,
             &TImage::StaticClass,
             &TTimer::StaticClass,
+            &TEdit::StaticClass,
+            &TMemo::StaticClass,
+            &TImageList::StaticClass,
+            &TTabControl::StaticClass,
+            &TPageControl::StaticClass,
+            &TTabSheet::StaticClass,
+            &TToolBar::StaticClass,
+            &TToolButton::StaticClass,
         };
         for (auto staticClass : classes)
             staticClass();
