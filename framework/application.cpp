@@ -6,6 +6,7 @@
 #include "framework/form.h"
 #include "framework/messages.h"
 #include "framework/properties.h"
+#include "framework/screen.h"
 #include "framework/unicode.h"
 #include "framework/win_control.h"
 
@@ -48,7 +49,11 @@ const TClassInfo& TApplication::StaticClass()
 
 TApplication* TApplicationAccess::operator->() const
 {
+    // The screen is made first so that it outlives the application (statics end in reverse order):
+    // forms the application frees at exit still leave the screen's list.
+    static TScreen* const screen = Screen.operator->();
     static TComponentPtr<TApplication> application(new TApplication(nullptr));
+    (void)screen;
     return application.get();
 }
 
