@@ -106,6 +106,8 @@ void TApplication::Run()
             HandleException(this);
         }
     }
+    // The quit request is used up: a later Run or modal loop starts afresh.
+    terminated_ = false;
 }
 
 void TApplication::Terminate()

@@ -82,7 +82,12 @@ TControl::TControl(TComponent* owner)
     constraints_->OnChange = TNotifyEvent(this, &TControl::ConstraintsChanged);
 }
 
-TControl::~TControl() = default;
+TControl::~TControl()
+{
+    // Deleted without Free: leave the parent's lists at least.
+    if (parent_)
+        parent_->RemoveControl(this);
+}
 
 void TControl::BeforeDestruction()
 {

@@ -326,11 +326,12 @@ void ReadLayout(TComponent& root, std::string_view utf8Text)
     LayoutReader(root).Read(tree);
 }
 
-bool ReadLayoutResource(TComponent& root, std::wstring_view resourceName)
+bool ReadLayoutResource(TComponent& root, std::wstring_view resourceName, HMODULE module)
 {
     std::wstring name(resourceName);
-    HMODULE module = GetModuleHandleW(nullptr);
-    HRSRC resource = FindResourceW(module, name.c_str(), MAKEINTRESOURCEW(10));  // RT_RCDATA
+    if (!module)
+        module = GetModuleHandleW(nullptr);
+    HRSRC resource = FindResourceW(module, name.c_str(), RT_RCDATA);
     if (!resource)
         return false;
     HGLOBAL loaded = LoadResource(module, resource);

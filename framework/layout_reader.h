@@ -20,6 +20,8 @@
 // that does not follow the form raises Exception with the line number.
 #pragma once
 
+#include <windows.h>
+
 #include <string_view>
 
 namespace ov {
@@ -27,7 +29,8 @@ namespace ov {
 class TComponent;
 
 void ReadLayout(TComponent& root, std::string_view utf8Text);
-// Reads the RT_RCDATA resource of that name from the program's module; false when it is missing.
-bool ReadLayoutResource(TComponent& root, std::wstring_view resourceName);
+// Reads the RT_RCDATA resource of that name (found ignoring case) from a module, by default the
+// program's own, in place; false when there is no such resource.
+bool ReadLayoutResource(TComponent& root, std::wstring_view resourceName, HMODULE module = nullptr);
 
 }  // namespace ov

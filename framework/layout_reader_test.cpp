@@ -356,6 +356,34 @@ TEST_F(LayoutReaderTest, CreateFormFreesTheFormWhenItsLayoutIsMissing)
     EXPECT_EQ(Screen->CustomFormCount(), before);
 }
 
+// The layout stored as an RT_RCDATA resource of a module (here a copy of this program with one
+// added, loaded as data), found by name ignoring case.
+TEST_F(LayoutReaderTest, ReadsTheLayoutResourceOfAModule)
+{
+    wchar_t self[MAX_PATH], folder[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    GetTempPathW(MAX_PATH, folder);
+    std::wstring copy = std::wstring(folder) + L"ovlayout" + std::to_wstring(GetCurrentProcessId()) + L".exe";
+    ASSERT_TRUE(CopyFileW(self, copy.c_str(), FALSE));
+    std::string text = AboutLayout(false);
+    HANDLE update = BeginUpdateResourceW(copy.c_str(), FALSE);
+    ASSERT_TRUE(update);
+    UpdateResourceW(update, RT_RCDATA, L"TABOUTFORM", MAKELANGID(LANG_NEUTRAL, SUBLANG_NEUTRAL), text.data(),
+                    static_cast<DWORD>(text.size()));
+    ASSERT_TRUE(EndUpdateResourceW(update, FALSE));
+    HMODULE module = LoadLibraryExW(copy.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(module, nullptr);
+    {
+        TComponentPtr<TAboutForm> form(new TAboutForm(nullptr));
+        EXPECT_TRUE(ReadLayoutResource(*form, L"TAboutForm", module));
+        EXPECT_NE(form->OKButton, nullptr);
+        TComponentPtr<TAboutForm> other(new TAboutForm(nullptr));
+        EXPECT_FALSE(ReadLayoutResource(*other, L"TFORM1", module));
+    }
+    FreeLibrary(module);
+    DeleteFileW(copy.c_str());
+}
+
 // A layout made at 48 pixels per inch is scaled to the screen's density.
 TEST_F(LayoutReaderTest, ScaledLayoutFollowsTheScreenDensity)
 {

@@ -53,7 +53,12 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner), controlId_(NextCo
 
 TWinControl::~TWinControl()
 {
-    // Freed without Free: let the window go without calling back into a half-destroyed object.
+    // Deleted without Free: do what BeforeDestruction does, and let the window go without calling
+    // back into a half-destroyed object.
+    if (parent_)
+        parent_->RemoveControl(this);
+    while (!controls_.empty())
+        controls_.back()->Free();
     if (handle_) {
         UnbindWindow(handle_);
         DestroyWindow(std::exchange(handle_, nullptr));
