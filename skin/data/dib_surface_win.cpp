@@ -102,8 +102,8 @@ void BlitPixels(HDC target, const PixelView& source, PixelRect from, PixelRect t
         Stretch(sized.Dc(), {0, 0, to.Width(), to.Height()}, piece, COLORONCOLOR);
         piece = std::move(sized);
     }
-    ::TransparentBlt(target, to.left, to.top, to.Width(), to.Height(), piece.Dc(), 0, 0, piece.Width(),
-                     piece.Height(), key & kRgbMask);
+    ::TransparentBlt(target, to.left, to.top, to.Width(), to.Height(), piece.Dc(), 0, 0, piece.Width(), piece.Height(),
+                     key & kRgbMask);
 }
 
 }  // namespace ov

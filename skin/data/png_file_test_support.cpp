@@ -62,7 +62,8 @@ bool WritePng(const PixelView& image, const std::string& path) {
         raw.push_back(0);  // no filter
         for (int x = 0; x < image.width; ++x) {
             const uint32_t c = image.At(x, y);
-            raw.insert(raw.end(), {static_cast<uint8_t>(c), static_cast<uint8_t>(c >> 8), static_cast<uint8_t>(c >> 16)});
+            raw.insert(raw.end(),
+                       {static_cast<uint8_t>(c), static_cast<uint8_t>(c >> 8), static_cast<uint8_t>(c >> 16)});
         }
     }
     Bytes file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};

@@ -66,9 +66,9 @@ void CellsAndTurns(Sheet& s) {
     TBitmap arrow;
     CopyCell(s.Skin(SKIN2_SCROLLBARUPBUTTON), arrow, 3, 1);
     x = s.Show(&arrow, 470, 22, 3);
-    for (void (*turn)(TBitmap&) : {static_cast<void (*)(TBitmap&)>(RotateLeft),
-                                   static_cast<void (*)(TBitmap&)>(RotateRight),
-                                   static_cast<void (*)(TBitmap&)>(Rotate180)}) {
+    for (void (*turn)(TBitmap&) :
+         {static_cast<void (*)(TBitmap&)>(RotateLeft), static_cast<void (*)(TBitmap&)>(RotateRight),
+          static_cast<void (*)(TBitmap&)>(Rotate180)}) {
         TBitmap turned(arrow);
         turn(turned);
         x = s.Show(&turned, x, 22, 3);
@@ -145,9 +145,11 @@ void NineSlices(Sheet& s) {
 
 void Shapes(Sheet& s) {
     const int top = 400;
-    s.Label(10, top - 18, L"FillGradientV/H, FrameRectColor, FillRectColor, DrawSeparatorLine, FrameControlBorder, "
-                          L"arrow glyphs enabled and disabled (x1 and x4)");
-    FillGradientV(s.Dc(), {10, top, 90, top + 40}, s.Color(SKIN2_TOOLBARSTARTCOLOR), s.Color(SKIN2_TOPSELECTEDMENUBORDERCOLOR));
+    s.Label(10, top - 18,
+            L"FillGradientV/H, FrameRectColor, FillRectColor, DrawSeparatorLine, FrameControlBorder, "
+            L"arrow glyphs enabled and disabled (x1 and x4)");
+    FillGradientV(s.Dc(), {10, top, 90, top + 40}, s.Color(SKIN2_TOOLBARSTARTCOLOR),
+                  s.Color(SKIN2_TOPSELECTEDMENUBORDERCOLOR));
     FillGradientH(s.Dc(), {100, top, 180, top + 40}, s.Color(SKIN2_FORMCOLOR), s.Color(SKIN2_CONTROLBORDERCOLOR));
     FrameRectColor(s.Dc(), {190, top, 250, top + 40}, s.Color(SKIN2_CONTROLBORDERCOLOR));
     FillRectColor(s.Dc(), {260, top, 320, top + 40}, s.Color(SKIN2_CONTROLCOLOR));

@@ -9,8 +9,7 @@ void TkrvSkinProgressBarRes::Reload() {
     for (auto& piece : FPieces) piece.reset();
     for (auto& piece : FRotatedPieces) piece.reset();
     if (!FReader || !FReader->Loaded()) return;
-    constexpr Skin2Bitmap kSources[] = {SKIN2_PROGRESSBAR1, SKIN2_PROGRESSBAR2, SKIN2_PROGRESSBAR3,
-                                        SKIN2_PROGRESSBAR4};
+    constexpr Skin2Bitmap kSources[] = {SKIN2_PROGRESSBAR1, SKIN2_PROGRESSBAR2, SKIN2_PROGRESSBAR3, SKIN2_PROGRESSBAR4};
     for (size_t i = 0; i < FPieces.size(); ++i) {
         FPieces[i] = std::make_unique<TBitmap>();
         if (const TBitmap* source = FReader->GetBitmap(kSources[i])) FPieces[i]->Assign(*source);

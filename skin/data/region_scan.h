@@ -3,9 +3,9 @@
 // non-key pixels in the rows the skin asks to be scanned. The Windows layer makes a region of them.
 #pragma once
 
-#include "skin/data/pixels.h"
-
 #include <vector>
+
+#include "skin/data/pixels.h"
 
 namespace ov {
 

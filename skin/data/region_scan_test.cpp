@@ -35,9 +35,9 @@ TEST(SkinRegion, RowsOutsideTheLimitsAreWholeAndTheBottomSitsAtTheBottom) {
     // Title: rows 1-2 scanned, rows 0 and 3 whole. Bottom: min row above max row, scanned to the end.
     const auto rects = SkinRegionRects({title.View(), true, 1, 2}, {bottom.View(), true, 0, 5}, kKey, 4, 20);
     const std::vector<PixelRect> expected = {
-        {0, 0, 4, 1}, {1, 1, 3, 2}, {1, 2, 3, 3}, {0, 3, 4, 4},  // title
-        {0, 4, 4, 18},                                            // between the bands
-        {0, 18, 1, 19}, {3, 18, 4, 19},                           // bottom row 0; row 1 is all key
+        {0, 0, 4, 1},   {1, 1, 3, 2},   {1, 2, 3, 3}, {0, 3, 4, 4},  // title
+        {0, 4, 4, 18},                                               // between the bands
+        {0, 18, 1, 19}, {3, 18, 4, 19},                              // bottom row 0; row 1 is all key
     };
     EXPECT_EQ(rects, expected);
 }

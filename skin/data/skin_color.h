@@ -14,9 +14,7 @@ struct Rgb {
     bool operator==(const Rgb&) const = default;
 };
 
-constexpr uint32_t MakeColor(uint8_t red, uint8_t green, uint8_t blue) {
-    return red + green * 256u + blue * 65536u;
-}
+constexpr uint32_t MakeColor(uint8_t red, uint8_t green, uint8_t blue) { return red + green * 256u + blue * 65536u; }
 
 constexpr Rgb SplitRgb(uint32_t color) {
     return {static_cast<uint8_t>(color), static_cast<uint8_t>(color >> 8), static_cast<uint8_t>(color >> 16)};

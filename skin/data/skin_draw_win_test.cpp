@@ -68,8 +68,8 @@ TEST(DrawNineSlice, SmallTargetsCropTheCornersAndLowOnesOnlyGetTheTopLeft) {
     DrawNineSlice(face.View(), canvas.Dc(), {0, 0, 40, 12}, kKey, false);
     PixelView out = canvas.Pixels();
     EXPECT_EQ(out.At(0, 0), face.At(0, 0));
-    EXPECT_EQ(out.At(19, 5), face.At(19, 5));    // top-left: 20 x 6, the part at the corner
-    EXPECT_EQ(out.At(39, 0), face.At(62, 0));    // top-right: 19 x 6 of the face's right end
+    EXPECT_EQ(out.At(19, 5), face.At(19, 5));  // top-left: 20 x 6, the part at the corner
+    EXPECT_EQ(out.At(39, 0), face.At(62, 0));  // top-right: 19 x 6 of the face's right end
     EXPECT_EQ(out.At(21, 0), face.At(44, 0));
     EXPECT_EQ(out.At(39, 11), face.At(62, 18));  // bottom-right: 19 x 5 of the bottom right
     EXPECT_EQ(out.At(0, 7), face.At(0, 14));

@@ -25,9 +25,7 @@ std::unique_ptr<TBitmap> ToBitmap(const DecodedBitmap& decoded) {
 
 }  // namespace
 
-TkrvSkinReader::TkrvSkinReader(const std::string& fileName, const std::string& password) {
-    Load(fileName, password);
-}
+TkrvSkinReader::TkrvSkinReader(const std::string& fileName, const std::string& password) { Load(fileName, password); }
 
 TkrvSkinReader::~TkrvSkinReader() = default;
 

@@ -11,9 +11,11 @@ UniqueRegion MakeRegion(const std::vector<PixelRect>& rects) {
     if (rects.empty()) return UniqueRegion(::CreateRectRgn(0, 0, 0, 0));
     // RGNDATA: a header followed by the rectangles; the bounds only need to hold them all.
     std::vector<unsigned char> data(sizeof(RGNDATAHEADER) + rects.size() * sizeof(RECT));
-    RGNDATAHEADER header{sizeof(RGNDATAHEADER), RDH_RECTANGLES, static_cast<DWORD>(rects.size()),
-                         static_cast<DWORD>(rects.size() * sizeof(RECT)), {rects[0].left, rects[0].top,
-                                                                            rects[0].right, rects[0].bottom}};
+    RGNDATAHEADER header{sizeof(RGNDATAHEADER),
+                         RDH_RECTANGLES,
+                         static_cast<DWORD>(rects.size()),
+                         static_cast<DWORD>(rects.size() * sizeof(RECT)),
+                         {rects[0].left, rects[0].top, rects[0].right, rects[0].bottom}};
     auto* out = reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER));
     for (size_t i = 0; i < rects.size(); ++i) {
         out[i] = {rects[i].left, rects[i].top, rects[i].right, rects[i].bottom};
@@ -25,8 +27,8 @@ UniqueRegion MakeRegion(const std::vector<PixelRect>& rects) {
 }
 
 void SetSkinWindowRegion(HWND window, const PixelView& titleBar, const PixelView& bottomFrame, bool titleNeedsRegion,
-                         bool bottomNeedsRegion, int titleMinRow, int titleMaxRow, int bottomMinRow,
-                         int bottomMaxRow, COLORREF keyColor, int windowHeight, int windowWidth) {
+                         bool bottomNeedsRegion, int titleMinRow, int titleMaxRow, int bottomMinRow, int bottomMaxRow,
+                         COLORREF keyColor, int windowHeight, int windowWidth) {
     const SkinRegionBand title{titleBar, titleNeedsRegion, titleMinRow, titleMaxRow};
     const SkinRegionBand bottom{bottomFrame, bottomNeedsRegion, bottomMinRow, bottomMaxRow};
     UniqueRegion region = MakeRegion(SkinRegionRects(title, bottom, keyColor, windowWidth, windowHeight));

@@ -16,7 +16,7 @@ UniqueRegion MakeRegion(const std::vector<PixelRect>& rects);
 // Builds the region from the drawn title bar and bottom frame (see SkinRegionRects) and hands it to
 // the window with SetWindowRgn, redrawing; the window owns it from then on.
 void SetSkinWindowRegion(HWND window, const PixelView& titleBar, const PixelView& bottomFrame, bool titleNeedsRegion,
-                         bool bottomNeedsRegion, int titleMinRow, int titleMaxRow, int bottomMinRow,
-                         int bottomMaxRow, COLORREF keyColor, int windowHeight, int windowWidth);
+                         bool bottomNeedsRegion, int titleMinRow, int titleMaxRow, int bottomMinRow, int bottomMaxRow,
+                         COLORREF keyColor, int windowHeight, int windowWidth);
 
 }  // namespace ov

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "framework/exception.h"
+#include "skin/data/crc32.h"
 #include "skin/data/decoded_view.h"
 #include "skin/data/pixel_ops.h"
 #include "skin/data/progress_bar_res_win.h"
@@ -14,7 +15,6 @@
 #include "skin/data/tab_res_win.h"
 #include "skin/data/temp_file.h"
 #include "skin/data/zip_crypto.h"
-#include "skin/data/crc32.h"
 
 namespace ov {
 namespace {

@@ -80,10 +80,14 @@ namespace {
 
 std::array<POINT, 3> ArrowCorners(ArrowDirection direction, int x, int y) {
     switch (direction) {
-        case ArrowDirection::Down: return {{{x, y}, {x + 6, y}, {x + 3, y + 3}}};
-        case ArrowDirection::Up: return {{{x, y}, {x - 3, y + 3}, {x + 3, y + 3}}};
-        case ArrowDirection::Left: return {{{x, y}, {x + 3, y + 3}, {x + 3, y - 3}}};
-        case ArrowDirection::Right: return {{{x, y}, {x, y + 6}, {x + 3, y + 3}}};
+        case ArrowDirection::Down:
+            return {{{x, y}, {x + 6, y}, {x + 3, y + 3}}};
+        case ArrowDirection::Up:
+            return {{{x, y}, {x - 3, y + 3}, {x + 3, y + 3}}};
+        case ArrowDirection::Left:
+            return {{{x, y}, {x + 3, y + 3}, {x + 3, y - 3}}};
+        case ArrowDirection::Right:
+            return {{{x, y}, {x, y + 6}, {x + 3, y + 3}}};
     }
     return {};
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/bitmap.h"
 #include "skin/data/dib_surface_win.h"
 #include "skin/data/skin_color_win.h"
 #include "skin/data/skin_region_win.h"
@@ -96,6 +97,15 @@ TEST(EllipsizeTextW, FittingCaptionStaysLimitZeroKeepsOneCharacter) {
     EXPECT_EQ(shortened.substr(shortened.size() - 3), L"...");
     EXPECT_GE(TextWidthW(canvas.Dc(), shortened), full / 2);
     EXPECT_EQ(EllipsizeText(canvas.Dc(), "Minimize", 0), "M...");
+
+    // On a canvas the text is measured in the canvas's font, which a bigger font makes wider.
+    TBitmap bitmap(10, 10);
+    TCanvas& onBitmap = *bitmap.Canvas();
+    onBitmap.Font()->SetHeight(-40);
+    const int big = TextWidthW(onBitmap, caption);
+    EXPECT_GT(big, full);
+    EXPECT_EQ(EllipsizeTextW(onBitmap, caption, big), caption);
+    EXPECT_NE(EllipsizeTextW(onBitmap, caption, full), caption);
 }
 
 TEST(CaptionFonts, NonClientMetricsAnswer) {
@@ -115,8 +125,8 @@ TEST(CaptionFonts, NonClientMetricsAnswer) {
 }
 
 TEST(SetSkinWindowRegion, KeyPixelsOfTheTitleRowAreOutside) {
-    UniqueWindow window(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 6, 10, nullptr, nullptr, nullptr,
-                                          nullptr));
+    UniqueWindow window(
+        ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 6, 10, nullptr, nullptr, nullptr, nullptr));
     ASSERT_TRUE(window);
     constexpr uint32_t kKey = 0xFF00FF;
     PixelBuffer title(6, 1, 0x123456);

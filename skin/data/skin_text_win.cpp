@@ -25,6 +25,21 @@ std::wstring EllipsizeTextW(HDC dc, std::wstring_view text, int limit) {
     return EllipsizeText<wchar_t>(text, limit, [dc](std::wstring_view t) { return TextWidthW(dc, t); });
 }
 
+int TextWidthW(TCanvas& canvas, std::wstring_view text) {
+    canvas.RequireFont();
+    return TextWidthW(canvas.Handle(), text);
+}
+
+std::string EllipsizeText(TCanvas& canvas, std::string_view text, int limit) {
+    canvas.RequireFont();
+    return EllipsizeText(canvas.Handle(), text, limit);
+}
+
+std::wstring EllipsizeTextW(TCanvas& canvas, std::wstring_view text, int limit) {
+    canvas.RequireFont();
+    return EllipsizeTextW(canvas.Handle(), text, limit);
+}
+
 namespace {
 
 std::optional<NONCLIENTMETRICSW> NonClientMetrics() {

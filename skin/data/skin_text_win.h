@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "framework/canvas.h"
 #include "framework/font.h"
 
 namespace ov {
@@ -20,6 +21,11 @@ int TextWidthW(HDC dc, std::wstring_view text);
 // EllipsizeText template for the rule).
 std::string EllipsizeText(HDC dc, std::string_view text, int limit);
 std::wstring EllipsizeTextW(HDC dc, std::wstring_view text, int limit);
+
+// The same in the canvas's font.
+int TextWidthW(TCanvas& canvas, std::wstring_view text);
+std::string EllipsizeText(TCanvas& canvas, std::string_view text, int limit);
+std::wstring EllipsizeTextW(TCanvas& canvas, std::wstring_view text, int limit);
 
 // The caption and menu fonts of the non-client metrics; nothing when the system does not answer.
 std::optional<LOGFONTW> CaptionLogFont();

@@ -89,7 +89,7 @@ namespace {
 // One corner of the nine slices: the source block and target area as the face's proportions give
 // them, reduced to the common size on the side away from the corner.
 struct Corner {
-    PixelRect source;  // the part actually drawn
+    PixelRect source;   // the part actually drawn
     PixelRect covered;  // where it lands (may be empty, but is always placed at its corner)
 };
 

@@ -3,9 +3,9 @@
 // layer only carries the list out; keeping the arithmetic here lets it be tested without GDI.
 #pragma once
 
-#include "skin/data/pixels.h"
-
 #include <vector>
+
+#include "skin/data/pixels.h"
 
 namespace ov {
 

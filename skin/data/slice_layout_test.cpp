@@ -11,13 +11,13 @@ using Blits = std::vector<SliceBlit>;
 
 TEST(NineSliceLayout, BuiltInButtonFaceAtItsOwnSize) {
     const Blits expected = {
-        {{0, 0, 31, 9}, {0, 0, 31, 9}, M::KeyWhenAsked},       // corners: 31 / 30 wide, 9 / 8 high
+        {{0, 0, 31, 9}, {0, 0, 31, 9}, M::KeyWhenAsked},  // corners: 31 / 30 wide, 9 / 8 high
         {{0, 11, 31, 19}, {0, 11, 31, 19}, M::KeyWhenAsked},
         {{33, 0, 63, 9}, {33, 0, 63, 9}, M::KeyWhenAsked},
         {{33, 11, 63, 19}, {33, 11, 63, 19}, M::KeyWhenAsked},
-        {{0, 9, 31, 10}, {0, 9, 31, 11}, M::KeyAlways},        // side edges from row 9
+        {{0, 9, 31, 10}, {0, 9, 31, 11}, M::KeyAlways},  // side edges from row 9
         {{33, 9, 63, 10}, {33, 9, 63, 11}, M::KeyAlways},
-        {{31, 0, 33, 9}, {31, 0, 33, 9}, M::KeyAlways},        // strips from columns 31 and 32
+        {{31, 0, 33, 9}, {31, 0, 33, 9}, M::KeyAlways},  // strips from columns 31 and 32
         {{31, 9, 33, 10}, {31, 9, 33, 10}, M::KeyAlways},
         {{31, 10, 33, 19}, {30, 10, 33, 19}, M::KeyAlways},
     };

@@ -1,9 +1,10 @@
 // Replacing, accelerator stripping and shortening with an ellipsis, for 8-bit and wide text.
 #include "skin/data/text_ops.h"
-#include "skin/data/rect_ops.h"
-#include "skin/data/pixels.h"
 
 #include <gtest/gtest.h>
+
+#include "skin/data/pixels.h"
+#include "skin/data/rect_ops.h"
 
 namespace ov {
 namespace {
@@ -16,9 +17,7 @@ TEST(ReplaceAll, RepeatsUntilNoneIsLeft) {
     EXPECT_EQ(ReplaceAll(L"中文&文", L"文", L"字"), L"中字&字");
 }
 
-TEST(ReplaceAll, AReplacementHoldingTheSearchedTextEnds) {
-    EXPECT_EQ(ReplaceAll("a-a", "a", "aa"), "aa-aa");
-}
+TEST(ReplaceAll, AReplacementHoldingTheSearchedTextEnds) { EXPECT_EQ(ReplaceAll("a-a", "a", "aa"), "aa-aa"); }
 
 TEST(StripAccelerators, RemovesEveryAmpersand) {
     EXPECT_EQ(StripAccelerators("Mi&nimize"), "Minimize");

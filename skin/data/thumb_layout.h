@@ -2,15 +2,15 @@
 // middles and a centre grip), and the test that decides how the pieces are turned for horizontal bars.
 #pragma once
 
-#include "skin/data/pixels.h"
-
 #include <array>
+
+#include "skin/data/pixels.h"
 
 namespace ov {
 
 struct ThumbPieceRows {
-    int top = 0;     // first source row
-    int height = 0;  // rows in the piece
+    int top = 0;         // first source row
+    int height = 0;      // rows in the piece
     bool blank = false;  // the thumb is too short to give this piece; it stays an empty 1-row image
     bool operator==(const ThumbPieceRows&) const = default;
 };

@@ -10,8 +10,8 @@ namespace {
 
 // A hidden top-level window with a child, owned for one test.
 struct TwoWindows {
-    UniqueWindow parent{::CreateWindowExW(0, L"STATIC", L"Zelvo健康咨询系列", WS_OVERLAPPEDWINDOW | WS_VSCROLL, 0, 0, 200, 100,
-                                          nullptr, nullptr, nullptr, nullptr)};
+    UniqueWindow parent{::CreateWindowExW(0, L"STATIC", L"Zelvo健康咨询系列", WS_OVERLAPPEDWINDOW | WS_VSCROLL, 0, 0,
+                                          200, 100, nullptr, nullptr, nullptr, nullptr)};
     HWND child = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, parent.get(), nullptr, nullptr, nullptr);
 };
 

@@ -4,10 +4,10 @@
 namespace ov {
 
 struct WindowsVersionFlags {
-    bool isNT = false;      // the NT platform
-    bool isWin95 = false;   // 9x platform, version 4.0
-    bool isWinXP = false;   // NT, XP (5.1) or later
-    bool isVista = false;   // NT, version 6.0
+    bool isNT = false;     // the NT platform
+    bool isWin95 = false;  // 9x platform, version 4.0
+    bool isWinXP = false;  // NT, XP (5.1) or later
+    bool isVista = false;  // NT, version 6.0
 };
 
 // Computed on first use and kept for the life of the process.
