@@ -652,14 +652,14 @@ void TToolBar::HandleNcPaint(TMessage& message)
     UniqueWindowDC dc(GetWindowDC(window), handle_traits::WindowDC{window});
     if (!dc)
         return;
+    // The client area in window co-ordinates is left alone; the frame round it is filled.
     RECT windowRect, client;
     GetWindowRect(window, &windowRect);
-    OffsetRect(&windowRect, -windowRect.left, -windowRect.top);
     GetClientRect(window, &client);
-    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
-    RECT origin;
-    GetWindowRect(window, &origin);
-    OffsetRect(&client, -origin.left, -origin.top);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    OffsetRect(&client, origin.x - windowRect.left, origin.y - windowRect.top);
+    OffsetRect(&windowRect, -windowRect.left, -windowRect.top);
     ExcludeClipRect(dc.get(), client.left, client.top, client.right, client.bottom);
     FillRect(dc.get(), &windowRect, BrushHandle());
 }
