@@ -1,16 +1,33 @@
-// Program entry: creates the main window and runs the message loop until it is closed.
+// Program entry: module initialisation, the application object and its title, the main window
+// and the hidden About box from their stored layouts, then the message loop until the main window
+// closes. No arguments, no settings, nothing written to disk.
 #include <windows.h>
 
-#include "app/main_window.h"
+#include "app/about_box.h"
+#include "app/app_title.h"
+#include "app/form1.h"
+#include "app/module_init.h"
+#include "app/painted_signal.h"
+#include "framework/application.h"
+#include "richview/rich_edit.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCmd) {
-    HWND main = ov::CreateMainWindow(instance);
-    if (!main) return 1;
-    ShowWindow(main, showCmd);
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
+{
+    using namespace ov;
+    ModuleInitialisation modules;
+    int exitCode = 0;
+    try {
+        Application->SetTitle(kAppTitle);
+        Application->CreateForm(&Form1);
+        InstallPaintedSignal(*Form1->OvRichEdit1);
+        Application->CreateForm(&AboutBox);
+        Application->Run();
+    } catch (...) {
+        // Only a layout that cannot be read gets here: say why and end.
+        Application->HandleException(nullptr);
+        exitCode = 1;
     }
-    return 0;
+    // The forms go before OLE does: closing the views closes their embedded objects.
+    Application->DestroyComponents();
+    return exitCode;
 }

@@ -44,7 +44,6 @@ object Form1: TForm1
             Width = 744
             Height = 395
             Anchors = [akLeft, akTop, akRight, akBottom]
-            AutoSize = False
             BorderStyle = bsNone
             Font.Charset = GB2312_CHARSET
             Font.Color = clWindowText
@@ -64,7 +63,6 @@ object Form1: TForm1
             Width = 745
             Height = 395
             Anchors = [akLeft, akTop, akRight, akBottom]
-            AutoSize = False
             BorderStyle = bsNone
             Font.Charset = GB2312_CHARSET
             Font.Color = clWindowText
@@ -97,7 +95,6 @@ object Form1: TForm1
             Width = 744
             Height = 395
             Anchors = [akLeft, akTop, akRight, akBottom]
-            AutoSize = False
             BorderStyle = bsNone
             Font.Charset = GB2312_CHARSET
             Font.Color = clWindowText
@@ -117,7 +114,6 @@ object Form1: TForm1
             Width = 745
             Height = 395
             Anchors = [akLeft, akTop, akRight, akBottom]
-            AutoSize = False
             BorderStyle = bsNone
             Font.Charset = GB2312_CHARSET
             Font.Color = clWindowText
@@ -136,7 +132,6 @@ object Form1: TForm1
             Width = 745
             Height = 395
             Anchors = [akLeft, akTop, akRight, akBottom]
-            AutoSize = False
             BorderStyle = bsNone
             Font.Charset = GB2312_CHARSET
             Font.Color = clWindowText
@@ -155,7 +150,6 @@ object Form1: TForm1
             Width = 745
             Height = 395
             Anchors = [akLeft, akTop, akRight, akBottom]
-            AutoSize = False
             BorderStyle = bsNone
             Font.Charset = GB2312_CHARSET
             Font.Color = clWindowText
@@ -177,8 +171,6 @@ object Form1: TForm1
         Width = 758
         Height = 437
         Anchors = [akLeft, akTop, akRight, akBottom]
-        AutoSize = False
-        BevelOuter = bvNone
         BorderStyle = bsNone
         Font.Charset = GB2312_CHARSET
         Font.Color = clWindowText

@@ -1,0 +1,333 @@
+// Test support: the reader as a separate process, driven with real input and observed through
+// window messages and the reader's memory.
+#include "app/reader_driver.h"
+
+#include <commctrl.h>
+
+#include <thread>
+
+#include "app/app_title.h"
+#include "app/painted_signal.h"
+
+namespace ov::test {
+
+namespace {
+
+constexpr DWORD kStartLimitMs = 120000;
+constexpr int kPollLimitMs = 20000;
+constexpr int kPollStepMs = 20;
+
+BOOL CALLBACK CollectChild(HWND window, LPARAM list)
+{
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
+bool IsDirectChild(HWND window, HWND parent) { return GetAncestor(window, GA_PARENT) == parent; }
+
+// A block of memory inside the reader's process for messages that pass pointers.
+class RemoteBuffer {
+public:
+    RemoteBuffer(HANDLE process, size_t size)
+        : process_(process), memory_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE))
+    {
+    }
+    ~RemoteBuffer()
+    {
+        if (memory_)
+            VirtualFreeEx(process_, memory_, 0, MEM_RELEASE);
+    }
+    RemoteBuffer(const RemoteBuffer&) = delete;
+    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+
+    LPARAM Address() const { return reinterpret_cast<LPARAM>(memory_); }
+    void Write(const void* data, size_t size) const { WriteProcessMemory(process_, memory_, data, size, nullptr); }
+    void Read(void* data, size_t size) const { ReadProcessMemory(process_, memory_, data, size, nullptr); }
+
+private:
+    HANDLE process_;
+    void* memory_;
+};
+
+struct TopLevelSearch {
+    DWORD processId;
+    const std::wstring* caption;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchTopLevel(HWND window, LPARAM param)
+{
+    auto* search = reinterpret_cast<TopLevelSearch*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId || !IsWindowVisible(window) || WindowText(window) != *search->caption)
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+void SendMouse(DWORD flags, POINT screen = {})
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    if (flags & MOUSEEVENTF_ABSOLUTE) {
+        input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    }
+    SendInput(1, &input, sizeof input);
+}
+
+void SendKey(WORD virtualKey, wchar_t unicode, bool up)
+{
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.wScan = unicode;
+    input.ki.dwFlags = (unicode ? KEYEVENTF_UNICODE : 0) | (up ? KEYEVENTF_KEYUP : 0);
+    SendInput(1, &input, sizeof input);
+}
+
+POINT Centre(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+POINT ClientToScreenPoint(HWND window, POINT p)
+{
+    ClientToScreen(window, &p);
+    return p;
+}
+
+// The framework registers each control's window class under the control's class name.
+bool IsRichEdit(HWND window) { return WindowClass(window) == L"TOvRichEdit"; }
+
+}  // namespace
+
+std::vector<HWND> ChildWindows(HWND parent)
+{
+    std::vector<HWND> children;
+    for (HWND w : Descendants(parent))
+        if (IsDirectChild(w, parent))
+            children.push_back(w);
+    return children;
+}
+
+std::vector<HWND> Descendants(HWND parent)
+{
+    std::vector<HWND> all;
+    EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&all));
+    return all;
+}
+
+std::wstring WindowClass(HWND window)
+{
+    wchar_t name[128] = {};
+    GetClassNameW(window, name, 128);
+    return name;
+}
+
+std::wstring WindowText(HWND window)
+{
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    return text;
+}
+
+RECT ScreenRect(HWND window)
+{
+    RECT r{};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+SIZE ClientSize(HWND window)
+{
+    RECT r{};
+    GetClientRect(window, &r);
+    return {r.right, r.bottom};
+}
+
+bool WaitUntil(const std::function<bool()>& condition)
+{
+    for (int waited = 0; waited < kPollLimitMs; waited += kPollStepMs) {
+        if (condition())
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(kPollStepMs));
+    }
+    return condition();
+}
+
+std::wstring FirstLine(HWND view)
+{
+    wchar_t text[256] = {};
+    SendMessageW(view, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text));
+    std::wstring line = text;
+    return line.substr(0, line.find_first_of(L"\r\n"));
+}
+
+int TextLength(HWND view)
+{
+    return static_cast<int>(SendMessageW(view, WM_GETTEXTLENGTH, 0, 0));
+}
+
+// --- ReaderProcess --------------------------------------------------------------------------------
+
+ReaderProcess::~ReaderProcess()
+{
+    if (!process_)
+        return;
+    if (!Close())
+        TerminateProcess(process_, 1);
+    CloseHandle(process_);
+}
+
+bool ReaderProcess::Start(const std::wstring& exePath)
+{
+    static int run = 0;
+    std::wstring eventName =
+        L"OvaluneTestPainted_" + std::to_wstring(GetCurrentProcessId()) + L"_" + std::to_wstring(++run);
+    HANDLE painted = CreateEventW(nullptr, TRUE, FALSE, eventName.c_str());
+    SetEnvironmentVariableW(kPaintedEventVariable, eventName.c_str());
+
+    std::wstring commandLine = L"\"" + exePath + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    bool started =
+        CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info);
+    SetEnvironmentVariableW(kPaintedEventVariable, nullptr);
+    if (!started) {
+        CloseHandle(painted);
+        return false;
+    }
+    CloseHandle(info.hThread);
+    process_ = info.hProcess;
+    processId_ = info.dwProcessId;
+    HANDLE waitFor[2] = {painted, process_};
+    DWORD woke = WaitForMultipleObjects(2, waitFor, FALSE, kStartLimitMs);
+    CloseHandle(painted);
+    if (woke != WAIT_OBJECT_0)
+        return false;
+    main_ = FindTopLevel(kAppTitle);
+    threadId_ = main_ ? GetWindowThreadProcessId(main_, nullptr) : 0;
+    return main_ != nullptr;
+}
+
+bool ReaderProcess::Close()
+{
+    if (main_)
+        PostMessageW(main_, WM_CLOSE, 0, 0);
+    main_ = nullptr;
+    return WaitForSingleObject(process_, 20000) == WAIT_OBJECT_0;
+}
+
+HWND ReaderProcess::FindTopLevel(const std::wstring& caption) const
+{
+    TopLevelSearch search{processId_, &caption};
+    EnumWindows(MatchTopLevel, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND ReaderProcess::ToolBar() const
+{
+    for (HWND w : Descendants(main_))
+        if (WindowClass(w) == L"TToolBar")
+            return w;
+    return nullptr;
+}
+
+std::vector<HWND> ReaderProcess::PageControls() const
+{
+    std::vector<HWND> controls;
+    for (HWND w : Descendants(main_))
+        if (WindowClass(w) == L"TPageControl")
+            controls.push_back(w);
+    return controls;
+}
+
+HWND ReaderProcess::VisibleView() const
+{
+    for (HWND w : Descendants(main_))
+        if (IsRichEdit(w) && IsWindowVisible(w))
+            return w;
+    return nullptr;
+}
+
+HWND ReaderProcess::FocusWindow() const
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(threadId_, &info);
+    return info.hwndFocus;
+}
+
+int ReaderProcess::ToolButtonCount() const
+{
+    return static_cast<int>(SendMessageW(ToolBar(), TB_BUTTONCOUNT, 0, 0));
+}
+
+std::wstring ReaderProcess::ToolButtonText(int index) const
+{
+    HWND toolBar = ToolBar();
+    RemoteBuffer button(process_, sizeof(TBBUTTON));
+    if (!SendMessageW(toolBar, TB_GETBUTTON, index, button.Address()))
+        return {};
+    TBBUTTON info{};
+    button.Read(&info, sizeof info);
+    wchar_t text[128] = {};
+    RemoteBuffer remoteText(process_, sizeof text);
+    LRESULT length = SendMessageW(toolBar, TB_GETBUTTONTEXTW, info.idCommand, remoteText.Address());
+    if (length <= 0 || length >= 128)
+        return {};
+    remoteText.Read(text, sizeof text);
+    return text;
+}
+
+RECT ReaderProcess::ToolButtonRect(int index) const
+{
+    RemoteBuffer rect(process_, sizeof(RECT));
+    RECT r{};
+    if (SendMessageW(ToolBar(), TB_GETITEMRECT, index, rect.Address()))
+        rect.Read(&r, sizeof r);
+    return r;
+}
+
+RECT ReaderProcess::TabRect(HWND pageControl, int index) const
+{
+    RemoteBuffer rect(process_, sizeof(RECT));
+    RECT r{};
+    if (SendMessageW(pageControl, TCM_GETITEMRECT, index, rect.Address()))
+        rect.Read(&r, sizeof r);
+    return r;
+}
+
+void ReaderProcess::ClickToolButton(int index) const
+{
+    ClickAt(ClientToScreenPoint(ToolBar(), Centre(ToolButtonRect(index))));
+}
+
+void ReaderProcess::ClickTab(HWND pageControl, int index) const
+{
+    ClickAt(ClientToScreenPoint(pageControl, Centre(TabRect(pageControl, index))));
+}
+
+void ReaderProcess::ClickAt(POINT screen) const
+{
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, screen);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+}
+
+void ReaderProcess::TypeText(const std::wstring& text) const
+{
+    for (wchar_t c : text) {
+        SendKey(0, c, false);
+        SendKey(0, c, true);
+    }
+}
+
+void ReaderProcess::PressKey(WORD virtualKey) const
+{
+    SendKey(virtualKey, 0, false);
+    SendKey(virtualKey, 0, true);
+}
+
+}  // namespace ov::test

@@ -1,0 +1,74 @@
+// Test support: drives the real ovalune.exe from another process, the way a person would (mouse
+// and keyboard through SendInput), and looks at its windows from outside (titles, geometry, tab
+// and tool bar state, the text and focus of the chapter views).
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace ov::test {
+
+// Child windows of a parent, or every descendant, in Z order.
+std::vector<HWND> ChildWindows(HWND parent);
+std::vector<HWND> Descendants(HWND parent);
+std::wstring WindowClass(HWND window);
+std::wstring WindowText(HWND window);
+RECT ScreenRect(HWND window);
+SIZE ClientSize(HWND window);
+
+// Polls until the condition holds (true) or a generous limit passes (false); for states that
+// another process reaches after input it was given.
+bool WaitUntil(const std::function<bool()>& condition);
+
+// One run of the reader. Start() launches it with the "painted" hook, waits until chapter 0 has
+// painted and finds its main window; the destructor closes it (and ends it if it will not close).
+class ReaderProcess {
+public:
+    ReaderProcess() = default;
+    ~ReaderProcess();
+    ReaderProcess(const ReaderProcess&) = delete;
+    ReaderProcess& operator=(const ReaderProcess&) = delete;
+
+    bool Start(const std::wstring& exePath);
+    // Closes the main window and waits for the process to end; true when it ended by itself.
+    bool Close();
+
+    HWND MainWindow() const noexcept { return main_; }
+    DWORD ThreadId() const noexcept { return threadId_; }
+    // A visible top-level window of the process with this caption (the About box), or null.
+    HWND FindTopLevel(const std::wstring& caption) const;
+
+    // The tool bar, the page controls (outer first, then the sub page controls in tree order).
+    HWND ToolBar() const;
+    std::vector<HWND> PageControls() const;
+    // The one chapter view that is visible now, and the window that has the keyboard focus.
+    HWND VisibleView() const;
+    HWND FocusWindow() const;
+
+    // Queries that carry pointers, answered through memory in the reader's process.
+    int ToolButtonCount() const;
+    std::wstring ToolButtonText(int index) const;
+    RECT ToolButtonRect(int index) const;  // client co-ordinates of the tool bar
+    RECT TabRect(HWND pageControl, int index) const;
+
+    void ClickToolButton(int index) const;
+    void ClickTab(HWND pageControl, int index) const;
+    void ClickAt(POINT screen) const;
+    void TypeText(const std::wstring& text) const;
+    void PressKey(WORD virtualKey) const;
+
+private:
+    HANDLE process_ = nullptr;
+    DWORD processId_ = 0;
+    DWORD threadId_ = 0;
+    HWND main_ = nullptr;
+};
+
+// The first line of a view's text (a chapter's first line is its title) and the text's length.
+std::wstring FirstLine(HWND view);
+int TextLength(HWND view);
+
+}  // namespace ov::test
