@@ -73,13 +73,6 @@ TEST(Rotate, TurnsComposeOnAnOddRectangle) {
         }
 }
 
-TEST(Rotate, HalfTurnKeepsTheCentreOfAnOddImage) {
-    PixelBuffer image = Tagged(3, 3);
-    Rotate180(image.View());
-    EXPECT_EQ(image.At(1, 1), MakeTag(1, 1));
-    EXPECT_EQ(image.At(0, 0), MakeTag(2, 2));
-}
-
 TEST(ReplaceColor, WorksOnBottomUpThirtyTwoBitMemory) {
     // 2 x 2 pixels, 32 bits, stored bottom-up as a DIB would be: the view starts at the last row.
     std::vector<uint8_t> memory = {0xFF, 0x00, 0xFF, 0x00, 1, 2, 3, 0,   // bottom row: magenta, (3,2,1)

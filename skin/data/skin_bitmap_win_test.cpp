@@ -81,19 +81,5 @@ TEST(SkinBitmap, ReplaceColorConvertsTo24BitsAndIgnoresUnsetColours) {
     EXPECT_EQ(image.Pixel(1, 0), 0x123456);
 }
 
-TEST(SkinBitmap, CapsAndThreeSliceDrawOnACanvas) {
-    TBitmap piece(7, 4);
-    for (int x = 0; x < 7; ++x)
-        for (int y = 0; y < 4; ++y) piece.SetPixel(x, y, 0x100000 | x);
-    TBitmap out = Filled(40, 4);
-    DrawCapsH(piece, *out.Canvas(), {0, 0, 40, 4}, 2);
-    EXPECT_EQ(out.Pixel(1, 3), 0x100001);
-    EXPECT_EQ(out.Pixel(38, 0), 0x100005);
-    TBitmap slices = Filled(40, 4);
-    DrawThreeSliceH(piece, *slices.Canvas(), {0, 0, 1, 4}, 0x100000, true);
-    EXPECT_EQ(slices.Pixel(0, 0), kBack);  // the key colour of the narrow piece is left out
-    EXPECT_EQ(slices.Pixel(1, 0), kBack);
-}
-
 }  // namespace
 }  // namespace ov

@@ -29,59 +29,6 @@ DibSurface Canvas(int width, int height) {
     return canvas;
 }
 
-// The face's corners land unchanged in the corners of a W x H target at (0, 0): the left corners
-// are columns 0-30 and the right ones columns 33-62 of the face, the top ones rows 0-8 and the
-// bottom ones rows 11-18. Column 30 of the bottom rows is the one the bottom strip overlaps.
-void ExpectCornersKept(const PixelView& out, const PixelBuffer& face, int W, int H) {
-    for (int y = 0; y < 9; ++y) {
-        for (int x = 0; x < 31; ++x) ASSERT_EQ(out.At(x, y), face.At(x, y)) << x << "," << y;
-        for (int x = 33; x < 63; ++x) ASSERT_EQ(out.At(W - 63 + x, y), face.At(x, y)) << x << "," << y;
-    }
-    for (int y = 11; y < 19; ++y) {
-        for (int x = 0; x < 30; ++x) ASSERT_EQ(out.At(x, H - 19 + y), face.At(x, y)) << x << "," << y;
-        for (int x = 33; x < 63; ++x) ASSERT_EQ(out.At(W - 63 + x, H - 19 + y), face.At(x, y)) << x << "," << y;
-    }
-}
-
-TEST(DrawNineSlice, CornersStayAndEdgesComeFromTheMiddleStrips) {
-    const PixelBuffer face = TaggedFace(63, 19);
-    for (const auto& [W, H] : {std::pair{63, 19}, std::pair{100, 30}, std::pair{200, 45}}) {
-        SCOPED_TRACE(testing::Message() << W << "x" << H);
-        DibSurface canvas = Canvas(W, H);
-        DrawNineSlice(face.View(), canvas.Dc(), {0, 0, W, H}, kKey, false);
-        const PixelView out = canvas.Pixels();
-        ExpectCornersKept(out, face, W, H);
-        // Left edge rows between the corners repeat face row 9; the centre is made of columns 31-32
-        // of row 9; the top strip of columns 31-32 of the top rows.
-        for (int y = 9; y < H - 8; ++y) EXPECT_EQ(out.At(5, y), face.At(5, 9));
-        EXPECT_EQ(out.At(W - 2, H / 2), face.At(61, 9));
-        const uint32_t centre = out.At(W / 2, 9);
-        EXPECT_TRUE(centre == face.At(31, 9) || centre == face.At(32, 9));
-        const uint32_t top = out.At(W / 2, 3);
-        EXPECT_TRUE(top == face.At(31, 3) || top == face.At(32, 3));
-    }
-}
-
-TEST(DrawNineSlice, SmallTargetsCropTheCornersAndLowOnesOnlyGetTheTopLeft) {
-    const PixelBuffer face = TaggedFace(63, 19);
-    DibSurface canvas = Canvas(40, 12);
-    DrawNineSlice(face.View(), canvas.Dc(), {0, 0, 40, 12}, kKey, false);
-    PixelView out = canvas.Pixels();
-    EXPECT_EQ(out.At(0, 0), face.At(0, 0));
-    EXPECT_EQ(out.At(19, 5), face.At(19, 5));  // top-left: 20 x 6, the part at the corner
-    EXPECT_EQ(out.At(39, 0), face.At(62, 0));  // top-right: 19 x 6 of the face's right end
-    EXPECT_EQ(out.At(21, 0), face.At(44, 0));
-    EXPECT_EQ(out.At(39, 11), face.At(62, 18));  // bottom-right: 19 x 5 of the bottom right
-    EXPECT_EQ(out.At(0, 7), face.At(0, 14));
-
-    DibSurface low = Canvas(63, 3);
-    DrawNineSlice(face.View(), low.Dc(), {0, 0, 63, 3}, kKey, false);
-    out = low.Pixels();
-    EXPECT_EQ(out.At(30, 0), face.At(30, 0));
-    EXPECT_EQ(out.At(31, 0), kBack);
-    EXPECT_EQ(out.At(0, 1), kBack);
-}
-
 TEST(DrawNineSlice, KeyPixelsOfEdgesAreAlwaysLeftOutThoseOfCornersOnRequest) {
     PixelBuffer face = TaggedFace(63, 19);
     face.Set(0, 0, kKey);  // a corner pixel

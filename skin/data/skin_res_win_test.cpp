@@ -229,44 +229,43 @@ struct LoadedSkin {
     TkrvSkinScrollBtnRes res;
 };
 
+PixelBuffer Painted(int width, int height, const std::function<uint32_t(int, int)>& color) {
+    PixelBuffer image(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) image.Set(x, y, color(x, y));
+    return image;
+}
+
+// Arrow cell 1 of the built skins, its key pixel already replaced by the track colour.
+PixelBuffer ArrowCell(uint32_t base) {
+    return Painted(3, 3, [base](int x, int y) { return x == 0 && y == 0 ? kBack : base + y * 9 + x; });
+}
+
+// Piece i (0-4) of a 10 x 24 thumb.
+PixelBuffer Piece24(const PixelBuffer& thumb, int i) {
+    return Recoloured(CopyBlock(thumb.View(), {0, kTops24[i], 10, kTops24[i] + kHeights24[i]}), kBack);
+}
+
 TEST(TkrvSkinScrollBtnRes, UniformCentreTurnsPiecesLeftAndKeepsArrowsInPlace) {
     // 10 x 24: f = 6, the centre is rows 10-15; its row 1 (thumb row 11) is one colour at x = 4..6.
     const auto color = [](int x, int y) { return y == 11 ? 0x00CC00u : x == 0 && y == 0 ? 0xFF00FFu : Tag(x, y); };
     LoadedSkin skin(ScrollSkin(10, 24, color));
-    PixelBuffer thumb(10, 24);
-    for (int y = 0; y < 24; ++y)
-        for (int x = 0; x < 10; ++x) thumb.Set(x, y, color(x, y));
+    const PixelBuffer thumb = Painted(10, 24, color);
     for (int i = 0; i < 5; ++i) {
-        const PixelBuffer piece =
-            Recoloured(CopyBlock(thumb.View(), {0, kTops24[i], 10, kTops24[i] + kHeights24[i]}), kBack);
-        ExpectPixels(skin.res.GetVertThumbPiece(i + 1), piece);
-        ExpectPixels(skin.res.GetHorzThumbPiece(i + 1), RotateLeft(piece.View()));
+        ExpectPixels(skin.res.GetVertThumbPiece(i + 1), Piece24(thumb, i));
+        ExpectPixels(skin.res.GetHorzThumbPiece(i + 1), RotateLeft(Piece24(thumb, i).View()));
     }
-    PixelBuffer upCell(3, 3);
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 3; ++x) upCell.Set(x, y, x == 0 && y == 0 ? kBack : 0x200000u + y * 9 + x);
-    ExpectPixels(skin.res.GetHorzArrow(1), RotateLeft(upCell.View()));
+    ExpectPixels(skin.res.GetHorzArrow(1), RotateLeft(ArrowCell(0x200000).View()));
 }
 
 TEST(TkrvSkinScrollBtnRes, UnevenCentreTurnsPiecesRightInReverseAndSwapsTheArrows) {
     LoadedSkin skin(ScrollSkin(10, 24, Tag));
-    PixelBuffer thumb(10, 24);
-    for (int y = 0; y < 24; ++y)
-        for (int x = 0; x < 10; ++x) thumb.Set(x, y, Tag(x, y));
-    for (int i = 0; i < 5; ++i) {
-        const PixelBuffer piece = CopyBlock(thumb.View(), {0, kTops24[i], 10, kTops24[i] + kHeights24[i]});
-        ExpectPixels(skin.res.GetHorzThumbPiece(5 - i), RotateRight(piece.View()));
-    }
+    const PixelBuffer thumb = Painted(10, 24, Tag);
+    for (int i = 0; i < 5; ++i) ExpectPixels(skin.res.GetHorzThumbPiece(5 - i), RotateRight(Piece24(thumb, i).View()));
     // The left arrows are now the down button's cells turned clockwise, the right ones the up button's.
-    PixelBuffer downCell(3, 3), upCell(3, 3);
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 3; ++x) {
-            downCell.Set(x, y, x == 0 && y == 0 ? kBack : 0x300000u + y * 9 + x);
-            upCell.Set(x, y, x == 0 && y == 0 ? kBack : 0x200000u + y * 9 + x);
-        }
-    ExpectPixels(skin.res.GetHorzArrow(1), RotateRight(downCell.View()));
-    ExpectPixels(skin.res.GetHorzArrow(4), RotateRight(upCell.View()));
-    ExpectPixels(skin.res.GetVertArrow(1), upCell);
+    ExpectPixels(skin.res.GetHorzArrow(1), RotateRight(ArrowCell(0x300000).View()));
+    ExpectPixels(skin.res.GetHorzArrow(4), RotateRight(ArrowCell(0x200000).View()));
+    ExpectPixels(skin.res.GetVertArrow(1), ArrowCell(0x200000));
 }
 
 TEST(TkrvSkinScrollBtnRes, ShortThumbGivesBlankOnePixelMiddles) {
