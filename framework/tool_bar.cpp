@@ -657,7 +657,7 @@ void TToolBar::HandleNcPaint(TMessage& message)
     GetWindowRect(window, &windowRect);
     GetClientRect(window, &client);
     POINT origin{0, 0};
-    ClientToScreen(window, &origin);
+    ::ClientToScreen(window, &origin);
     OffsetRect(&client, origin.x - windowRect.left, origin.y - windowRect.top);
     OffsetRect(&windowRect, -windowRect.left, -windowRect.top);
     ExcludeClipRect(dc.get(), client.left, client.top, client.right, client.bottom);
