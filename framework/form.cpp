@@ -229,7 +229,8 @@ void TCustomForm::CreateParams(TCreateParams& params)
         params.Style |= WS_CHILD | WS_CLIPSIBLINGS;
     } else {
         TCustomForm* main = Application->MainForm();
-        params.WndParent = main && main != this ? main->Handle() : nullptr;
+        // Other forms are owned by the main form (they stay above it and have no taskbar button).
+        params.WndParent = main && main != this ? main->WindowHandle() : nullptr;
         params.ControlId = 0;
         if (!params.WndParent)
             params.ExStyle |= WS_EX_APPWINDOW;
