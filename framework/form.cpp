@@ -75,6 +75,7 @@ const TClassInfo& TCustomForm::StaticClass()
             .Property(L"WindowState", &TCustomForm::WindowState, &TCustomForm::SetWindowState)
             .Property(L"Menu", &TCustomForm::Menu, &TCustomForm::SetMenu)
             .Property(L"Icon", &TCustomForm::Icon, &TCustomForm::SetIcon)
+            .Property(L"WindowMenu", &TCustomForm::WindowMenu, &TCustomForm::SetWindowMenu)
             .Property(L"OldCreateOrder", &TCustomForm::OldCreateOrder, &TCustomForm::SetOldCreateOrder)
             .Property(L"Scaled", &TCustomForm::Scaled, &TCustomForm::SetScaled)
             .Property(L"PixelsPerInch", &TCustomForm::PixelsPerInch, &TCustomForm::SetPixelsPerInch)
@@ -102,7 +103,7 @@ const TClassInfo& TForm::StaticClass()
             .Creatable()
             .Publish({L"ActiveControl", L"AutoScroll", L"BorderIcons", L"BorderStyle", L"FormStyle", L"KeyPreview",
                       L"Icon", L"Menu", L"OldCreateOrder", L"PixelsPerInch", L"Position", L"Scaled", L"TextHeight",
-                      L"WindowState", L"OnActivate", L"OnClose", L"OnCloseQuery", L"OnCreate", L"OnDeactivate",
+                      L"WindowMenu", L"WindowState", L"OnActivate", L"OnClose", L"OnCloseQuery", L"OnCreate", L"OnDeactivate",
                       L"OnDestroy", L"OnHide", L"OnShow"})
             .Build();
     return info;
@@ -345,11 +346,22 @@ void TCustomForm::SetMenu(TMainMenu* value)
         ::SetMenu(WindowHandle(), value ? value->Handle() : nullptr);
 }
 
+void TCustomForm::SetWindowMenu(TMenuItem* value)
+{
+    if (windowMenu_)
+        windowMenu_->RemoveFreeNotification(this);
+    windowMenu_ = value;
+    if (value)
+        value->FreeNotification(this);
+}
+
 void TCustomForm::Notification(TComponent* component, TOperation operation)
 {
     TWinControl::Notification(component, operation);
     if (operation != opRemove)
         return;
+    if (component == windowMenu_)
+        windowMenu_ = nullptr;
     if (component == menu_) {
         menu_ = nullptr;
         if (WindowHandle() && !ComponentState().Contains(csDestroying))

@@ -11,6 +11,7 @@
 namespace ov {
 
 class TMainMenu;
+class TMenuItem;
 class TIcon;
 
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
@@ -85,6 +86,9 @@ class TCustomForm : public TWinControl {
     void SetWindowState(TWindowState value);
     TMainMenu* Menu() const noexcept { return menu_; }
     void SetMenu(TMainMenu* value);
+    // The menu item under which an MDI parent lists its children.
+    TMenuItem* WindowMenu() const noexcept { return windowMenu_; }
+    void SetWindowMenu(TMenuItem* value);
     // The icon of the title bar and the task bar; when empty, the program's icon (MAINICON).
     TIcon* Icon() const noexcept { return icon_.get(); }
     void SetIcon(TIcon* value);
@@ -174,6 +178,7 @@ private:
     TFormStyle formStyle_ = fsNormal;
     TWindowState windowState_ = wsNormal;
     TMainMenu* menu_ = nullptr;
+    TMenuItem* windowMenu_ = nullptr;
     std::unique_ptr<TIcon> icon_;
     bool oldCreateOrder_ = false;
     bool scaled_ = true;

@@ -5,8 +5,10 @@
 #include <memory>
 
 #include "framework/application.h"
+#include "framework/bitmap.h"
 #include "framework/canvas.h"
 #include "framework/form.h"
+#include "framework/image_list.h"
 #include "framework/properties.h"
 #include "framework/screen.h"
 #include "framework/utility_window.h"
@@ -108,6 +110,7 @@ const TClassInfo& TMenuItem::StaticClass()
             .Property(L"ImageIndex", &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex)
             .Property(L"RadioItem", &TMenuItem::RadioItem, &TMenuItem::SetRadioItem)
             .Property(L"ShortCut", ShortCutType(), &TMenuItem::ShortCut, &TMenuItem::SetShortCut)
+            .Property(L"SubMenuImages", &TMenuItem::SubMenuImages, &TMenuItem::SetSubMenuImages)
             .Property(L"Visible", &TMenuItem::Visible, &TMenuItem::SetVisible)
             .Event(L"OnClick", &TMenuItem::OnClick)
             .Event(L"OnDrawItem", &TMenuItem::OnDrawItem)
@@ -206,6 +209,41 @@ void TMenuItem::SetShortCut(TShortCut value)
         shortCut_ = value;
         Changed();
     }
+}
+
+void TMenuItem::SetSubMenuImages(TCustomImageList* value)
+{
+    if (subMenuImages_)
+        subMenuImages_->RemoveFreeNotification(this);
+    subMenuImages_ = value;
+    if (value)
+        value->FreeNotification(this);
+    Changed();
+}
+
+void TMenuItem::Notification(TComponent* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation == opRemove && component == subMenuImages_)
+        subMenuImages_ = nullptr;
+}
+
+TBitmap* TMenuItem::Bitmap()
+{
+    if (!bitmap_)
+        bitmap_ = std::make_unique<TBitmap>();
+    return bitmap_.get();
+}
+
+bool TMenuItem::HasBitmap() const { return bitmap_ && !bitmap_->Empty(); }
+
+TCustomImageList* TMenuItem::GetImageList() const
+{
+    for (const TMenuItem* item = parent_; item; item = item->parent_)
+        if (item->subMenuImages_)
+            return item->subMenuImages_;
+    TMenu* menu = GetParentMenu();
+    return menu ? menu->Images() : nullptr;
 }
 
 void TMenuItem::Insert(int index, TMenuItem* item)
@@ -351,8 +389,13 @@ void TMenuItem::MeasureItem(TCanvas& canvas, int& width, int& height)
         width = 8;
         return;
     }
+    TCustomImageList* images = GetImageList();
     height = std::max(canvas.TextHeight(L"Wg") + 6, GetSystemMetrics(SM_CYMENUCHECK) + 4);
     width = canvas.TextWidth(caption_) + 40;
+    if (images) {
+        height = std::max(height, images->Height() + 4);
+        width += std::max(0, images->Width() + 6 - 24);
+    }
     if (shortCut_ != scNone)
         width += canvas.TextWidth(ShortCutToText(shortCut_)) + 16;
 }
@@ -374,14 +417,21 @@ void TMenuItem::DrawItem(TCanvas& canvas, const RECT& rect, bool selected)
     if (default_)
         canvas.Font()->SetStyle(canvas.Font()->Style() + TFontStyles{fsBold});
     canvas.Brush()->SetStyle(bsClear);
-    RECT text{rect.left + 24, rect.top, rect.right - 8, rect.bottom};
+    TCustomImageList* images = GetImageList();
+    int column = images ? std::max(24, images->Width() + 6) : 24;
+    RECT text{rect.left + column, rect.top, rect.right - 8, rect.bottom};
     canvas.RequireFont();
     HDC dc = canvas.Handle();
     SetBkMode(dc, TRANSPARENT);
     DrawTextW(dc, caption_.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER);
     if (shortCut_ != scNone)
         DrawTextW(dc, ShortCutToText(shortCut_).c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_RIGHT);
-    if (checked_) {
+    if (images && imageIndex_ >= 0 && imageIndex_ < images->Count()) {
+        images->Draw(canvas, rect.left + 2, rect.top + (rect.bottom - rect.top - images->Height()) / 2, imageIndex_,
+                     enabled_);
+    } else if (HasBitmap()) {
+        canvas.StretchDraw(RECT{rect.left + 4, rect.top + 2, rect.left + 20, rect.top + 18}, *bitmap_);
+    } else if (checked_) {
         RECT mark{rect.left + 4, rect.top + (rect.bottom - rect.top - 14) / 2, rect.left + 18,
                   rect.top + (rect.bottom - rect.top - 14) / 2 + 14};
         DrawFrameControl(dc, &mark, DFC_MENU, radioItem_ ? DFCS_MENUBULLET : DFCS_MENUCHECK);
@@ -394,6 +444,7 @@ const TClassInfo& TMenu::StaticClass()
 {
     static const TClassInfo& info = TClassBuilder<TMenu>(L"TMenu", TComponent::StaticClass())
                                         .Property(L"AutoHotkeys", &TMenu::AutoHotkeys, &TMenu::SetAutoHotkeys)
+                                        .Property(L"Images", &TMenu::Images, &TMenu::SetImages)
                                         .Property(L"OwnerDraw", &TMenu::OwnerDraw, &TMenu::SetOwnerDraw)
                                         .Build();
     return info;
@@ -408,6 +459,23 @@ void TMenu::BeforeDestruction()
 {
     Destroying();
     TComponent::BeforeDestruction();  // frees the root item (owned) and with it every item
+}
+
+void TMenu::SetImages(TCustomImageList* value)
+{
+    if (images_)
+        images_->RemoveFreeNotification(this);
+    images_ = value;
+    if (value)
+        value->FreeNotification(this);
+    MenuChanged();
+}
+
+void TMenu::Notification(TComponent* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation == opRemove && component == images_)
+        images_ = nullptr;
 }
 
 void TMenu::SetOwnerDraw(bool value)

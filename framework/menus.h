@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,9 @@
 
 namespace ov {
 
+class TBitmap;
 class TCanvas;
+class TCustomImageList;
 class TMenu;
 
 // A key with its modifiers: the virtual key in the low byte, plus scShift, scCtrl, scAlt.
@@ -63,6 +66,12 @@ class TMenuItem : public TComponent {
     void SetShortCut(TShortCut value);
     const std::wstring& Hint() const noexcept { return hint_; }
     void SetHint(const std::wstring& value) { hint_ = value; }
+    // Images for the sub-items of this item (instead of the menu's Images).
+    TCustomImageList* SubMenuImages() const noexcept { return subMenuImages_; }
+    void SetSubMenuImages(TCustomImageList* value);
+    // A picture of the item's own; made empty on first use.
+    TBitmap* Bitmap();
+    bool HasBitmap() const;
 
     // Sub-items.
     int Count() const noexcept { return static_cast<int>(items_.size()); }
@@ -78,6 +87,9 @@ class TMenuItem : public TComponent {
     int MenuIndex() const { return parent_ ? parent_->IndexOf(this) : -1; }
     // The menu this item belongs to (through its parents), or null.
     TMenu* GetParentMenu() const;
+    // The images this item's ImageIndex refers to: the SubMenuImages of the nearest parent item that
+    // has them, else the menu's Images; null when there are none.
+    TCustomImageList* GetImageList() const;
     // The item's command identifier in WM_COMMAND.
     UINT Command() const noexcept { return command_; }
     // The item (this or below) with that command identifier or submenu handle, or null.
@@ -109,6 +121,7 @@ private:
     void Changed();
     void RebuildHandle();
     void AppendTo(HMENU menu, bool ownerDraw);
+    void Notification(TComponent* component, TOperation operation) override;
 
     std::wstring caption_;
     bool checked_ = false;
@@ -120,6 +133,8 @@ private:
     int imageIndex_ = -1;
     TShortCut shortCut_ = scNone;
     std::wstring hint_;
+    TCustomImageList* subMenuImages_ = nullptr;
+    std::unique_ptr<TBitmap> bitmap_;
     std::vector<TMenuItem*> items_;
     TMenuItem* parent_ = nullptr;
     TMenu* menu_ = nullptr;  // set on the root item of a menu
@@ -140,6 +155,10 @@ class TMenu : public TComponent {
     void SetOwnerDraw(bool value);
     TMenuAutoFlag AutoHotkeys() const noexcept { return autoHotkeys_; }
     void SetAutoHotkeys(TMenuAutoFlag value) noexcept { autoHotkeys_ = value; }
+    // The images the items' ImageIndex refers to.
+    TCustomImageList* Images() const noexcept { return images_; }
+    void SetImages(TCustomImageList* value);
+    void Notification(TComponent* component, TOperation operation) override;
 
     // Clicks the item with this command identifier; false when the menu has none.
     bool DispatchCommand(UINT command);
@@ -158,6 +177,7 @@ protected:
 
 private:
     TMenuItem* items_;
+    TCustomImageList* images_ = nullptr;
     bool ownerDraw_ = false;
     TMenuAutoFlag autoHotkeys_ = maAutomatic;
 };

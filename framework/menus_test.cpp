@@ -11,6 +11,7 @@
 #include "framework/button.h"
 #include "framework/canvas.h"
 #include "framework/form.h"
+#include "framework/image_list.h"
 
 namespace ov {
 namespace {
@@ -109,6 +110,26 @@ TEST_F(MenusTest, CommandsReachOnClick)
     EXPECT_TRUE(mainMenu->IsShortCut('O', {ssCtrl}));
     EXPECT_EQ(opened, 2);
     EXPECT_FALSE(mainMenu->IsShortCut('O', {}));
+}
+
+// An item's images: the nearest parent's SubMenuImages, else the menu's Images; a freed list is
+// forgotten.
+TEST_F(MenusTest, ImageListOfAnItem)
+{
+    auto* menuImages = new TImageList(form.get());
+    auto* subImages = new TImageList(form.get());
+    EXPECT_EQ(open->GetImageList(), nullptr);
+    mainMenu->SetImages(menuImages);
+    EXPECT_EQ(open->GetImageList(), menuImages);
+    EXPECT_EQ(file->GetImageList(), menuImages);
+    file->SetSubMenuImages(subImages);
+    EXPECT_EQ(open->GetImageList(), subImages);
+    EXPECT_EQ(file->GetImageList(), menuImages);
+    subImages->Free();
+    EXPECT_EQ(file->SubMenuImages(), nullptr);
+    EXPECT_EQ(open->GetImageList(), menuImages);
+    menuImages->Free();
+    EXPECT_EQ(mainMenu->Images(), nullptr);
 }
 
 // With OwnerDraw the items are measured and drawn by their events, on a canvas.
