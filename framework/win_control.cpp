@@ -294,7 +294,8 @@ void TWinControl::ApplyBounds(int left, int top, int width, int height)
 
 void TWinControl::UpdateBounds()
 {
-    if (!handle_)
+    // A minimised window keeps the bounds it will be restored to (and its children theirs).
+    if (!handle_ || IsIconic(handle_))
         return;
     RECT r;
     GetWindowRect(handle_, &r);

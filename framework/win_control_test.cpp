@@ -179,6 +179,25 @@ TEST_F(WinControlTest, AnchorsFollowTheParentAndAlignTopKeepsHeight)
     EXPECT_EQ(corner->Left(), 300);
 }
 
+// Minimising keeps the form's bounds and its anchored children where they are.
+TEST_F(WinControlTest, MinimisedFormKeepsItsLayout)
+{
+    auto* all = new TRecorder(form.get());
+    all->SetParent(form.get());
+    all->SetBounds(10, 10, 200, 100);
+    all->SetAnchors({akLeft, akTop, akRight, akBottom});
+    form->Show();
+    RECT before = all->BoundsRect();
+    int width = form->Width();
+    ShowWindow(form->WindowHandle(), SW_MINIMIZE);
+    EXPECT_EQ(form->Width(), width);
+    EXPECT_EQ(all->Width(), before.right - before.left);
+    ShowWindow(form->WindowHandle(), SW_RESTORE);
+    EXPECT_EQ(form->Width(), width);
+    EXPECT_EQ(all->Width(), before.right - before.left);
+    EXPECT_EQ(all->Height(), before.bottom - before.top);
+}
+
 // Mouse messages over a windowless child go to it in its own co-ordinates; a press and a release
 // on it make a click.
 TEST_F(WinControlTest, WindowlessChildGetsItsMouseMessagesAndClicks)
