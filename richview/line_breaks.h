@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 
 namespace ov {
@@ -20,6 +21,32 @@ struct LineBreakState {
 // before `in` and every character is read before its place is written: with `in` in the upper
 // half of a buffer of 2 * count characters and `out` at its start this always holds. Returns the
 // number of characters written.
+namespace line_breaks_detail {
+
+// The index of the first CR or LF in [from, count), or count.
+template <typename Char>
+std::size_t FindBreak(const Char* in, std::size_t from, std::size_t count) noexcept
+{
+    std::size_t i = from;
+    if constexpr (sizeof(Char) == 1) {
+        // Eight bytes at a time: a byte of x is zero where the text has the byte searched for, and
+        // (x - 0x01..) & ~x & 0x80.. is non-zero exactly when some byte of x is zero.
+        constexpr std::uint64_t ones = 0x0101010101010101ull, highs = 0x8080808080808080ull;
+        for (; i + 8 <= count; i += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, in + i, 8);
+            std::uint64_t cr = word ^ (ones * 13), lf = word ^ (ones * 10);
+            if (((cr - ones) & ~cr & highs) | ((lf - ones) & ~lf & highs))
+                break;
+        }
+    }
+    while (i < count && in[i] != Char(13) && in[i] != Char(10))
+        ++i;
+    return i;
+}
+
+}  // namespace line_breaks_detail
+
 template <typename Char>
 std::size_t ExpandLineBreaks(const Char* in, std::size_t count, Char* out, LineBreakState& state) noexcept
 {
@@ -29,9 +56,7 @@ std::size_t ExpandLineBreaks(const Char* in, std::size_t count, Char* out, LineB
     std::size_t i = 0;
     while (i < count) {
         // Runs without a break are moved as a block: documents are mostly such runs.
-        std::size_t end = i;
-        while (end < count && in[end] != cr && in[end] != lf)
-            ++end;
+        std::size_t end = line_breaks_detail::FindBreak(in, i, count);
         if (end > i) {
             std::memmove(out + written, in + i, (end - i) * sizeof(Char));
             written += end - i;
