@@ -54,6 +54,26 @@ TEST_F(Recreation, UnmodifiedStaysUnmodifiedAcrossEveryStyleChange)
     EXPECT_TRUE(style & ES_NOOLEDRAGDROP);
 }
 
+TEST_F(Recreation, PicturesAndTheTextAroundThemSurvive)
+{
+    std::string rtf = std::string(rtf_samples::kHeader) + "before " + rtf_samples::Picture(8, 8, 0x00ff00) +
+                      " middle {\\b bold} " + rtf_samples::Picture(4, 4, 0xff0000) + " after\\par last}";
+    Load(rtf);
+    std::wstring before = Text();
+    ASSERT_EQ(view->RichEditOle()->GetObjectCount(), 2);
+    view->SetSelection(3, 10, false);
+    view->SetHideScrollBars(false);
+    ASSERT_NE(view->RichEditOle(), nullptr);
+    EXPECT_EQ(view->RichEditOle()->GetObjectCount(), 2);
+    EXPECT_EQ(Text(), before);
+    EXPECT_EQ(view->GetSelection().cpMax, 10);
+    int bold = static_cast<int>(before.find(L"bold"));
+    EXPECT_TRUE(BoldAt(*view, bold));
+    EXPECT_EQ(view->SelectionType() & SEL_OBJECT, 0);
+    view->SetSelection(7, 8, false);
+    EXPECT_EQ(view->SelectionType(), SEL_OBJECT);
+}
+
 TEST_F(Recreation, SwitchingToPlainTextKeepsTheText)
 {
     Load("{\\rtf1 some {\\b bold} words\\par and a line}");
