@@ -58,13 +58,13 @@ TOvFindDialog::~TOvFindDialog()
 
 DWORD TOvFindDialog::SearchOptions() const
 {
-    return request_.Flags & (FR_MATCHCASE | FR_WHOLEWORD);
+    return options_ & (FR_MATCHCASE | FR_WHOLEWORD);
 }
 
 bool TOvFindDialog::FindNext()
 {
     CHARRANGE selection = view_.GetSelection();
-    bool down = (request_.Flags & FR_DOWN) != 0;
+    bool down = (options_ & FR_DOWN) != 0;
     // Down from the end of the selection to the end of the text, or up from its start to 0.
     FINDTEXTEXW find{{down ? selection.cpMax : selection.cpMin, down ? -1 : 0}, findText_, {-1, -1}};
     WPARAM flags = SearchOptions() | (down ? FR_DOWN : 0);
@@ -81,7 +81,7 @@ bool TOvFindDialog::SelectionMatches() const
 {
     std::wstring selected = view_.SelText();
     std::wstring wanted = findText_;
-    if (request_.Flags & FR_MATCHCASE)
+    if (options_ & FR_MATCHCASE)
         return selected == wanted;
     return selected.size() == wanted.size() &&
            ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, selected.c_str(), static_cast<int>(selected.size()),
@@ -112,6 +112,7 @@ bool TOvFindDialog::HandleMessage(TMessage& message)
 {
     if (message.Msg != FindMessage() || reinterpret_cast<FINDREPLACEW*>(message.LParam) != &request_)
         return false;
+    options_ = request_.Flags & (FR_DOWN | FR_MATCHCASE | FR_WHOLEWORD);
     if (request_.Flags & FR_DIALOGTERM) {
         dialog_ = nullptr;
         view_.CloseFindDialog();

@@ -38,6 +38,9 @@ private:
     wchar_t replaceText_[256] = {};
     FINDREPLACEW request_{};
     HWND dialog_ = nullptr;
+    // Direction and matching as the user last chose them: the dialog fills the request's flags
+    // only when it notifies.
+    DWORD options_ = FR_DOWN;
 };
 
 }  // namespace ov
