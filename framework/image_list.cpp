@@ -320,4 +320,20 @@ void TCustomImageList::Change()
     OnChange.Fire(this);
 }
 
+bool AttachImageList(TComponent& client, TCustomImageList*& slot, TCustomImageList* value, TChangeLink& link)
+{
+    if (value == slot)
+        return false;
+    if (slot) {
+        slot->UnRegisterChanges(link);
+        slot->RemoveFreeNotification(&client);
+    }
+    slot = value;
+    if (slot) {
+        slot->RegisterChanges(link);
+        slot->FreeNotification(&client);
+    }
+    return true;
+}
+
 }  // namespace ov

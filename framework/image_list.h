@@ -129,6 +129,10 @@ private:
     std::vector<TChangeLink*> links_;
 };
 
+// Points a control's image list field `slot` at `value`: the change link and the free
+// notification move from the old list to the new one. False when `value` is already there.
+bool AttachImageList(TComponent& client, TCustomImageList*& slot, TCustomImageList* value, TChangeLink& link);
+
 // The published image list of layouts.
 class TImageList : public TCustomImageList {
     OV_CLASS(TImageList, TCustomImageList)

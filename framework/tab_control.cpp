@@ -259,17 +259,8 @@ void TCustomTabControl::ApplyTabSize()
 
 void TCustomTabControl::SetImages(TCustomImageList* value)
 {
-    if (value == images_)
+    if (!AttachImageList(*this, images_, value, imageChangeLink_))
         return;
-    if (images_) {
-        images_->UnRegisterChanges(imageChangeLink_);
-        images_->RemoveFreeNotification(this);
-    }
-    images_ = value;
-    if (images_) {
-        images_->RegisterChanges(imageChangeLink_);
-        images_->FreeNotification(this);
-    }
     if (HandleAllocated()) {
         SendMessageW(WindowHandle(), TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_ ? images_->Handle() : nullptr));
         UpdateTabImages();

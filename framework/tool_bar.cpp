@@ -268,33 +268,15 @@ void TToolBar::SetBorderWidth(int value)
 
 void TToolBar::SetImages(TCustomImageList* value)
 {
-    if (value == images_)
+    if (!AttachImageList(*this, images_, value, imageChangeLink_))
         return;
-    if (images_) {
-        images_->UnRegisterChanges(imageChangeLink_);
-        images_->RemoveFreeNotification(this);
-    }
-    images_ = value;
-    if (images_) {
-        images_->RegisterChanges(imageChangeLink_);
-        images_->FreeNotification(this);
-    }
     ImageListChange(nullptr);
 }
 
 void TToolBar::SetHotImages(TCustomImageList* value)
 {
-    if (value == hotImages_)
+    if (!AttachImageList(*this, hotImages_, value, hotImageChangeLink_))
         return;
-    if (hotImages_) {
-        hotImages_->UnRegisterChanges(hotImageChangeLink_);
-        hotImages_->RemoveFreeNotification(this);
-    }
-    hotImages_ = value;
-    if (hotImages_) {
-        hotImages_->RegisterChanges(hotImageChangeLink_);
-        hotImages_->FreeNotification(this);
-    }
     ImageListChange(nullptr);
 }
 

@@ -151,62 +151,69 @@ void StreamOut(const TRichTransfer& transfer, TOvConversion& conversion, TRichSt
     RaiseTransferFailure(conversion, stream.dwError != 0, kSaveFailed);
 }
 
+namespace {
+
+// The view's own conversion when it has one, else the format list's choice for this stream.
+TOvConversion& StreamConversion(const TRichTransfer& transfer, TStream& stream, bool writing)
+{
+    if (TOvConversion* own = transfer.defaultConversion) {
+        own->SetParentWindow(transfer.parentWindow);
+        return *own;
+    }
+    return ConversionFormatList().ConversionForStream(transfer.parentWindow, stream, writing);
+}
+
+// The format list's conversion for this file's extension, else the view's own or the default one.
+TOvConversion& FileConversion(const TRichTransfer& transfer, const std::wstring& fileName, bool writing)
+{
+    TConversionFormatList& list = ConversionFormatList();
+    if (TOvConversion* byName = list.ConversionForFile(transfer.parentWindow, fileName, writing))
+        return *byName;
+    TOvConversion& conversion = transfer.defaultConversion ? *transfer.defaultConversion : list.DefaultConversion();
+    conversion.SetParentWindow(transfer.parentWindow);
+    return conversion;
+}
+
+}  // namespace
+
 void LoadFromStream(const TRichTransfer& transfer, TStream& stream)
 {
-    TOvConversion* conversion = transfer.defaultConversion;
-    if (conversion)
-        conversion->SetParentWindow(transfer.parentWindow);
-    else
-        conversion = &ConversionFormatList().ConversionForStream(transfer.parentWindow, stream, false);
-    OpenConversion open(*conversion, transfer);
-    TRichStreamFormat format = EffectiveFormat(transfer, *conversion);
-    if (!conversion->OpenStream(stream, false))
+    TOvConversion& conversion = StreamConversion(transfer, stream, false);
+    OpenConversion open(conversion, transfer);
+    TRichStreamFormat format = EffectiveFormat(transfer, conversion);
+    if (!conversion.OpenStream(stream, false))
         throw Exception(kLoadFailed);
-    StreamIn(transfer, *conversion, format);
+    StreamIn(transfer, conversion, format);
 }
 
 void LoadFromFile(const TRichTransfer& transfer, const std::wstring& fileName)
 {
-    TConversionFormatList& list = ConversionFormatList();
-    TOvConversion* conversion = list.ConversionForFile(transfer.parentWindow, fileName, false);
-    if (!conversion) {
-        conversion = transfer.defaultConversion ? transfer.defaultConversion : &list.DefaultConversion();
-        conversion->SetParentWindow(transfer.parentWindow);
-    }
-    OpenConversion open(*conversion, transfer);
-    TRichStreamFormat format = EffectiveFormat(transfer, *conversion);
-    if (!conversion->OpenFile(fileName, false))
+    TOvConversion& conversion = FileConversion(transfer, fileName, false);
+    OpenConversion open(conversion, transfer);
+    TRichStreamFormat format = EffectiveFormat(transfer, conversion);
+    if (!conversion.OpenFile(fileName, false))
         throw Exception(kLoadFailed);
-    StreamIn(transfer, *conversion, format);
+    StreamIn(transfer, conversion, format);
 }
 
 void SaveToStream(const TRichTransfer& transfer, TStream& stream)
 {
-    TOvConversion* conversion = transfer.defaultConversion;
-    if (conversion)
-        conversion->SetParentWindow(transfer.parentWindow);
-    else
-        conversion = &ConversionFormatList().ConversionForStream(transfer.parentWindow, stream, true);
-    OpenConversion open(*conversion, transfer);
-    TRichStreamFormat format = EffectiveFormat(transfer, *conversion);
-    if (!conversion->OpenStream(stream, true))
+    TOvConversion& conversion = StreamConversion(transfer, stream, true);
+    OpenConversion open(conversion, transfer);
+    TRichStreamFormat format = EffectiveFormat(transfer, conversion);
+    if (!conversion.OpenStream(stream, true))
         throw Exception(kSaveFailed);
-    StreamOut(transfer, *conversion, format);
+    StreamOut(transfer, conversion, format);
 }
 
 void SaveToFile(const TRichTransfer& transfer, const std::wstring& fileName)
 {
-    TConversionFormatList& list = ConversionFormatList();
-    TOvConversion* conversion = list.ConversionForFile(transfer.parentWindow, fileName, true);
-    if (!conversion) {
-        conversion = transfer.defaultConversion ? transfer.defaultConversion : &list.DefaultConversion();
-        conversion->SetParentWindow(transfer.parentWindow);
-    }
-    OpenConversion open(*conversion, transfer);
-    TRichStreamFormat format = EffectiveFormat(transfer, *conversion);
-    if (!conversion->OpenFile(fileName, true))
+    TOvConversion& conversion = FileConversion(transfer, fileName, true);
+    OpenConversion open(conversion, transfer);
+    TRichStreamFormat format = EffectiveFormat(transfer, conversion);
+    if (!conversion.OpenFile(fileName, true))
         throw Exception(kSaveFailed);
-    StreamOut(transfer, *conversion, format);
+    StreamOut(transfer, conversion, format);
 }
 
 }  // namespace ov
