@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <array>
-#include <memory>
 
 #include "app/about_box.h"
 #include "framework/format.h"

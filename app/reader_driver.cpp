@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <chrono>
 #include <thread>
 
 #include "app/app_title.h"
@@ -22,8 +23,6 @@ BOOL CALLBACK CollectChild(HWND window, LPARAM list)
     reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
     return TRUE;
 }
-
-bool IsDirectChild(HWND window, HWND parent) { return GetAncestor(window, GA_PARENT) == parent; }
 
 // A block of memory inside the reader's process for messages that pass pointers.
 class RemoteBuffer {
@@ -100,15 +99,6 @@ POINT ClientToScreenPoint(HWND window, POINT p)
 bool IsRichEdit(HWND window) { return WindowClass(window) == L"TOvRichEdit"; }
 
 }  // namespace
-
-std::vector<HWND> ChildWindows(HWND parent)
-{
-    std::vector<HWND> children;
-    for (HWND w : Descendants(parent))
-        if (IsDirectChild(w, parent))
-            children.push_back(w);
-    return children;
-}
 
 std::vector<HWND> Descendants(HWND parent)
 {

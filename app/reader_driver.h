@@ -11,8 +11,7 @@
 
 namespace ov::test {
 
-// Child windows of a parent, or every descendant, in Z order.
-std::vector<HWND> ChildWindows(HWND parent);
+// Every descendant window of a parent, in Z order.
 std::vector<HWND> Descendants(HWND parent);
 std::wstring WindowClass(HWND window);
 std::wstring WindowText(HWND window);
