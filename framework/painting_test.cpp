@@ -100,6 +100,24 @@ TEST_F(PaintingTest, PanelBevels)
     EXPECT_EQ(canvas.At(50, 25), RGB(255, 255, 0));
 }
 
+// Only this thread's tool tips count: other programs on the shared desktop may show their own.
+HWND VisibleToolTipOfThisThread()
+{
+    HWND found = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM out) -> BOOL {
+            wchar_t name[64]{};
+            GetClassNameW(hwnd, name, 64);
+            if (lstrcmpiW(name, TOOLTIPS_CLASSW) != 0 || !IsWindowVisible(hwnd))
+                return TRUE;
+            *reinterpret_cast<HWND*>(out) = hwnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 // The hint of a control whose ShowHint is set appears as a tool tip when the pointer rests on it.
 TEST_F(PaintingTest, HintShowsAsToolTip)
 {
@@ -117,9 +135,7 @@ TEST_F(PaintingTest, HintShowsAsToolTip)
     for (int i = 0; i < 400 && !tip; ++i) {
         Application->ProcessMessages();
         Sleep(5);
-        HWND candidate = FindWindowW(TOOLTIPS_CLASSW, nullptr);
-        if (candidate && IsWindowVisible(candidate))
-            tip = candidate;
+        tip = VisibleToolTipOfThisThread();
     }
     Application->SetHintPause(savedPause);
     ASSERT_NE(tip, nullptr);
