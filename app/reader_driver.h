@@ -1,6 +1,6 @@
-// Test support: drives the real ovalune.exe from another process, the way a person would (mouse
-// and keyboard through SendInput), and looks at its windows from outside (titles, geometry, tab
-// and tool bar state, the text and focus of the chapter views).
+// Test support: drives the real ovalune.exe from another process (clicks posted to its controls,
+// keys through SendInput) and looks at its windows from outside (titles, geometry, tab and tool
+// bar state, the text and focus of the chapter views).
 #pragma once
 
 #include <windows.h>
@@ -46,6 +46,8 @@ public:
     // The one chapter view that is visible now, and the window that has the keyboard focus.
     HWND VisibleView() const;
     HWND FocusWindow() const;
+    // What the reader's input state is, for failure messages.
+    std::string Describe() const;
 
     // Queries that carry pointers, answered through memory in the reader's process.
     int ToolButtonCount() const;
@@ -55,7 +57,8 @@ public:
 
     void ClickToolButton(int index) const;
     void ClickTab(HWND pageControl, int index) const;
-    void ClickAt(POINT screen) const;
+    // A left click at a client point of one of the reader's windows.
+    void Click(HWND window, POINT client) const;
     void TypeText(const std::wstring& text) const;
     void PressKey(WORD virtualKey) const;
 
