@@ -1,5 +1,6 @@
 // TCursor values: the system cursor each stands for, and their names in layouts.
 #include <array>
+#include <atomic>
 #include <string_view>
 
 #include "framework/control.h"
@@ -30,11 +31,25 @@ const std::array kCursors = {
 
 }  // namespace
 
+// System cursors are shared and live as long as the process, so each is loaded once: loading one
+// is slow enough (well over 100 µs under Wine) to show when every window class and every
+// WM_SETCURSOR asks again.
 HCURSOR CursorHandle(TCursor cursor)
 {
-    for (const CursorEntry& e : kCursors)
-        if (e.cursor == cursor)
-            return e.system ? LoadCursorW(nullptr, e.system) : nullptr;  // shared system cursors
+    static std::array<std::atomic<HCURSOR>, kCursors.size()> loaded{};
+    for (size_t i = 0; i < kCursors.size(); ++i) {
+        const CursorEntry& e = kCursors[i];
+        if (e.cursor != cursor)
+            continue;
+        if (!e.system)
+            return nullptr;
+        HCURSOR handle = loaded[i].load(std::memory_order_relaxed);
+        if (!handle) {
+            handle = LoadCursorW(nullptr, e.system);
+            loaded[i].store(handle, std::memory_order_relaxed);
+        }
+        return handle;
+    }
     return nullptr;
 }
 

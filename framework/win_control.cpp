@@ -21,11 +21,15 @@ UINT NextControlId()
     return next++;
 }
 
-// The non-client size of a window of these styles (border, caption, menu, scroll bars).
+// The non-client size of a window of these styles (border, caption, menu, scroll bars). Most
+// child windows have no frame at all, and asking the system is not cheap, so they do not ask.
 RECT FrameOf(const TCreateParams& params, bool hasMenu)
 {
     RECT frame{0, 0, 0, 0};
-    AdjustWindowRectEx(&frame, params.Style, hasMenu, params.ExStyle);
+    constexpr DWORD kFrameStyles = WS_CAPTION | WS_BORDER | WS_DLGFRAME | WS_THICKFRAME;
+    constexpr DWORD kFrameExStyles = WS_EX_DLGMODALFRAME | WS_EX_CLIENTEDGE | WS_EX_STATICEDGE | WS_EX_WINDOWEDGE;
+    if (hasMenu || (params.Style & kFrameStyles) || (params.ExStyle & kFrameExStyles))
+        AdjustWindowRectEx(&frame, params.Style, hasMenu, params.ExStyle);
     if (params.Style & WS_VSCROLL)
         frame.right += GetSystemMetrics(SM_CXVSCROLL);
     if (params.Style & WS_HSCROLL)
@@ -115,7 +119,7 @@ void TWinControl::CreateParams(TCreateParams& params)
     params.WndParent = parent_ ? parent_->WindowHandle() : parentWindow_;
     params.ControlId = controlId_;
     params.WindowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
-    params.WindowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    params.WindowClass.hCursor = CursorHandle(crArrow);
     params.WinClassName = ClassName();
 }
 

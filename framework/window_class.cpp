@@ -11,6 +11,9 @@
 #include <commctrl.h>
 
 #include <map>
+#include <mutex>
+#include <shared_mutex>
+#include <unordered_map>
 
 #include "framework/application.h"
 #include "framework/win_control.h"
@@ -18,8 +21,6 @@
 namespace ov {
 
 namespace {
-
-constexpr wchar_t kControlProperty[] = L"OvalunControl";
 
 // The control whose window CreateWindowEx is making on this thread right now.
 thread_local TWinControl* creatingControl = nullptr;
@@ -59,6 +60,40 @@ WNDPROC FallbackProcedure(HWND window)
     auto& classes = RegisteredClasses();
     auto it = classes.find(std::wstring(name, length > 0 ? length : 0));
     return it == classes.end() ? DefWindowProcW : it->second;
+}
+
+// Which control each window belongs to. Every message looks this up, so it is a table of our own:
+// a window property would cost a round trip to the window server (tens of microseconds under
+// Wine) per message. Windows may be made on more than one thread, hence the lock.
+class WindowBindings {
+public:
+    void Bind(HWND window, TWinControl* control)
+    {
+        std::unique_lock lock(mutex_);
+        controls_[window] = control;
+    }
+    void Unbind(HWND window)
+    {
+        std::unique_lock lock(mutex_);
+        controls_.erase(window);
+    }
+    TWinControl* Find(HWND window) const
+    {
+        std::shared_lock lock(mutex_);
+        auto it = controls_.find(window);
+        return it == controls_.end() ? nullptr : it->second;
+    }
+
+private:
+    mutable std::shared_mutex mutex_;
+    std::unordered_map<HWND, TWinControl*> controls_;
+};
+
+// Never destroyed: windows still come and go while static objects are being torn down at exit.
+WindowBindings& Bindings()
+{
+    static WindowBindings* bindings = new WindowBindings;
+    return *bindings;
 }
 
 }  // namespace
@@ -114,13 +149,10 @@ HWND CreateControlWindow(TWinControl* control, const TCreateParams& params)
     return window;
 }
 
-void BindWindow(HWND window, TWinControl* control) { SetPropW(window, kControlProperty, control); }
-void UnbindWindow(HWND window) { RemovePropW(window, kControlProperty); }
+void BindWindow(HWND window, TWinControl* control) { Bindings().Bind(window, control); }
+void UnbindWindow(HWND window) { Bindings().Unbind(window); }
 
-TWinControl* ControlOfWindow(HWND window)
-{
-    return window ? static_cast<TWinControl*>(GetPropW(window, kControlProperty)) : nullptr;
-}
+TWinControl* ControlOfWindow(HWND window) { return window ? Bindings().Find(window) : nullptr; }
 
 LRESULT CALLBACK StandardWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
 {
