@@ -26,7 +26,7 @@ namespace {
 
 constexpr wchar_t kEventVariable[] = L"OVALUNE_PAINTED_EVENT";
 constexpr std::array<int, 7> kChapters{0, 2, 3, 5, 6, 7, 8};
-constexpr int kRepetitions = 7;
+constexpr int kRepetitions = 11;
 constexpr DWORD kStartTimeoutMs = 120000;
 constexpr size_t kLargeChapterBytes = 12837539;
 
