@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 #include "framework/application.h"
@@ -118,10 +121,42 @@ TEST_F(WinControlTest, RecreatedWindowKeepsTextBoundsAndHook)
     HWND second = c->WindowHandle();
     ASSERT_NE(second, nullptr);
     EXPECT_FALSE(IsWindow(first));
+    EXPECT_EQ(TWinControl::FindControl(first), nullptr) << "the old window is forgotten";
+    EXPECT_EQ(TWinControl::FindControl(second), c);
     EXPECT_EQ(c->Text(), L"before");
     EXPECT_EQ(c->Width(), 100);
     EXPECT_GT(hooked, 0);
     c->WindowProc = saved;
+}
+
+// The window-to-control table is one for the process: a window made on another thread is found
+// from this one while it lives, and forgotten once it is gone.
+TEST(WindowBinding, WindowsOfAnotherThreadAreFoundWhileTheyLive)
+{
+    std::mutex mutex;
+    std::condition_variable changed;
+    HWND made = nullptr;
+    TControl* owner = nullptr;
+    bool checked = false;
+    std::thread worker([&] {
+        TComponentPtr<TForm> form{new TForm(nullptr)};
+        form->InitForm();
+        HWND window = form->Handle();
+        std::unique_lock lock(mutex);
+        made = window;
+        owner = form.get();
+        changed.notify_all();
+        changed.wait(lock, [&] { return checked; });
+    });
+    {
+        std::unique_lock lock(mutex);
+        changed.wait(lock, [&] { return made != nullptr; });
+        EXPECT_EQ(TWinControl::FindControl(made), owner);
+        checked = true;
+        changed.notify_all();
+    }
+    worker.join();
+    EXPECT_EQ(TWinControl::FindControl(made), nullptr);
 }
 
 // WM_COMMAND from a child window comes back to the child control as CN_COMMAND.
