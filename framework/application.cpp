@@ -59,11 +59,16 @@ TApplication* TApplicationAccess::operator->() const
 
 TApplication::TApplication(TComponent* owner) : TComponent(owner), title_(ModuleBaseName()) {}
 
+// Icons from LoadIcon are shared and live as long as the process; loading one picks and scales
+// the best image each time, so it is done once.
 HICON TApplication::Icon() const
 {
-    if (HICON icon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON"))
-        return icon;
-    return LoadIconW(nullptr, IDI_APPLICATION);
+    static const HICON icon = [] {
+        if (HICON own = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON"))
+            return own;
+        return LoadIconW(nullptr, IDI_APPLICATION);
+    }();
+    return icon;
 }
 
 void TApplication::BecomeMainFormIfFirst(TCustomForm* form)

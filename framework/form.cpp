@@ -279,7 +279,7 @@ void TCustomForm::CreateParams(TCreateParams& params)
         params.Y = CW_USEDEFAULT;
     }
     params.WindowClass.style = CS_DBLCLKS;
-    params.WindowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), L"MAINICON");
+    params.WindowClass.hIcon = Application->Icon();
 }
 
 void TCustomForm::CreateWnd()
