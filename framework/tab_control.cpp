@@ -146,27 +146,25 @@ void TCustomTabControl::CreateWnd()
     Realign();
 }
 
-void TCustomTabControl::InsertTabItem(int index)
-{
-    if (!HandleAllocated())
-        return;
-    TCITEMW item{};
-    item.mask = TCIF_TEXT | TCIF_IMAGE;
-    item.pszText = const_cast<wchar_t*>(items_[static_cast<size_t>(index)].caption.c_str());
-    item.iImage = GetImageIndex(index);
-    SendMessageW(WindowHandle(), TCM_INSERTITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-}
+void TCustomTabControl::InsertTabItem(int index) { SendTabItem(TCM_INSERTITEMW, index); }
 
 void TCustomTabControl::SetTabItem(int index)
 {
+    if (SendTabItem(TCM_SETITEMW, index))
+        TabsChanged();
+}
+
+// The tab's caption and image to the system control, inserted or replaced; false without a window.
+bool TCustomTabControl::SendTabItem(UINT message, int index)
+{
     if (!HandleAllocated())
-        return;
+        return false;
     TCITEMW item{};
     item.mask = TCIF_TEXT | TCIF_IMAGE;
     item.pszText = const_cast<wchar_t*>(items_[static_cast<size_t>(index)].caption.c_str());
     item.iImage = GetImageIndex(index);
-    SendMessageW(WindowHandle(), TCM_SETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-    TabsChanged();
+    SendMessageW(WindowHandle(), message, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    return true;
 }
 
 void TCustomTabControl::UpdateTabImages()

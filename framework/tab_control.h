@@ -94,6 +94,7 @@ private:
 
     void InsertTabItem(int index);
     void SetTabItem(int index);
+    bool SendTabItem(UINT message, int index);
     void ApplyTabSize();
     void ImageListChange(TObject* sender);
     void TabsChanged();

@@ -176,44 +176,43 @@ TOvConversion& FileConversion(const TRichTransfer& transfer, const std::wstring&
 
 }  // namespace
 
-void LoadFromStream(const TRichTransfer& transfer, TStream& stream)
+namespace {
+
+// One load or save through a conversion: progress routed while it lasts, the stream or file
+// opened by `open`, then the text streamed in or out.
+template <class OpenFn>
+void Transfer(const TRichTransfer& transfer, TOvConversion& conversion, bool writing, OpenFn open)
 {
-    TOvConversion& conversion = StreamConversion(transfer, stream, false);
-    OpenConversion open(conversion, transfer);
+    OpenConversion opened(conversion, transfer);
     TRichStreamFormat format = EffectiveFormat(transfer, conversion);
-    if (!conversion.OpenStream(stream, false))
-        throw Exception(kLoadFailed);
-    StreamIn(transfer, conversion, format);
+    if (!open(conversion))
+        throw Exception(writing ? kSaveFailed : kLoadFailed);
+    if (writing)
+        StreamOut(transfer, conversion, format);
+    else
+        StreamIn(transfer, conversion, format);
 }
 
-void LoadFromFile(const TRichTransfer& transfer, const std::wstring& fileName)
+void TransferStream(const TRichTransfer& transfer, TStream& stream, bool writing)
 {
-    TOvConversion& conversion = FileConversion(transfer, fileName, false);
-    OpenConversion open(conversion, transfer);
-    TRichStreamFormat format = EffectiveFormat(transfer, conversion);
-    if (!conversion.OpenFile(fileName, false))
-        throw Exception(kLoadFailed);
-    StreamIn(transfer, conversion, format);
+    Transfer(transfer, StreamConversion(transfer, stream, writing), writing,
+             [&](TOvConversion& conversion) { return conversion.OpenStream(stream, writing); });
 }
 
-void SaveToStream(const TRichTransfer& transfer, TStream& stream)
+void TransferFile(const TRichTransfer& transfer, const std::wstring& fileName, bool writing)
 {
-    TOvConversion& conversion = StreamConversion(transfer, stream, true);
-    OpenConversion open(conversion, transfer);
-    TRichStreamFormat format = EffectiveFormat(transfer, conversion);
-    if (!conversion.OpenStream(stream, true))
-        throw Exception(kSaveFailed);
-    StreamOut(transfer, conversion, format);
+    Transfer(transfer, FileConversion(transfer, fileName, writing), writing,
+             [&](TOvConversion& conversion) { return conversion.OpenFile(fileName, writing); });
 }
 
-void SaveToFile(const TRichTransfer& transfer, const std::wstring& fileName)
-{
-    TOvConversion& conversion = FileConversion(transfer, fileName, true);
-    OpenConversion open(conversion, transfer);
-    TRichStreamFormat format = EffectiveFormat(transfer, conversion);
-    if (!conversion.OpenFile(fileName, true))
-        throw Exception(kSaveFailed);
-    StreamOut(transfer, conversion, format);
-}
+}  // namespace
+
+void LoadFromStream(const TRichTransfer& transfer, TStream& stream) { TransferStream(transfer, stream, false); }
+
+void LoadFromFile(const TRichTransfer& transfer, const std::wstring& fileName) { TransferFile(transfer, fileName, false); }
+
+void SaveToStream(const TRichTransfer& transfer, TStream& stream) { TransferStream(transfer, stream, true); }
+
+void SaveToFile(const TRichTransfer& transfer, const std::wstring& fileName) { TransferFile(transfer, fileName, true); }
 
 }  // namespace ov
