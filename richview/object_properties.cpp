@@ -50,19 +50,26 @@ void Check(HRESULT result, const wchar_t* what)
         throw Exception(L"%s failed (%X)", {what, result});
 }
 
+// The dialog's callback interfaces have no interface ids of their own: IUnknown is all they answer.
+template <class Interface>
+HRESULT AnswerUnknownOnly(Interface* self, REFIID riid, void** object)
+{
+    if (!object)
+        return E_POINTER;
+    if (!IsEqualIID(riid, IID_IUnknown)) {
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    *object = self;
+    self->AddRef();
+    return S_OK;
+}
+
 }  // namespace
 
 STDMETHODIMP TOleUIObjInfo::QueryInterface(REFIID riid, void** object)
 {
-    if (!object)
-        return E_POINTER;
-    if (IsEqualIID(riid, IID_IUnknown)) {
-        *object = static_cast<IOleUIObjInfoW*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
+    return AnswerUnknownOnly(static_cast<IOleUIObjInfoW*>(this), riid, object);
 }
 
 std::wstring TOleUIObjInfo::Location() const
@@ -165,15 +172,7 @@ TOleUILinkInfo::TOleUILinkInfo(const TObjectPropertiesContext& context, const TE
 
 STDMETHODIMP TOleUILinkInfo::QueryInterface(REFIID riid, void** object)
 {
-    if (!object)
-        return E_POINTER;
-    if (IsEqualIID(riid, IID_IUnknown)) {
-        *object = static_cast<IOleUILinkInfoW*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
+    return AnswerUnknownOnly(static_cast<IOleUILinkInfoW*>(this), riid, object);
 }
 
 STDMETHODIMP_(DWORD) TOleUILinkInfo::GetNextLink(DWORD link)
