@@ -1,6 +1,8 @@
 // TCustomEdit and TEdit: window parameters, state kept across window re-creation, EM_* wrappers.
 #include "framework/edit.h"
 
+#include "framework/font.h"
+#include "framework/handle.h"
 #include "framework/properties.h"
 #include "framework/window_class.h"
 
@@ -11,6 +13,7 @@ const TClassInfo& TCustomEdit::StaticClass()
     static const TClassInfo& info =
         TClassBuilder<TCustomEdit>(L"TCustomEdit", TWinControl::StaticClass())
             .Property(L"AutoSelect", &TCustomEdit::AutoSelect, &TCustomEdit::SetAutoSelect)
+            .Property(L"AutoSize", &TCustomEdit::AutoSize, &TCustomEdit::SetAutoSize)
             .Property(L"BorderStyle", BorderStyleType(), &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle)
             .Property(L"CharCase", &TCustomEdit::CharCase, &TCustomEdit::SetCharCase)
             .Property(L"HideSelection", &TCustomEdit::HideSelection, &TCustomEdit::SetHideSelection)
@@ -74,6 +77,30 @@ void TCustomEdit::CreateWnd()
     SendMessageW(window, EM_SETMODIFY, modified_, 0);
     SendMessageW(window, EM_SETSEL, static_cast<WPARAM>(savedSelStart_),
                  static_cast<LPARAM>(savedSelStart_ + savedSelLength_));
+    UpdateHeight();
+}
+
+void TCustomEdit::SetAutoSize(bool value)
+{
+    if (value == autoSize_)
+        return;
+    autoSize_ = value;
+    UpdateHeight();
+}
+
+// One line of the font plus the sunken edge and the edit's inner margin: eight border widths.
+// The height is then fixed (csFixedHeight) for as long as AutoSize holds.
+void TCustomEdit::UpdateHeight()
+{
+    bool fixed = autoSize_ && borderStyle_ == bsSingle;
+    SetControlStyle(fixed ? ControlStyle().Include(csFixedHeight) : ControlStyle().Exclude(csFixedHeight));
+    if (!fixed || !HandleAllocated())
+        return;
+    TEXTMETRICW metrics{};
+    UniqueWindowDC screen = GetWindowDCOwned(nullptr);
+    ScopedSelect font(screen.get(), Font()->Handle());
+    GetTextMetricsW(screen.get(), &metrics);
+    SetBounds(Left(), Top(), Width(), metrics.tmHeight + 8 * GetSystemMetrics(SM_CYBORDER));
 }
 
 void TCustomEdit::DestroyWnd()
@@ -94,6 +121,8 @@ void TCustomEdit::WndProc(TMessage& message)
         return;
     }
     TWinControl::WndProc(message);
+    if (message.Msg == CM_FONTCHANGED)
+        UpdateHeight();
 }
 
 void TCustomEdit::DoEnter()

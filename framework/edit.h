@@ -42,6 +42,9 @@ class TCustomEdit : public TWinControl {
     // Shown instead of every character of a single-line edit; 0 for none.
     wchar_t PasswordChar() const noexcept { return passwordChar_; }
     void SetPasswordChar(wchar_t value);
+    // With a single border, keeps the control one line of its font high (memos start without).
+    bool AutoSize() const noexcept { return autoSize_; }
+    void SetAutoSize(bool value);
 
     bool Modified() const;
     void SetModified(bool value);
@@ -79,6 +82,7 @@ protected:
 
 private:
     void GetSelection(DWORD& start, DWORD& end) const;
+    void UpdateHeight();
 
     bool readOnly_ = false;
     TBorderStyle borderStyle_ = bsSingle;
@@ -87,6 +91,7 @@ private:
     bool autoSelect_ = true;
     TEditCharCase charCase_ = ecNormal;
     wchar_t passwordChar_ = 0;
+    bool autoSize_ = true;
     bool creating_ = false;
     // Kept while there is no window (before the first one, across re-creation).
     bool modified_ = false;

@@ -108,7 +108,7 @@ TCustomMemo::TCustomMemo(TComponent* owner) : TCustomEdit(owner), lines_(std::ma
 {
     SetBounds(0, 0, 185, 89);
     SetAutoSelect(false);
-    SetControlStyle(ControlStyle().Exclude(csFixedHeight));
+    SetAutoSize(false);
 }
 
 TCustomMemo::~TCustomMemo() = default;

@@ -2,6 +2,7 @@
 // state kept across re-creation, read-only typing, change events, dialog codes, and a descendant
 // that swaps the window class and the Lines object.
 #include "framework/edit.h"
+#include "framework/font.h"
 #include "framework/form.h"
 #include "framework/memo.h"
 #include "framework/test_counts.h"
@@ -143,6 +144,43 @@ TEST_F(MemoTest, DescendantsChooseTheWindowClassAndTheLinesObject)
     rich->SetText(L"rich");
     EXPECT_EQ(rich->Text(), L"rich");
     EXPECT_EQ(SendMessageW(window, EM_GETLINECOUNT, 0, 0), 1);
+}
+
+// A bordered edit with AutoSize is one line of its font high and follows font changes; without
+// AutoSize, without a border, or as a memo (which starts without it) it keeps the height it is given.
+TEST_F(MemoTest, AutoSizeKeepsABorderedEditOneLineHigh)
+{
+    auto lineHeight = [](TControl& control) {
+        TEXTMETRICW metrics{};
+        HDC screen = GetDC(nullptr);
+        HGDIOBJ old = SelectObject(screen, control.Font()->Handle());
+        GetTextMetricsW(screen, &metrics);
+        SelectObject(screen, old);
+        ReleaseDC(nullptr, screen);
+        return metrics.tmHeight + 8 * GetSystemMetrics(SM_CYBORDER);
+    };
+    auto* edit = new TEdit(form.get());
+    edit->SetParent(form.get());
+    edit->SetBounds(10, 150, 120, 60);
+    EXPECT_TRUE(edit->AutoSize());
+    edit->Handle();
+    EXPECT_EQ(edit->Height(), lineHeight(*edit));
+    edit->Font()->SetHeight(-24);
+    EXPECT_EQ(edit->Height(), lineHeight(*edit)) << "a bigger font makes a taller edit";
+    EXPECT_GT(edit->Height(), 24);
+
+    edit->SetAutoSize(false);
+    edit->SetBounds(10, 150, 120, 60);
+    edit->Font()->SetHeight(-11);
+    EXPECT_EQ(edit->Height(), 60);
+    edit->SetAutoSize(true);
+    edit->SetBorderStyle(bsNone);
+    edit->SetBounds(10, 150, 120, 60);
+    EXPECT_EQ(edit->Height(), 60) << "without a border the height is free";
+
+    EXPECT_FALSE(memo->AutoSize());
+    memo->Handle();
+    EXPECT_EQ(memo->Height(), 120);
 }
 
 TEST_F(MemoTest, CreatingAndFreeingEditsLeaksNoWindowOrGdiObject)

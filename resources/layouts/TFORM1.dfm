@@ -44,6 +44,7 @@ object Form1: TForm1
             Width = 744
             Height = 395
             Anchors = [akLeft, akTop, akRight, akBottom]
+            AutoSize = False
             BorderStyle = bsNone
             Font.Charset = GB2312_CHARSET
             Font.Color = clWindowText
@@ -63,6 +64,7 @@ object Form1: TForm1
             Width = 745
             Height = 395
             Anchors = [akLeft, akTop, akRight, akBottom]
+            AutoSize = False
             BorderStyle = bsNone
             Font.Charset = GB2312_CHARSET
             Font.Color = clWindowText
@@ -95,6 +97,7 @@ object Form1: TForm1
             Width = 744
             Height = 395
             Anchors = [akLeft, akTop, akRight, akBottom]
+            AutoSize = False
             BorderStyle = bsNone
             Font.Charset = GB2312_CHARSET
             Font.Color = clWindowText
@@ -114,6 +117,7 @@ object Form1: TForm1
             Width = 745
             Height = 395
             Anchors = [akLeft, akTop, akRight, akBottom]
+            AutoSize = False
             BorderStyle = bsNone
             Font.Charset = GB2312_CHARSET
             Font.Color = clWindowText
@@ -132,6 +136,7 @@ object Form1: TForm1
             Width = 745
             Height = 395
             Anchors = [akLeft, akTop, akRight, akBottom]
+            AutoSize = False
             BorderStyle = bsNone
             Font.Charset = GB2312_CHARSET
             Font.Color = clWindowText
@@ -150,6 +155,7 @@ object Form1: TForm1
             Width = 745
             Height = 395
             Anchors = [akLeft, akTop, akRight, akBottom]
+            AutoSize = False
             BorderStyle = bsNone
             Font.Charset = GB2312_CHARSET
             Font.Color = clWindowText
@@ -171,6 +177,7 @@ object Form1: TForm1
         Width = 758
         Height = 437
         Anchors = [akLeft, akTop, akRight, akBottom]
+        AutoSize = False
         BorderStyle = bsNone
         Font.Charset = GB2312_CHARSET
         Font.Color = clWindowText
