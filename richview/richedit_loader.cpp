@@ -86,7 +86,10 @@ TRichStreamFormat FormatOfTextKind(int textKind) noexcept
     }
 }
 
-WPARAM StreamInFlags(TRichStreamFormat format, TRichStreamModes mode, bool plainText, int level) noexcept
+namespace {
+
+// The flags of EM_STREAMIN and EM_STREAMOUT are alike; writing RTF may leave the objects out.
+WPARAM StreamFlags(TRichStreamFormat format, TRichStreamModes mode, bool plainText, int level, bool writing) noexcept
 {
     WPARAM flags = 0;
     if (IsPlainText(format, plainText)) {
@@ -94,7 +97,7 @@ WPARAM StreamInFlags(TRichStreamFormat format, TRichStreamModes mode, bool plain
         if (mode.Contains(smUnicode) && level >= 2)
             flags |= SF_UNICODE;
     } else {
-        flags = SF_RTF;
+        flags = writing && mode.Contains(smNoObjects) ? SF_RTFNOOBJS : SF_RTF;
         if (mode.Contains(smPlainRtf))
             flags |= SFF_PLAINRTF;
     }
@@ -103,21 +106,16 @@ WPARAM StreamInFlags(TRichStreamFormat format, TRichStreamModes mode, bool plain
     return flags;
 }
 
+}  // namespace
+
+WPARAM StreamInFlags(TRichStreamFormat format, TRichStreamModes mode, bool plainText, int level) noexcept
+{
+    return StreamFlags(format, mode, plainText, level, false);
+}
+
 WPARAM StreamOutFlags(TRichStreamFormat format, TRichStreamModes mode, bool plainText, int level) noexcept
 {
-    WPARAM flags = 0;
-    if (IsPlainText(format, plainText)) {
-        flags = SF_TEXT;
-        if (mode.Contains(smUnicode) && level >= 2)
-            flags |= SF_UNICODE;
-    } else {
-        flags = mode.Contains(smNoObjects) ? SF_RTFNOOBJS : SF_RTF;
-        if (mode.Contains(smPlainRtf))
-            flags |= SFF_PLAINRTF;
-    }
-    if (mode.Contains(smSelection))
-        flags |= SFF_SELECTION;
-    return flags;
+    return StreamFlags(format, mode, plainText, level, true);
 }
 
 void StreamIn(const TRichTransfer& transfer, TOvConversion& conversion, TRichStreamFormat format)
