@@ -158,6 +158,7 @@ protected:
 
     const wchar_t* EditClassName() const override;
     void CreateParams(TCreateParams& params) override;
+    void CreateWindowHandle(const TCreateParams& params) override;
     void CreateWnd() override;
     void DestroyWnd() override;
     void WndProc(TMessage& message) override;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "framework/properties.h"
 #include "richview/richedit_library.h"
 #include "richview/rtf_samples.h"
@@ -88,6 +90,28 @@ TEST_F(ViewWindow, WindowHasTheStylesOfItsProperties)
     style = ::GetWindowLongW(view->WindowHandle(), GWL_STYLE);
     EXPECT_TRUE(style & ES_DISABLENOSCROLL);
     EXPECT_TRUE(style & WS_VSCROLL);
+}
+
+// The selection bar's style bit is WS_MAXIMIZE to the window manager; the view must get the bar
+// without being maximised inside its parent on the way.
+TEST_F(ViewWindow, SelectionBarComesWithoutMaximising)
+{
+    ASSERT_FALSE(view->HandleAllocated());
+    auto sizeLimitQuestions = std::make_shared<int>(0);
+    view->WindowProc = [previous = view->WindowProc, sizeLimitQuestions](TMessage& message) {
+        *sizeLimitQuestions += message.Msg == WM_GETMINMAXINFO;
+        previous(message);
+    };
+    HWND window = view->Handle();
+    EXPECT_EQ(*sizeLimitQuestions, 0);
+    EXPECT_TRUE(::SendMessageW(window, EM_GETOPTIONS, 0, 0) & ECO_SELECTIONBAR);
+    EXPECT_TRUE(::GetWindowLongW(window, GWL_STYLE) & ES_SELECTIONBAR);
+    RECT bounds{};
+    ::GetWindowRect(window, &bounds);
+    EXPECT_EQ(bounds.right - bounds.left, 380);
+
+    view->SetSelectionBar(false);
+    EXPECT_FALSE(::SendMessageW(view->WindowHandle(), EM_GETOPTIONS, 0, 0) & ECO_SELECTIONBAR);
 }
 
 TEST_F(ViewWindow, ControlIsSetUpFromTheProperties)

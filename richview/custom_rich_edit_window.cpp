@@ -77,6 +77,19 @@ void TOvCustomRichEdit::CreateParams(TCreateParams& params)
     params.Caption.clear();
 }
 
+// ES_SELECTIONBAR is the bit the window manager reads as WS_MAXIMIZE: a window created with it is
+// first maximised inside its parent (size limits asked, moved, resized) and only then put back to
+// its bounds. The control takes the same option through EM_SETOPTIONS, which also sets the style
+// bit, so the window is made without it and gets the selection bar right after.
+void TOvCustomRichEdit::CreateWindowHandle(const TCreateParams& params)
+{
+    TCreateParams made = params;
+    made.Style &= ~static_cast<DWORD>(ES_SELECTIONBAR);
+    TOvExCustomMemo::CreateWindowHandle(made);
+    if ((params.Style & ES_SELECTIONBAR) && HandleAllocated())
+        ::SendMessageW(WindowHandle(), EM_SETOPTIONS, ECOOP_OR, ECO_SELECTIONBAR);
+}
+
 void TOvCustomRichEdit::CreateWnd()
 {
     RECT bounds = BoundsRect();
