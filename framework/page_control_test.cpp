@@ -2,7 +2,9 @@
 // without tabs, activation by code and by mouse clicks with the change events, tab height and
 // position, sub-pages kept while hidden, images, re-creation and object counts.
 #include "framework/bitmap.h"
+#include "framework/canvas.h"
 #include "framework/form.h"
+#include "framework/handle.h"
 #include "framework/page_control.h"
 #include "framework/test_counts.h"
 
@@ -207,6 +209,37 @@ TEST_F(PageControlTest, TabsShowThePagesImages)
     EXPECT_EQ(item.iImage, -1);
     EXPECT_EQ(reinterpret_cast<HIMAGELIST>(Send(TCM_GETIMAGELIST)), images.Handle());
     pages->SetImages(nullptr);
+}
+
+// The control paints itself piece by piece around the page that covers most of it: what reaches
+// the screen must be what one whole paint draws.
+TEST_F(PageControlTest, PaintedPiecesMakeTheWholePicture)
+{
+    pages->SetActivePageIndex(1);
+    form->Show();
+    HWND window = pages->Handle();
+    RECT client{}, page = sheet[1]->BoundsRect();
+    GetClientRect(window, &client);
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+
+    TBitmap onScreen(client.right, client.bottom), whole(client.right, client.bottom);
+    {
+        UniqueWindowDC screen = GetWindowDCOwned(window);
+        BitBlt(onScreen.Canvas()->Handle(), 0, 0, client.right, client.bottom, screen.get(), 0, 0, SRCCOPY);
+    }
+    SendMessageW(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(whole.Canvas()->Handle()), 0);
+    SendMessageW(window, WM_PAINT, reinterpret_cast<WPARAM>(whole.Canvas()->Handle()), 0);
+
+    int compared = 0, differing = 0;
+    for (int y = 0; y < client.bottom; ++y)
+        for (int x = 0; x < client.right; ++x) {
+            if (POINT p{x, y}; PtInRect(&page, p))
+                continue;  // the page's own window
+            ++compared;
+            differing += GetPixel(onScreen.Canvas()->Handle(), x, y) != GetPixel(whole.Canvas()->Handle(), x, y);
+        }
+    EXPECT_GT(compared, 4000);
+    EXPECT_EQ(differing, 0);
 }
 
 TEST_F(PageControlTest, CreatingAndFreeingPageControlsLeaksNothing)

@@ -76,6 +76,7 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void WndProc(TMessage& message) override;
+    void PaintWindow(HDC dc) override;
     // Asks OnChanging; a descendant may refuse first.
     virtual bool CanChange();
     // A tab was picked by the user.
