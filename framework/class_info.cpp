@@ -42,8 +42,11 @@ const Item* FindByName(const TClassInfo* info, std::vector<Item> TClassInfo::*li
 
 bool SameIdent(std::wstring_view a, std::wstring_view b) noexcept
 {
-    return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()), TRUE) ==
-           CSTR_EQUAL;
+    // Case folding here maps one UTF-16 unit to one, so names of other lengths never match: most
+    // of the names a lookup passes are told apart without asking the system.
+    return a.size() == b.size() &&
+           CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()), TRUE) ==
+               CSTR_EQUAL;
 }
 
 std::wstring TTypeInfo::TypeName() const { return ClassType ? ClassType().Name : Name; }
