@@ -405,11 +405,24 @@ void TCustomForm::HandleVisibleChanged()
         int command = windowState_ == wsMaximized ? SW_SHOWMAXIMIZED
                       : windowState_ == wsMinimized ? SW_SHOWMINIMIZED
                                                     : SW_SHOWNORMAL;
+        if (command != SW_SHOWMINIMIZED)
+            MarkCaptionActiveIfActive();
         ShowWindow(WindowHandle(), command);
     } else if (WindowHandle()) {
         DoHide();
         ShowWindow(WindowHandle(), SW_HIDE);
     }
+}
+
+// A form whose control took the focus while it was hidden became the thread's active window
+// while another window was in front, so it was told to draw its caption inactive; showing it does
+// not activate it again, and the caption stayed inactive although the form has the keyboard. Shown
+// with an activating command it comes to the front, so its caption is marked active before the
+// showing paints it (-1: no painting of its own).
+void TCustomForm::MarkCaptionActiveIfActive()
+{
+    if (GetActiveWindow() == WindowHandle())
+        Perform(WM_NCACTIVATE, TRUE, -1);
 }
 
 // poScreenCenter and poMainFormCenter place the form every time it is shown.

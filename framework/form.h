@@ -168,6 +168,7 @@ private:
     void HandleMinMaxInfo(TMessage& message);
     void HandleRelease();
     void ApplyPosition();
+    void MarkCaptionActiveIfActive();
     void FocusActiveControl();
     void CloseModal();
     void IconChanged(TObject* sender);
