@@ -2,7 +2,6 @@
 #include "framework/edit.h"
 
 #include "framework/font.h"
-#include "framework/handle.h"
 #include "framework/properties.h"
 #include "framework/window_class.h"
 
@@ -96,11 +95,7 @@ void TCustomEdit::UpdateHeight()
     SetControlStyle(fixed ? ControlStyle().Include(csFixedHeight) : ControlStyle().Exclude(csFixedHeight));
     if (!fixed || !HandleAllocated())
         return;
-    TEXTMETRICW metrics{};
-    UniqueWindowDC screen = GetWindowDCOwned(nullptr);
-    ScopedSelect font(screen.get(), Font()->Handle());
-    GetTextMetricsW(screen.get(), &metrics);
-    SetBounds(Left(), Top(), Width(), metrics.tmHeight + 8 * GetSystemMetrics(SM_CYBORDER));
+    SetBounds(Left(), Top(), Width(), ScreenLineHeight(*Font()) + 8 * GetSystemMetrics(SM_CYBORDER));
 }
 
 void TCustomEdit::DestroyWnd()

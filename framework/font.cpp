@@ -85,6 +85,15 @@ int ScreenPixelsPerInch()
     return ppi;
 }
 
+int ScreenLineHeight(const TFont& font)
+{
+    TEXTMETRICW metrics{};
+    UniqueWindowDC screen = GetWindowDCOwned(nullptr);
+    ScopedSelect selected(screen.get(), font.Handle());
+    GetTextMetricsW(screen.get(), &metrics);
+    return metrics.tmHeight;
+}
+
 const TClassInfo& TFont::StaticClass()
 {
     static const TClassInfo& info =

@@ -92,4 +92,8 @@ private:
     mutable UniqueFont handle_;
 };
 
+// The height of one line of the font on the screen (tmHeight): what a one-line control or a row
+// of tabs is sized by.
+int ScreenLineHeight(const TFont& font);
+
 }  // namespace ov

@@ -297,13 +297,8 @@ RECT TCustomTabControl::DisplayRect() const
     if (items_.empty())
         return rect;
     int row = tabHeight_;
-    if (row == 0) {
-        TEXTMETRICW metrics{};
-        UniqueWindowDC screen = GetWindowDCOwned(nullptr);
-        ScopedSelect font(screen.get(), Font()->Handle());
-        GetTextMetricsW(screen.get(), &metrics);
-        row = metrics.tmHeight + 8;
-    }
+    if (row == 0)
+        row = ScreenLineHeight(*Font()) + 8;
     switch (tabPosition_) {
     case tpTop:
         rect.top += row;
