@@ -85,6 +85,24 @@ int ScreenPixelsPerInch()
     return ppi;
 }
 
+TFontPitch PitchOfPitchAndFamily(BYTE pitchAndFamily) noexcept
+{
+    switch (pitchAndFamily & 0x3) {
+    case VARIABLE_PITCH:
+        return fpVariable;
+    case FIXED_PITCH:
+        return fpFixed;
+    default:
+        return fpDefault;
+    }
+}
+
+BYTE WithPitch(BYTE pitchAndFamily, TFontPitch pitch) noexcept
+{
+    BYTE bits = pitch == fpVariable ? VARIABLE_PITCH : pitch == fpFixed ? FIXED_PITCH : DEFAULT_PITCH;
+    return static_cast<BYTE>((pitchAndFamily & ~0x3) | bits);
+}
+
 int ScreenLineHeight(const TFont& font)
 {
     TEXTMETRICW metrics{};
@@ -185,24 +203,13 @@ void TFont::SetStyle(TFontStyles value)
     DescriptionChanged();
 }
 
-TFontPitch TFont::Pitch() const noexcept
-{
-    switch (logFont_.lfPitchAndFamily & 0x3) {
-    case VARIABLE_PITCH:
-        return fpVariable;
-    case FIXED_PITCH:
-        return fpFixed;
-    default:
-        return fpDefault;
-    }
-}
+TFontPitch TFont::Pitch() const noexcept { return PitchOfPitchAndFamily(logFont_.lfPitchAndFamily); }
 
 void TFont::SetPitch(TFontPitch value)
 {
     if (value == Pitch())
         return;
-    BYTE pitch = value == fpVariable ? VARIABLE_PITCH : value == fpFixed ? FIXED_PITCH : DEFAULT_PITCH;
-    logFont_.lfPitchAndFamily = static_cast<BYTE>((logFont_.lfPitchAndFamily & ~0x3) | pitch);
+    logFont_.lfPitchAndFamily = WithPitch(logFont_.lfPitchAndFamily, value);
     DescriptionChanged();
 }
 

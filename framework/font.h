@@ -24,6 +24,11 @@ OV_ENUM_TYPE(TFontStyle, L"fsBold", L"fsItalic", L"fsUnderline", L"fsStrikeOut")
 OV_SET_TYPE(TFontStyles)
 OV_ENUM_TYPE(TFontPitch, L"fpDefault", L"fpVariable", L"fpFixed")
 
+// The pitch in the low two bits of a LOGFONT's lfPitchAndFamily (or a CHARFORMAT's
+// bPitchAndFamily), and the same byte with the pitch replaced; the family bits are kept.
+TFontPitch PitchOfPitchAndFamily(BYTE pitchAndFamily) noexcept;
+BYTE WithPitch(BYTE pitchAndFamily, TFontPitch pitch) noexcept;
+
 // The type of Charset properties: a byte with the Windows charset names (GB2312_CHARSET = 134).
 const TTypeInfo& FontCharsetType();
 

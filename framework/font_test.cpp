@@ -39,6 +39,21 @@ TEST(Font, ChangesFireOnChangeAndRemakeTheHandle)
     EXPECT_FALSE(lf.lfItalic);
 }
 
+// The pitch is the low two bits of lfPitchAndFamily; the family above them stays.
+TEST(Font, PitchReplacesOnlyThePitchBits)
+{
+    TFont font;
+    LOGFONTW lf = font.LogFont();
+    lf.lfPitchAndFamily = FF_ROMAN | VARIABLE_PITCH;
+    font.SetLogFont(lf);
+    EXPECT_EQ(font.Pitch(), fpVariable);
+    font.SetPitch(fpFixed);
+    EXPECT_EQ(font.Pitch(), fpFixed);
+    EXPECT_EQ(font.LogFont().lfPitchAndFamily, FF_ROMAN | FIXED_PITCH);
+    font.SetPitch(fpDefault);
+    EXPECT_EQ(font.LogFont().lfPitchAndFamily, FF_ROMAN | DEFAULT_PITCH);
+}
+
 TEST(Font, SetHandleTakesTheDescriptionOfASystemFont)
 {
     NONCLIENTMETRICSW metrics{};

@@ -136,23 +136,12 @@ void TOvTextAttributes::SetStyle(TFontStyles value)
     Set(format, CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT);
 }
 
-TFontPitch TOvTextAttributes::Pitch() const
-{
-    switch (Get().bPitchAndFamily & 3) {
-    case VARIABLE_PITCH:
-        return fpVariable;
-    case FIXED_PITCH:
-        return fpFixed;
-    default:
-        return fpDefault;
-    }
-}
+TFontPitch TOvTextAttributes::Pitch() const { return PitchOfPitchAndFamily(Get().bPitchAndFamily); }
 
 void TOvTextAttributes::SetPitch(TFontPitch value)
 {
     CHARFORMAT2W format = Get();
-    static constexpr BYTE kPitches[] = {DEFAULT_PITCH, VARIABLE_PITCH, FIXED_PITCH};
-    format.bPitchAndFamily = static_cast<BYTE>((format.bPitchAndFamily & ~3) | kPitches[value]);
+    format.bPitchAndFamily = WithPitch(format.bPitchAndFamily, value);
     Set(format, CFM_FACE);
 }
 

@@ -22,7 +22,9 @@ TEST_F(Attributes, SelectionFormatIsReadAndWritten)
     selection.SetName(L"Courier New");
     selection.SetSize(14);
     selection.SetColor(clBlue);
+    selection.SetPitch(fpFixed);
     EXPECT_EQ(selection.Style(), (TFontStyles{fsBold, fsUnderline}));
+    EXPECT_EQ(selection.Pitch(), fpFixed);
     EXPECT_EQ(selection.Name(), L"Courier New");
     EXPECT_EQ(selection.Size(), 14);
     EXPECT_EQ(ColorToRGB(selection.Color()), ColorToRGB(clBlue));
