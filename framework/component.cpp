@@ -37,8 +37,10 @@ const TClassInfo& TComponent::StaticClass()
 
 TComponent::TComponent(TComponent* owner)
 {
+    // Joins the owner's list now; the owner's tree hears of it once the component is whole
+    // (AnnounceInsertion), so that receivers can look at what it is.
     if (owner)
-        owner->InsertComponent(this);
+        owner->AddComponent(this);
 }
 
 TComponent::~TComponent()
@@ -90,6 +92,12 @@ int TComponent::ComponentIndex() const
 
 void TComponent::InsertComponent(TComponent* component)
 {
+    AddComponent(component);
+    NotifyOwnerTree(component, opInsert);
+}
+
+void TComponent::AddComponent(TComponent* component)
+{
     if (!component->name_.empty() && FindComponent(component->name_))
         throw Exception(L"A component named %s already exists", {component->name_});
     if (component->owner_)
@@ -98,7 +106,18 @@ void TComponent::InsertComponent(TComponent* component)
     components_.push_back(component);
     if (state_.Contains(csDesigning))
         component->SetDesigning(true);
-    NotifyOwnerTree(component, opInsert);
+}
+
+void TComponent::AnnounceInsertion()
+{
+    if (!owner_)
+        return;
+    try {
+        owner_->NotifyOwnerTree(this, opInsert);
+    } catch (...) {
+        Free();
+        throw;
+    }
 }
 
 void TComponent::RemoveComponent(TComponent* component)

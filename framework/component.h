@@ -40,10 +40,10 @@ OV_EVENT_TYPE(TNotifyEvent)
 // whole); a component without an owner is owned by whoever created it (see TComponentPtr).
 //
 // Notifications: when a component is inserted into or removed from an owner, the owner and, through
-// it, every component it owns get Notification(component, opInsert/opRemove). The insertion is
-// announced from the TComponent constructor, before the new component's own constructor has run:
-// compare pointers there, do not inspect the newcomer. Removal is announced while the component is
-// still whole. FreeNotification(other) asks for Notification(this, opRemove) on `other` when
+// it, every component it owns get Notification(component, opInsert/opRemove). A new component
+// joins its owner's list in the TComponent constructor, but its insertion is announced only once it
+// is whole: by AnnounceInsertion, which NewComponent and creation by class name (layouts) call, so
+// receivers may look at its class. Removal is announced while the component is still whole. FreeNotification(other) asks for Notification(this, opRemove) on `other` when
 // this component goes, whoever owns them.
 class TComponent : public TPersistent {
     OV_CLASS(TComponent, TPersistent)
@@ -60,8 +60,12 @@ class TComponent : public TPersistent {
     int ComponentCount() const noexcept { return static_cast<int>(components_.size()); }
     TComponent* Components(int index) const { return components_.at(static_cast<size_t>(index)); }
     int ComponentIndex() const;  // position in the owner's list, -1 without owner
+    // Takes the component into this owner's list and announces it.
     void InsertComponent(TComponent* component);
     void RemoveComponent(TComponent* component);
+    // Tells the owner's tree that this newly constructed component has joined it. A receiver that
+    // refuses it by raising gets the component freed and the exception passed on.
+    void AnnounceInsertion();
     // Frees every owned component, last first.
     void DestroyComponents();
     // The owned component of that name (ignoring case), or null.
@@ -101,6 +105,7 @@ protected:
     void Destroying();
 
 private:
+    void AddComponent(TComponent* component);
     void NotifyOwnerTree(TComponent* component, TOperation operation);
 
     TComponent* owner_ = nullptr;
@@ -111,6 +116,15 @@ private:
     TComponentState state_;
     bool destructionAnnounced_ = false;
 };
+
+// Constructs a component and announces it to its owner once it is whole (see Notifications).
+template <typename T, typename... Args>
+T* NewComponent(TComponent* owner, Args&&... args)
+{
+    T* component = new T(owner, std::forward<Args>(args)...);
+    component->AnnounceInsertion();
+    return component;
+}
 
 // Owner of a component created without an owner: frees it with Free().
 struct TComponentFree {

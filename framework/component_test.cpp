@@ -93,8 +93,43 @@ TEST(Component, NotificationsReachTheOwnersComponentsAndFreeNotifiees)
     EXPECT_NE(std::find(log.begin(), log.end(), "outsider saw removal of Menu1"), log.end());
 
     log.clear();
-    new TComponent(form.get());
+    NewComponent<TComponent>(form.get());
     EXPECT_NE(std::find(log.begin(), log.end(), "engine saw insert of "), log.end());
+}
+
+// The insertion is announced once the newcomer is whole: a receiver sees its class and its
+// constructor's work, and may refuse it by raising, which frees it and passes the exception on.
+TEST(Component, InsertionIsAnnouncedWhenTheNewcomerIsWhole)
+{
+    struct TSecond : TComponent {
+        explicit TSecond(TComponent* owner) : TComponent(owner) { SetTag(7); }
+    };
+    struct TReceiver : TComponent {
+        using TComponent::TComponent;
+        int seenTag = 0;
+        bool sawSecond = false;
+        void Notification(TComponent* component, TOperation operation) override
+        {
+            TComponent::Notification(component, operation);
+            if (operation != opInsert || component == this)
+                return;
+            sawSecond = dynamic_cast<TSecond*>(component) != nullptr;
+            seenTag = component->Tag();
+            if (component->Tag() == 7 && refuse)
+                throw Exception(L"refused");
+        }
+        bool refuse = false;
+    };
+    TComponentPtr<TComponent> form(new TComponent(nullptr));
+    auto* receiver = new TReceiver(form.get());
+    NewComponent<TSecond>(form.get());
+    EXPECT_TRUE(receiver->sawSecond);
+    EXPECT_EQ(receiver->seenTag, 7);
+    EXPECT_EQ(form->ComponentCount(), 2);
+
+    receiver->refuse = true;
+    EXPECT_THROW(NewComponent<TSecond>(form.get()), Exception);
+    EXPECT_EQ(form->ComponentCount(), 2) << "the refused component is freed";
 }
 
 // A free notification is mutual and is dropped when either side goes first.

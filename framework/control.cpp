@@ -132,6 +132,10 @@ void TControl::WndProc(TMessage& message)
     case CM_VISIBLECHANGED:
         InvalidateControl(true, controlStyle_.Contains(csOpaque) && visible_);
         return;
+    case CM_INVALIDATE:
+        // A windowless control is painted by its parent: its rectangle there is what to redraw.
+        InvalidateControl(visible_, controlStyle_.Contains(csOpaque));
+        return;
     case CM_ENABLEDCHANGED:
     case CM_COLORCHANGED:
     case CM_FONTCHANGED:

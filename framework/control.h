@@ -26,6 +26,8 @@ enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 enum TAnchorKind { akLeft, akTop, akRight, akBottom };
 using TAnchors = TSet<TAnchorKind>;
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+// Reading order of text. The program's windows and menus are all left to right.
+enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 enum TShiftStateItem { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
 using TShiftState = TSet<TShiftStateItem>;
@@ -156,6 +158,7 @@ class TControl : public TComponent {
 
     TColor Color() const noexcept { return color_; }
     void SetColor(TColor value);
+    TBiDiMode BiDiMode() const noexcept { return bdLeftToRight; }
     bool ParentColor() const noexcept { return parentColor_; }
     void SetParentColor(bool value);
     TFont* Font() const noexcept { return font_.get(); }

@@ -158,6 +158,7 @@ class TMenu : public TComponent {
     // The images the items' ImageIndex refers to.
     TCustomImageList* Images() const noexcept { return images_; }
     void SetImages(TCustomImageList* value);
+    TBiDiMode BiDiMode() const noexcept { return bdLeftToRight; }
     void Notification(TComponent* component, TOperation operation) override;
 
     // Clicks the item with this command identifier; false when the menu has none.

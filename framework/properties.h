@@ -26,6 +26,11 @@
 
 namespace ov {
 
+class TComponent;
+// Defined in component.h: constructs a component and announces it to its owner.
+template <typename T, typename... Args>
+T* NewComponent(TComponent* owner, Args&&... args);
+
 // TTypeOf<V>::Info() describes values of type V. Specialised below for the basic types and with the
 // OV_*_TYPE macros for enumerations, sets and events.
 template <typename V>
@@ -177,7 +182,7 @@ public:
     // The layout reader may create the class by name: T must be constructible from an owner.
     TClassBuilder& Creatable()
     {
-        info_.Create = [](TComponent* owner) -> TComponent* { return new T(owner); };
+        info_.Create = [](TComponent* owner) -> TComponent* { return NewComponent<T>(owner); };
         return *this;
     }
 
