@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "tools/skinpaint/art.h"
+#include "tools/skinpaint/engine_art.h"
 #include "tools/skinpaint/image_io.h"
 #include "tools/skinpaint/png_writer.h"
 #include "tools/skinpaint/preview.h"
@@ -27,6 +28,12 @@ int Draw(const fs::path& folder) {
     return 0;
 }
 
+int DrawEngine(const fs::path& folder) {
+    fs::create_directories(folder);
+    for (const EngineArtwork& art : DrawEngineArt()) SaveBmp(art.image, folder / (art.name + ".bmp"));
+    return 0;
+}
+
 int Preview(const fs::path& folder, const fs::path& png) {
     SkinPictures skin;
     for (int id = 0; id < kSkin2BitmapCount; ++id) {
@@ -39,6 +46,7 @@ int Preview(const fs::path& folder, const fs::path& png) {
 
 int Usage() {
     std::fputs("usage: skinpaint draw OUTDIR          draw the built-in skin's bitmaps\n"
+               "       skinpaint engine OUTDIR        draw the skin engine's own bitmaps\n"
                 "       skinpaint preview SKINDIR OUT.png  render a skin's bitmaps as a preview sheet\n",
                 stderr);
     return 2;
@@ -50,6 +58,7 @@ int main(int argc, char** argv) {
     try {
         const std::string_view command = argc > 1 ? argv[1] : "";
         if (command == "draw" && argc == 3) return Draw(argv[2]);
+        if (command == "engine" && argc == 3) return DrawEngine(argv[2]);
         if (command == "preview" && argc == 4) return Preview(argv[2], argv[3]);
         return Usage();
     } catch (const std::exception& e) {

@@ -1,0 +1,149 @@
+// TkrvSkinControl: the base of every control skinner, the small object that sits in a control's
+// message path and paints it from the skin. It turns the message stream into a few operations
+// (paint, mouse enter/leave/down/up, key down/up) and keeps a hover/pressed state for subclasses.
+// TkrvSkinControlVCL serves framework controls through their WindowProc slot; TkrvSkinControlWnd
+// serves plain child windows of dialogs by subclassing them.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "framework/bitmap.h"
+#include "framework/control.h"
+#include "framework/font.h"
+#include "framework/graphic.h"
+#include "skin/engine/window_hooks.h"
+
+namespace ov {
+
+class TkrvSkinEngine;
+class TkrvSkinWindow;
+
+class TkrvSkinControl {
+public:
+    static constexpr unsigned char kHover = 1;
+    static constexpr unsigned char kPressed = 2;
+
+    explicit TkrvSkinControl(TkrvSkinWindow* ownerWindow);
+    virtual ~TkrvSkinControl() = default;
+    TkrvSkinControl(const TkrvSkinControl&) = delete;
+    TkrvSkinControl& operator=(const TkrvSkinControl&) = delete;
+
+    // Before the control's own procedure; false keeps the message from it.
+    virtual bool PreMessage(TMessage& message) { return true; }
+    // After the control's own procedure (not once detached): the default turns messages into the
+    // operations below.
+    virtual void AfterMessage(TMessage& message);
+    virtual void Paint() {}
+    virtual void MouseEnter() {}
+    virtual void MouseLeave() {}
+    virtual void MouseDown() {}
+    virtual void MouseUp() {}
+    virtual void KeyDown(WORD key) {}
+    virtual void KeyUp(WORD key) {}
+    // Re-reads the skin and adapts the control: after creation and whenever the frame is switched.
+    virtual void Update() {}
+    // The last step of construction, after hooking.
+    virtual void Initialize() {}
+    // Just before the frame skinner frees it: the after-message step stops.
+    virtual void Detach() { FDetached = true; }
+    virtual void GetPaintRect(RECT& rect) = 0;
+    virtual HWND GetHandle() = 0;
+    virtual bool IsEnabled() = 0;
+    // True makes the control walk set the control's ParentColor.
+    virtual bool UsesParentColor() { return false; }
+    // The framework control it serves, or null for a plain window.
+    virtual TControl* Control() const { return nullptr; }
+
+    TkrvSkinWindow* OwnerWindow() const noexcept { return FOwnerWindow; }
+    TkrvSkinEngine* Engine() const noexcept { return FEngine; }
+    unsigned char State() const noexcept { return FState; }
+    bool Hovered() const noexcept { return (FState & kHover) != 0; }
+    bool Pressed() const noexcept { return (FState & kPressed) != 0; }
+
+    // Copies the paint rectangle of `bitmap` onto the control, then centres `text` in `rect` (grey
+    // when disabled, moved by one pixel while pressed).
+    void DrawCaption(const TBitmap& bitmap, const std::wstring& text, bool wordWrap, const RECT& rect,
+                     const TFont* font);
+    // The same with the window's own text.
+    void DrawWindowCaption(const TBitmap& bitmap, bool wordWrap, const RECT& rect, const TFont* font);
+    void DrawGraphicAt(const TGraphic& graphic, POINT point);
+
+protected:
+    void SetState(unsigned char bits, bool on) { FState = on ? (FState | bits) : (FState & ~bits); }
+    // Whether the engine is working and painting may happen.
+    bool EngineWorking() const;
+
+    TkrvSkinWindow* FOwnerWindow;
+    TkrvSkinEngine* FEngine;
+    unsigned char FState = 0;
+    bool FDetached = false;
+
+private:
+    void DrawCaptionText(const TBitmap& bitmap, const std::wstring& text, bool wordWrap, const RECT& rect,
+                         const TFont* font, UINT measureFlags);
+};
+
+class TkrvSkinControlVCL : public TkrvSkinControl {
+public:
+    TkrvSkinControlVCL(TControl* control, TkrvSkinWindow* ownerWindow);
+
+    void GetPaintRect(RECT& rect) override;
+    HWND GetHandle() override;
+    bool IsEnabled() override { return FControl->Enabled(); }
+    TControl* Control() const override { return FControl; }
+
+    // Puts the control's previous WindowProc back (or hands it on, see TWindowProcHook).
+    void Unhook() { FHook.Remove(); }
+    // Leaves the control alone: it is going with its form.
+    void Abandon() { FHook.Abandon(); }
+    void CallPrevious(TMessage& message) { FHook.CallPrevious(message); }
+
+protected:
+    TControl* FControl;
+
+private:
+    void WindowProcHandler(TMessage& message);
+    void TrackThumbDrag(TMessage& message);
+
+    TWindowProcHook FHook;
+};
+
+class TkrvSkinControlWnd : public TkrvSkinControl {
+public:
+    TkrvSkinControlWnd(HWND window, TkrvSkinWindow* ownerWindow);
+
+    void GetPaintRect(RECT& rect) override;
+    HWND GetHandle() override { return FHandle; }
+    bool IsEnabled() override { return ::IsWindowEnabled(FHandle) != FALSE; }
+
+    int GetWindowWidth() const;
+    int GetWindowHeight() const;
+    std::wstring ReadWindowText() const;
+
+protected:
+    LRESULT CallPrevious(const TMessage& message) { return FHook.CallPrevious(message); }
+
+    HWND FHandle;
+
+private:
+    void WindowProcHandler(TMessage& message);
+
+    TSubclassHook FHook;
+};
+
+// The position of a scroll bar thumb being dragged, for the scroll bar painters. One set per
+// direction for the whole program: the mouse capture of a drag allows only one at a time.
+struct TkrvThumbTrack {
+    bool dragging = false;
+    POINT pressedAt{};     // cursor when the button went down on the non-client area
+    int thumbTop = 0;      // along the bar, in the bar's co-ordinates
+    int thumbBottom = 0;
+    int thumbSize = 0;
+    RECT bar{};            // the bar in the client co-ordinates of the control's parent
+};
+TkrvThumbTrack& VerticalThumbTrack();
+TkrvThumbTrack& HorizontalThumbTrack();
+
+}  // namespace ov
