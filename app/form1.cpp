@@ -13,6 +13,7 @@
 #include "framework/resource_stream.h"
 #include "framework/tool_bar.h"
 #include "richview/rich_edit.h"
+#include "skin/engine/skin_engine.h"
 #include "richview/rich_edit_strings.h"
 
 namespace ov {
@@ -57,6 +58,7 @@ const TClassInfo& TForm1::StaticClass()
                                         .Field(L"ToolButton2", &TForm1::ToolButton2)
                                         .Field(L"ToolButton4", &TForm1::ToolButton4)
                                         .Field(L"ToolButton5", &TForm1::ToolButton5)
+                                        .Field(L"krvSkinEngine1", &TForm1::krvSkinEngine1)
                                         .Method(L"FormCreate", &TForm1::FormCreate)
                                         .Method(L"ToolButton1Click", &TForm1::ToolButton1Click)
                                         .Method(L"ToolButton2Click", &TForm1::ToolButton2Click)

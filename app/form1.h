@@ -12,6 +12,7 @@ class TToolBar;
 class TToolButton;
 class TImageList;
 class TOvRichEdit;
+class TkrvSkinEngine;
 
 class TForm1 : public TForm {
     OV_CLASS(TForm1, TForm)
@@ -44,6 +45,7 @@ class TForm1 : public TForm {
     TToolButton* ToolButton2 = nullptr;
     TToolButton* ToolButton4 = nullptr;
     TToolButton* ToolButton5 = nullptr;
+    TkrvSkinEngine* krvSkinEngine1 = nullptr;
 
     // Published handlers, bound by name from the layout.
     void FormCreate(TObject* Sender);

@@ -1058,4 +1058,13 @@ object Form1: TForm1
       0000000000000000000000000000000000000000000000000000000000000000
       000000000000000000000000000000000000000000000000}
   end
+  object krvSkinEngine1: TkrvSkinEngine
+    Active = True
+    BuiltIn = True
+    SkinDialogs = True
+    SkinAllForms = True
+    DisabledTag = 9999
+    DrawScrollBar = True
+    SkinData = {}
+  end
 end
