@@ -9,6 +9,7 @@
 #include "skin/data/skin_region_win.h"
 #include "skin/data/skin_bitmap_win.h"
 #include "skin/data/windows_version_win.h"
+#include "skin/engine/compositor_frame.h"
 #include "skin/engine/skin_control.h"
 #include "skin/engine/skin_engine.h"
 #include "skin/engine/skin_messages.h"
@@ -72,6 +73,8 @@ void TkrvSkinWindow::SetSkinActive(bool on)
     FSkinOn = FFrameEnabled && on;
     if (FStarted) {
         ApplySkinState();
+        if (HasFrame())
+            SetCompositorFrame(GetHandle(), FSkinOn);
         if (FSkinOn)
             UpdateRegion();
     } else if (::IsWindowVisible(GetHandle()) || StartsAtOnce()) {

@@ -200,14 +200,15 @@ void TkrvSkinWindowVCL::SwitchOn()
         ShiftControls(MenuBarHeight());
         FControlsShifted = true;
     }
+    // The skinned frame first, so that the client size below is measured against it.
+    ::SetWindowPos(FForm->Handle(), nullptr, 0, 0, 0, 0,
+                   SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     if (!IsMaximized()) {
         FForm->SetClientWidth(FClientWidth + 2 * std::max(4, FLeftInset) - 8);
         FForm->SetClientHeight(MenuBarHeight() + FClientHeight + 2 * std::max(4, FBottomInset2) - 8);
     }
     FSettingClientSize = false;
     PrepareFormMenus(true);
-    ::SetWindowPos(FForm->Handle(), nullptr, 0, 0, 0, 0,
-                   SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void TkrvSkinWindowVCL::SwitchOff()
