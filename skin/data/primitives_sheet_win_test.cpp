@@ -11,6 +11,7 @@
 #include "skin/data/region_scan.h"
 #include "skin/data/scroll_btn_res_win.h"
 #include "skin/data/skin_bitmap_win.h"
+#include "skin/data/skin_test_builders.h"
 #include "skin/data/skin_shapes_win.h"
 #include "skin/data/skin_text_win.h"
 #include "skin/data/tab_res_win.h"
@@ -18,7 +19,7 @@
 namespace ov {
 namespace {
 
-std::string HostPath(std::string path) { return !path.empty() && path[0] == '/' ? "Z:" + path : path; }
+using testing::HostPath;
 
 class Sheet {
 public:

@@ -1,5 +1,6 @@
 // The primitives on framework bitmaps and canvases, with the built-in skin's button face.
 #include "skin/data/skin_bitmap_win.h"
+#include "skin/data/skin_test_builders.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +9,7 @@
 namespace ov {
 namespace {
 
-std::string HostPath(std::string path) { return !path.empty() && path[0] == '/' ? "Z:" + path : path; }
+using testing::HostPath;
 
 constexpr TColor kBack = 0x202020;
 
@@ -26,7 +27,7 @@ TEST(SkinBitmap, BuiltInButtonFaceNineSlicedKeepsItsCorners) {
     ASSERT_EQ(face.Width(), 63);
     ASSERT_EQ(face.Height(), 19);
     for (const auto& [W, H] : {std::pair{63, 19}, std::pair{75, 23}, std::pair{160, 40}}) {
-        SCOPED_TRACE(testing::Message() << W << "x" << H);
+        SCOPED_TRACE(::testing::Message() << W << "x" << H);
         TBitmap out = Filled(W, H);
         DrawNineSlice(face, *out.Canvas(), {0, 0, W, H}, reader.GetColor(SKIN2_TRANSCOLOR), false);
         // Left corners: face columns 0-30 (column 30 of the bottom rows is under the bottom strip);

@@ -23,25 +23,9 @@ using testing::Bytes;
 
 constexpr TColor kKey = 0xFF00FF;
 
-// Paths the build gives are host paths; under Wine a Unix path is reached through drive Z:.
-std::string HostPath(std::string path) { return !path.empty() && path[0] == '/' ? "Z:" + path : path; }
+using testing::HostPath;
+using testing::PackageFile;
 const std::string kBuiltin = HostPath(OV_BUILTIN_SKIN_PATH);
-
-// A package file in the temporary folder, removed again by its owner.
-class PackageFile {
-public:
-    explicit PackageFile(const Bytes& bytes) {
-        std::FILE* f = std::fopen(path_.Path().c_str(), "wb");
-        if (f) {
-            std::fwrite(bytes.data(), 1, bytes.size(), f);
-            std::fclose(f);
-        }
-    }
-    const std::string& Path() const { return path_.Path(); }
-
-private:
-    TemporaryFile path_;
-};
 
 // The pixels of `image` equal `expected` (sizes included).
 void ExpectPixels(const TBitmap* image, const PixelBuffer& expected) {

@@ -1,6 +1,8 @@
 // Builders of BMP files, skin data files and one-member packages for the tests.
 #include "skin/data/skin_test_builders.h"
 
+#include <cstdio>
+
 #include "skin/data/crc32.h"
 #include "skin/data/sk2_format.h"
 
@@ -132,6 +134,16 @@ Bytes MakeStoredPackage(const Bytes& data) {
     m.crc = Crc32(data);
     m.uncompressedSize = static_cast<uint32_t>(data.size());
     return MakePackage(m);
+}
+
+std::string HostPath(std::string path) { return !path.empty() && path[0] == '/' ? "Z:" + path : path; }
+
+PackageFile::PackageFile(const Bytes& bytes)
+{
+    if (std::FILE* f = std::fopen(path_.Path().c_str(), "wb")) {
+        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        std::fclose(f);
+    }
 }
 
 }  // namespace ov::testing

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "skin/data/temp_file.h"
+
 namespace ov::testing {
 
 using Bytes = std::vector<uint8_t>;
@@ -40,5 +42,18 @@ struct PackageMember {
 Bytes MakePackage(const PackageMember& member);
 // A package that keeps `data` uncompressed (method 0).
 Bytes MakeStoredPackage(const Bytes& data);
+
+// Paths the build gives are host paths; under Wine a Unix path is reached through drive Z:.
+std::string HostPath(std::string path);
+
+// A package file in the temporary folder, removed again by its owner.
+class PackageFile {
+public:
+    explicit PackageFile(const Bytes& bytes);
+    const std::string& Path() const { return path_.Path(); }
+
+private:
+    TemporaryFile path_;
+};
 
 }  // namespace ov::testing
