@@ -1,0 +1,61 @@
+// SendInput with absolute co-ordinates on every mouse event.
+#include "tests/real_input.h"
+
+#include <chrono>
+#include <thread>
+
+namespace ov::test {
+
+namespace {
+
+// Absolute input runs from 0 to 65535 across the primary screen.
+LONG Normalised(LONG value, int extent) { return static_cast<LONG>((value * 65535LL + extent / 2) / (extent - 1)); }
+
+void Send(POINT at, DWORD flags)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = Normalised(at.x, ::GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = Normalised(at.y, ::GetSystemMetrics(SM_CYSCREEN));
+    input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags;
+    ::SendInput(1, &input, sizeof input);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+}
+
+}  // namespace
+
+void MoveMouseTo(POINT screen) { Send(screen, 0); }
+void PressLeftAt(POINT screen) { Send(screen, MOUSEEVENTF_LEFTDOWN); }
+void ReleaseLeftAt(POINT screen) { Send(screen, MOUSEEVENTF_LEFTUP); }
+
+void ClickAt(POINT screen)
+{
+    MoveMouseTo(screen);
+    PressLeftAt(screen);
+    ReleaseLeftAt(screen);
+}
+
+void DoubleClickAt(POINT screen)
+{
+    ClickAt(screen);
+    ClickAt(screen);
+}
+
+void RightClickAt(POINT screen)
+{
+    MoveMouseTo(screen);
+    Send(screen, MOUSEEVENTF_RIGHTDOWN);
+    Send(screen, MOUSEEVENTF_RIGHTUP);
+}
+
+void DragTo(POINT from, POINT to)
+{
+    MoveMouseTo(from);
+    PressLeftAt(from);
+    constexpr int kSteps = 8;
+    for (int i = 1; i <= kSteps; ++i)
+        MoveMouseTo({from.x + (to.x - from.x) * i / kSteps, from.y + (to.y - from.y) * i / kSteps});
+    ReleaseLeftAt(to);
+}
+
+}  // namespace ov::test

@@ -1,0 +1,19 @@
+// Real pointer input for end-to-end tests, through SendInput. Every event carries the absolute
+// screen position it is meant for: Wine may otherwise deliver a press at the pointer's previous
+// place.
+#pragma once
+
+#include <windows.h>
+
+namespace ov::test {
+
+void MoveMouseTo(POINT screen);
+void PressLeftAt(POINT screen);
+void ReleaseLeftAt(POINT screen);
+void ClickAt(POINT screen);
+void DoubleClickAt(POINT screen);
+void RightClickAt(POINT screen);
+// Press at `from`, move in steps to `to`, release there.
+void DragTo(POINT from, POINT to);
+
+}  // namespace ov::test
