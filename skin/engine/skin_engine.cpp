@@ -244,6 +244,9 @@ TkrvSkinCollection::TkrvSkinCollection(TComponent* engine)
 
 // --- TkrvSkinEngine: life ---------------------------------------------------------------------------
 
+// Registered when the program starts, so that layouts can name it.
+const bool kEngineRegistered = (TkrvSkinEngine::StaticClass(), true);
+
 const TClassInfo& TkrvSkinEngine::StaticClass()
 {
     using E = TkrvSkinEngine;
