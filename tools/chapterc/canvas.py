@@ -5,6 +5,7 @@ Everything here is deterministic: no clock, no unseeded randomness, the same two
 """
 
 import math
+import os
 
 from PIL import Image, ImageDraw, ImageFont
 
@@ -12,6 +13,7 @@ from PIL import Image, ImageDraw, ImageFont
 # symbols it maps to an empty glyph (℃ among them) are drawn in DejaVu Sans (fonts-dejavu-core).
 kFontPath = "/usr/share/fonts/truetype/wqy/wqy-microhei.ttc"
 kSymbolFontPath = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
+kFontPackages = {kFontPath: "fonts-wqy-microhei", kSymbolFontPath: "fonts-dejavu-core"}
 # A code point no face maps: what a face draws for it is its missing-glyph box.
 kUnmapped = "\U0010fffd"
 
@@ -53,6 +55,8 @@ class Canvas:
         key = (size, symbols)
         if key not in self._fonts:
             path = kSymbolFontPath if symbols else kFontPath
+            if not os.path.exists(path):
+                raise OSError(f"{path}: font not found (Debian {kFontPackages[path]})")
             self._fonts[key] = ImageFont.truetype(path, round(size * self.kScale), index=0)
         return self._fonts[key]
 
