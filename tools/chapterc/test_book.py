@@ -71,6 +71,7 @@ class BookTest(unittest.TestCase):
             (r"”一章", "other chapters are referred to as “…”页面"),
             (r"照表操课|一个人在战斗|精液的新鲜度|数字绑架|八成", "wording replaced in the second edition"),
             (r"几个月不来|长期不恢复", "give the threshold: 3个月没有来月经"),
+            (r"[与和](C线|对照线)接近", "a positive T line is as dark as the C line or darker, as the picture shows"),
         ]
         for pattern, why in rules:
             with self.subTest(pattern=pattern):
