@@ -365,7 +365,7 @@ object AboutBox: TAboutBox
       Width = 84
       Height = 13
       AutoSize = False
-      Caption = 'Zelvo主页：：'
+      Caption = 'Zelvo主页：'
     end
     object Label2: TLabel
       Left = 142

@@ -1,15 +1,21 @@
 """A small drawing surface for the book's charts: logical pixels, drawn at twice the size and
 reduced at the end so that lines and text come out smooth.
 
-Everything here is deterministic: no clock, no unseeded randomness, one bundled font.
+Everything here is deterministic: no clock, no unseeded randomness, the same two installed fonts.
 """
 
 import math
+import os
 
 from PIL import Image, ImageDraw, ImageFont
 
-# The WenQuanYi Micro Hei face (Debian fonts-wqy-microhei) covers the labels' Chinese.
+# The WenQuanYi Micro Hei face (Debian fonts-wqy-microhei) covers the labels' Chinese. A few
+# symbols it maps to an empty glyph (℃ among them) are drawn in DejaVu Sans (fonts-dejavu-core).
 kFontPath = "/usr/share/fonts/truetype/wqy/wqy-microhei.ttc"
+kSymbolFontPath = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
+kFontPackages = {kFontPath: "fonts-wqy-microhei", kSymbolFontPath: "fonts-dejavu-core"}
+# A code point no face maps: what a face draws for it is its missing-glyph box.
+kUnmapped = "\U0010fffd"
 
 # The book's soft rose palette, shared with the chapters' colour table.
 INK = (51, 51, 51)
@@ -45,10 +51,36 @@ class Canvas:
     def _W(self, width):
         return max(1, round(width * self.kScale))
 
-    def Font(self, size):
-        if size not in self._fonts:
-            self._fonts[size] = ImageFont.truetype(kFontPath, round(size * self.kScale), index=0)
-        return self._fonts[size]
+    def Font(self, size, symbols=False):
+        key = (size, symbols)
+        if key not in self._fonts:
+            path = kSymbolFontPath if symbols else kFontPath
+            if not os.path.exists(path):
+                raise OSError(f"{path}: font not found (Debian {kFontPackages[path]})")
+            self._fonts[key] = ImageFont.truetype(path, round(size * self.kScale), index=0)
+        return self._fonts[key]
+
+    @staticmethod
+    def _Draws(font, char):
+        """True if the face has a visible glyph of its own for char (not empty, not its missing-glyph box)."""
+        mask = font.getmask(char)
+        missing = font.getmask(kUnmapped)
+        return mask.getbbox() is not None and (mask.size != missing.size or bytes(mask) != bytes(missing))
+
+    def _Runs(self, text, size):
+        """Splits text into [text, font] runs: the symbol face takes what the main face cannot draw."""
+        main, runs = self.Font(size), []
+        for char in text:
+            font = main
+            if not char.isspace() and not self._Draws(main, char):
+                font = self.Font(size, symbols=True)
+                if not self._Draws(font, char):
+                    raise ValueError(f"no font draws {char!r} (U+{ord(char):04X})")
+            if runs and runs[-1][1] is font:
+                runs[-1][0] += char
+            else:
+                runs.append([char, font])
+        return runs
 
     def Rect(self, x0, y0, x1, y1, fill=None, outline=None, width=1, radius=0):
         box = [self._P(x0, y0), self._P(x1, y1)]
@@ -97,11 +129,23 @@ class Canvas:
 
     def Text(self, x, y, text, size=12, color=INK, anchor="la", bold=False):
         """Text at (x, y); anchor as Pillow's ("la" left-top, "mm" centre, "ra" right-top ...)."""
-        self._draw.text(self._P(x, y), text, font=self.Font(size), fill=color, anchor=anchor,
-                        stroke_width=1 if bold else 0, stroke_fill=color)
+        style = {"fill": color, "stroke_width": 1 if bold else 0, "stroke_fill": color}
+        runs = self._Runs(text, size)
+        if len(runs) == 1:
+            self._draw.text(self._P(x, y), text, font=runs[0][1], anchor=anchor, **style)
+            return
+        # Several faces: lay the runs out left to right on the main face's baseline.
+        main = self.Font(size)
+        _, topFromBaseline, _, _ = main.getbbox("C", anchor="ls")
+        _, topFromAnchor, _, _ = main.getbbox("C", anchor="l" + anchor[1])
+        baseline = y * self.kScale - topFromBaseline + topFromAnchor
+        left = x * self.kScale - {"l": 0, "m": 0.5, "r": 1}[anchor[0]] * self.TextWidth(text, size) * self.kScale
+        for part, font in runs:
+            self._draw.text((round(left), round(baseline)), part, font=font, anchor="ls", **style)
+            left += self._draw.textlength(part, font=font)
 
     def TextWidth(self, text, size=12):
-        return self._draw.textlength(text, font=self.Font(size)) / self.kScale
+        return sum(self._draw.textlength(part, font=font) for part, font in self._Runs(text, size)) / self.kScale
 
     def Heart(self, cx, cy, size, color):
         """A small heart: two lobes and a point, size is its width."""

@@ -81,10 +81,12 @@ def FertileWindow():
 # bbt-chart: a biphasic basal body temperature record with its cover line.
 
 # Morning temperatures of one illustrative 28-day cycle; days 9 to 17 are the worked example of the
-# basal-temperature chapter (cover line at 36.50).
+# basal-temperature chapter: the cover line runs through the highest of the six readings before the
+# rise (36.45 on day 12), and the third high day (36.72) is more than 0.2 above it.
 kBbtReadings = [36.45, 36.40, 36.38, 36.32, 36.36, 36.30, 36.38, 36.34, 36.35, 36.40, 36.30, 36.45, 36.38,
                 36.42, 36.62, 36.68, 36.72, 36.75, 36.70, 36.78, 36.74, 36.80, 36.76, 36.72, 36.78, 36.70,
                 36.66, 36.42]
+kCoverLine = max(kBbtReadings[8:14])
 
 
 def BbtChart():
@@ -104,7 +106,7 @@ def BbtChart():
         t = low + i * 0.1
         c.Line([(left, y(t)), (right, y(t))], GRID if i else MUTED, 1)
         c.Text(left - 6, y(t), f"{t:.1f}", size=10, color=MUTED, anchor="rm")
-    c.Text(left - 6, top - 8, "°C", size=10, color=MUTED, anchor="rs")
+    c.Text(left - 6, top - 8, "℃", size=10, color=MUTED, anchor="rs")
     for day in range(1, 29):
         c.Text(x(day), bottom + 5, str(day), size=9, color=MUTED, anchor="ma")
     c.Text((left + right) / 2, bottom + 22, "周期天数", size=11, color=MUTED, anchor="ma")
@@ -112,8 +114,8 @@ def BbtChart():
         c.Rect(x(day) - 6, bottom - 7, x(day) + 6, bottom - 2, fill=PERIOD)
     c.Text(x(6) + 2, bottom - 5, "月经", size=10, color=PERIOD, anchor="lm")
 
-    c.Line([(left, y(36.5)), (right, y(36.5))], ROSE_DARK, 1.2, dash=(6, 4))
-    c.Text(left + 4, y(36.5) - 3, "覆盖线 36.50", size=10, color=ROSE_DARK, anchor="ld")
+    c.Line([(left, y(kCoverLine)), (right, y(kCoverLine))], ROSE_DARK, 1.2, dash=(6, 4))
+    c.Text(left + 4, y(kCoverLine) - 3, f"覆盖线 {kCoverLine:.2f}℃", size=10, color=ROSE_DARK, anchor="ld")
     c.Line([(left + 14 * step, top + 28), (left + 14 * step, bottom)], ROSE, 1.2, dash=(3, 3))
     c.Text(left + 14 * step - 4, y(36.95), "排卵约在第14天", size=10, color=ROSE, anchor="ra")
 
@@ -124,7 +126,7 @@ def BbtChart():
 
     arrowX = x(18) + step / 2
     c.Arrow([(arrowX, y(36.38)), (arrowX, y(36.72))], INK, 1.2, head=5)
-    c.Text(arrowX + 6, y(36.52), "升高约0.3~0.5°C", size=11, color=INK, anchor="lm")
+    c.Text(arrowX + 6, y(36.52), "升高约0.3~0.5℃", size=11, color=INK, anchor="lm")
     return c.Result()
 
 
@@ -177,13 +179,14 @@ def LhStrip():
 # ---------------------------------------------------------------------------------------------
 # follicle-growth: the dominant follicle on transvaginal ultrasound, growing and then rupturing.
 
-# (day label, size label, follicle diameter in millimetres, ruptured)
+# (day label, size label, follicle diameter in millimetres, ruptured): about 2 millimetres a day from
+# 10 on day 8, mature at about 21 (the mature range is 18 to 23) on the day of ovulation.
 kFollicleStages = [
-    ("第10天", "约10毫米", 10, False),
-    ("第12天", "约14毫米", 14, False),
-    ("第13天", "约18毫米", 18, False),
+    ("第8天", "约10毫米", 10, False),
+    ("第10天", "约14毫米", 14, False),
+    ("第12天", "约18毫米", 18, False),
     ("第14天", "约21毫米，成熟", 21, False),
-    ("排卵后", "卵泡消失", 0, True),
+    ("排卵后", "卵泡缩小或消失", 0, True),
 ]
 
 
@@ -231,7 +234,6 @@ def _UltrasoundPanel(c, x0, y0, side, stage, index):
     for px in (cx - r, cx + r):
         c.Line([(px - 3, cy), (px + 3, cy)], caliper, 1)
         c.Line([(px, cy - 3), (px, cy + 3)], caliper, 1)
-    c.Text(x0 + 4, y0 + 3, f"{millimetres}mm", size=10, color=caliper, anchor="la")
 
 
 def FollicleGrowth():
@@ -246,7 +248,7 @@ def FollicleGrowth():
         c.Text(x0 + side / 2, top + side + 28, stage[1], size=11, color=INK, anchor="ma")
         if i:
             c.Arrow([(x0 - gap + 4, top + side / 2), (x0 - 4, top + side / 2)], ROSE, 1.6, head=5)
-    c.Text(kPictureWidth / 2, 226, "卵泡每天约长大1~2毫米，成熟时约18~25毫米；破裂排卵后卵泡缩小或消失",
+    c.Text(kPictureWidth / 2, 226, "卵泡每天约长大1~2毫米，成熟时约18~23毫米；破裂排卵后卵泡缩小或消失",
            size=11, color=MUTED, anchor="ma")
     return c.Result()
 
@@ -300,7 +302,7 @@ def TimingPlan():
         c.Text(x + 28, legendY, text, size=12, color=INK, anchor="lm")
         x += 40 + c.TextWidth(text, 12)
     c.Heart(x + 8, legendY, 14, ROSE_DARK)
-    c.Text(x + 22, legendY, "建议同房（每1~2天一次，直到排卵日）", size=12, color=INK, anchor="lm")
+    c.Text(x + 22, legendY, "建议同房（每1~2天一次，到排卵日为止）", size=12, color=INK, anchor="lm")
     c.Text(left, legendY + 24, "排卵日按“下次月经第一天往前推14天”估计，实际可能提前或推后几天。",
            size=11, color=MUTED, anchor="lm")
     return c.Result()
@@ -350,8 +352,10 @@ def CycleHormones():
     days = [1 + i / 10 for i in range(271)]
     for name, color, level in kHormones:
         c.Line([(x(d), y(level(d))) for d in days], color, 2.4)
+    # Blood LH: ovulation about 10 to 12 hours after its peak, 34 to 36 hours after the rise begins.
     c.Arrow([(x(17.5), y(0.93)), (x(14.4), y(0.96))], GOLD, 1.2, head=6)
-    c.Text(x(17.7), y(0.93), "LH峰：约24~36小时后排卵", size=11, color=INK, anchor="lm")
+    c.Text(x(17.7), y(0.93), "LH峰值后约10~12小时排卵", size=11, color=INK, anchor="lm")
+    c.Text(x(17.7), y(0.93) + 17, "（LH开始上升后约34~36小时）", size=10, color=MUTED, anchor="lm")
     legendX = left
     for name, color, _ in kHormones:
         c.Line([(legendX, 414), (legendX + 26, 414)], color, 3)

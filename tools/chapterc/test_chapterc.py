@@ -7,6 +7,7 @@ import tempfile
 import unittest
 
 import binary
+import canvas
 import chapterc
 import drawings
 import markup
@@ -174,6 +175,24 @@ class BuildTest(unittest.TestCase):
             chapterc.ChapterNumber("/x/chapter4.txt")
         with self.assertRaises(markup.MarkupError):
             chapterc.ChapterNumber("/x/intro.txt")
+
+
+class CanvasTest(unittest.TestCase):
+    def Ink(self, text):
+        c = canvas.Canvas(60, 30)
+        c.Text(4, 4, text, size=14)
+        return sum(1 for pixel in c.Result().getdata() if pixel != canvas.WHITE)
+
+    def testSymbolsTheMainFaceDrawsEmptyAreDrawn(self):
+        # WenQuanYi Micro Hei maps the degree-Celsius sign to an empty glyph.
+        self.assertGreater(self.Ink("℃"), 20)
+        self.assertGreater(self.Ink("36.5℃"), self.Ink("36.5"))
+        c = canvas.Canvas(10, 10)
+        self.assertAlmostEqual(c.TextWidth("1℃"), c.TextWidth("1") + c.TextWidth("℃"))
+
+    def testCharactersNoFaceDrawsAreRefused(self):
+        with self.assertRaises(ValueError):
+            canvas.Canvas(10, 10).Text(0, 0, "标签\u0e01")  # a Thai letter: neither face has it
 
 
 class DrawingTest(unittest.TestCase):
