@@ -119,6 +119,8 @@ TEST_F(Engine, StoredValuesAndSetterRules)
     engine->SetResSysMenuClose(L"Schlie&ssen");
     EXPECT_EQ(engine->SystemMenu()->Items()->Items(3)->Caption(), L"Schlie&ssen");
     EXPECT_EQ(engine->SystemMenu()->Items()->Items(2)->Caption(), L"-");
+    EXPECT_EQ(engine->SystemMenu()->Items()->Items(0)->Caption(), L"Mi&nimize");
+    EXPECT_EQ(engine->SystemMenu()->Items()->Items(1)->Caption(), L"Ma&ximize/Restore");
 }
 
 // A skin file named with a folder it is not in is found beside the program, and the path found is

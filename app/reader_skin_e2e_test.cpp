@@ -1,0 +1,202 @@
+// The real ovalune.exe under the skin, used with the real pointer: its frame shows the built-in
+// skin's pictures, the title buttons hover, minimise, maximise and restore, the caption maximises
+// on a double click and moves the window when dragged, the icon opens the window menu, and the
+// About box closes from its skinned close button.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/reader_driver.h"
+#include "skin/data/skin_bitmap_win.h"
+#include "skin/data/skin_reader_win.h"
+#include "skin/data/skin_test_builders.h"
+#include "tests/real_input.h"
+#include "tests/screen_pixels.h"
+
+namespace ov::test {
+namespace {
+
+std::wstring ReaderPath()
+{
+    std::wstring path = L"Z:";
+    for (char c : std::string(OVALUNE_EXE))
+        path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+    return path;
+}
+
+TkrvSkinReader& Skin()
+{
+    static TkrvSkinReader reader(testing::HostPath(OV_BUILTIN_SKIN_PATH), "");
+    return reader;
+}
+
+COLORREF SkinPixel(Skin2Bitmap id, int x, int y)
+{
+    return static_cast<COLORREF>(ColorToRGB(Skin().GetBitmap(id)->Pixel(x, y)));
+}
+
+COLORREF ButtonPixel(int frame, int x, int y)
+{
+    TBitmap cell;
+    CopyCell(Skin().GetBitmap(SKIN2_TITLEBUTTONS), cell, 18, frame);
+    return static_cast<COLORREF>(ColorToRGB(cell.Pixel(x, y)));
+}
+
+constexpr UINT kQuerySkinned = 0x2AAA;  // a skinned window answers 1
+
+int ButtonWidth() { return Skin().GetBitmap(SKIN2_TITLEBUTTONS)->Width() / 18; }
+int ButtonTop() { return Skin().GetInteger(SKIN2_TITLEBARBUTTONPOSY); }
+int TitleHeight() { return Skin().GetBitmap(SKIN2_TITLEBAR1)->Height(); }
+
+// Screen centre of title button `slot` (0 close, 1 maximise, 2 minimise) of a normal window.
+POINT TitleButton(HWND window, int slot)
+{
+    RECT r = ScreenRect(window);
+    int left = r.right - Skin().GetInteger(SKIN2_TITLEBARBUTTONPOSX) - ButtonWidth() - slot * (ButtonWidth() + 2);
+    return {left + ButtonWidth() / 2, r.top + ButtonTop() + 10};
+}
+
+POINT InCaption(HWND window)
+{
+    RECT r = ScreenRect(window);
+    return {(r.left + r.right) / 2, r.top + TitleHeight() / 2};
+}
+
+class SkinnedReader : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(Skin().Loaded());
+        ASSERT_TRUE(reader.Start(ReaderPath())) << "the reader did not paint its first chapter";
+        main = reader.MainWindow();
+    }
+
+    ReaderProcess reader;
+    HWND main = nullptr;
+};
+
+TEST_F(SkinnedReader, TheFrameIsDrawnFromTheSkinsBitmapsAndButtonsHover)
+{
+    ScreenPixels shot = CaptureWindow(main);
+    const int width = shot.Width(), height = shot.Height();
+    const int endWidth = Skin().GetBitmap(SKIN2_TITLEBAR3)->Width();
+    for (int y = 0; y < TitleHeight(); ++y) {
+        SCOPED_TRACE(y);
+        EXPECT_EQ(shot.At(1, y), SkinPixel(SKIN2_TITLEBAR1, 1, y));
+        EXPECT_EQ(shot.At(width - 200, y), SkinPixel(SKIN2_TITLEBAR2, 0, y));
+        if (y < ButtonTop())
+            EXPECT_EQ(shot.At(width - 2, y), SkinPixel(SKIN2_TITLEBAR3, endWidth - 2, y));
+    }
+    for (int y = TitleHeight(); y < height - 1; y += 11) {
+        EXPECT_EQ(shot.At(0, y), SkinPixel(SKIN2_FORMLEFTBORDER, 0, 0));
+        EXPECT_EQ(shot.At(width - 1, y), SkinPixel(SKIN2_FORMRIGHTBORDER, 0, 0));
+    }
+    for (int x = 0; x < width; x += 17)
+        EXPECT_EQ(shot.At(x, height - 1), SkinPixel(SKIN2_FORMBOTTOMBORDER1, 0, 0));
+    RECT r = ScreenRect(main);
+    const int frames[] = {16, 7, 13};  // close, maximise, minimise in their normal frames
+    for (int slot = 0; slot < 3; ++slot) {
+        int left = TitleButton(main, slot).x - ButtonWidth() / 2 - r.left;
+        for (int i = 0; i < ButtonWidth(); i += 2)
+            EXPECT_EQ(shot.At(left + i, ButtonTop() + 10), ButtonPixel(frames[slot], i, 10)) << "slot " << slot;
+    }
+
+    MoveMouseTo(InCaption(main));
+    MoveMouseTo(TitleButton(main, 1));
+    int left = TitleButton(main, 1).x - ButtonWidth() / 2 - r.left;
+    auto hovered = [&] {
+        ScreenPixels now = CaptureWindow(main);
+        for (int i = 0; i < ButtonWidth(); ++i)
+            for (int j = 0; j < 20; ++j)
+                if (now.At(left + i, ButtonTop() + j) != ButtonPixel(8, i, j))
+                    return false;
+        return true;
+    };
+    EXPECT_TRUE(WaitUntil(hovered)) << "the maximise button shows its hover frame";
+}
+
+TEST_F(SkinnedReader, TitleButtonsMinimiseMaximiseAndRestore)
+{
+    RECT normal = ScreenRect(main);
+    ClickAt(TitleButton(main, 1));
+    ASSERT_TRUE(WaitUntil([&] { return IsZoomed(main) != FALSE; })) << "maximise";
+    ClickAt(TitleButton(main, 1));
+    ASSERT_TRUE(WaitUntil([&] { return !IsZoomed(main); })) << "restore";
+    RECT restored = ScreenRect(main);
+    EXPECT_TRUE(EqualRect(&normal, &restored));
+
+    ClickAt(TitleButton(main, 2));
+    ASSERT_TRUE(WaitUntil([&] { return IsIconic(main) != FALSE; })) << "minimise";
+    // The minimised title keeps its buttons, 5 pixels from its right edge; minimise is now restore.
+    RECT small = ScreenRect(main);
+    int w = ButtonWidth();
+    int top = std::max((26 - 20) / 2, 0);
+    POINT restore{small.right - w - 5 - 2 * (w + 2) + w / 2, small.top + top + 10};
+    ClickAt(restore);
+    EXPECT_TRUE(WaitUntil([&] { return !IsIconic(main); })) << "restore from the minimised title";
+}
+
+TEST_F(SkinnedReader, TheCaptionMaximisesOnDoubleClickAndMovesWhenDragged)
+{
+    RECT before = ScreenRect(main);
+    POINT caption = InCaption(main);
+    DragTo(caption, {caption.x + 40, caption.y + 30});
+    ASSERT_TRUE(WaitUntil([&] { return ScreenRect(main).left == before.left + 40; }));
+    RECT moved = ScreenRect(main);
+    EXPECT_EQ(moved.top, before.top + 30);
+    EXPECT_EQ(moved.right - moved.left, before.right - before.left);
+
+    DoubleClickAt(InCaption(main));
+    ASSERT_TRUE(WaitUntil([&] { return IsZoomed(main) != FALSE; }));
+    // A maximised window is not dragged by its title.
+    RECT zoomed = ScreenRect(main);
+    DragTo(InCaption(main), {InCaption(main).x + 50, InCaption(main).y + 50});
+    RECT afterDrag = ScreenRect(main);
+    EXPECT_TRUE(EqualRect(&zoomed, &afterDrag));
+    DoubleClickAt(InCaption(main));
+    EXPECT_TRUE(WaitUntil([&] { return !IsZoomed(main); }));
+}
+
+// A click on the icon opens the window menu under it, at the client area's corner, drawn with the
+// skin's menu colours: the left bar and the items' background (its captions are checked in-process).
+TEST_F(SkinnedReader, TheIconOpensTheSkinnedWindowMenu)
+{
+    RECT r = ScreenRect(main);
+    POINT icon{r.left + Skin().GetInteger(SKIN2_TITLEBARICONPOSX) + 8,
+               r.top + std::max(Skin().GetInteger(SKIN2_TITLEBARICONPOSY), 4) + 8};
+    ClickAt(icon);
+    HWND popup = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        popup = FindWindowW(L"#32768", nullptr);
+        return popup && IsWindowVisible(popup);
+    }));
+    POINT origin{0, 0};
+    ClientToScreen(main, &origin);
+    RECT menu = ScreenRect(popup);
+    EXPECT_EQ(menu.left, origin.x);
+    EXPECT_EQ(menu.top, origin.y);
+    ScreenPixels shot = CaptureWindow(popup);
+    auto colour = [](Skin2Color id) { return static_cast<COLORREF>(ColorToRGB(Skin().GetColor(id))); };
+    EXPECT_EQ(shot.At(6, 8), colour(SKIN2_LEFTBARSTARTCOLOR));
+    EXPECT_EQ(shot.At(shot.Width() - 6, 8), colour(SKIN2_MENUITEMCOLOR));
+    reader.PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(popup); }));
+}
+
+TEST_F(SkinnedReader, TheAboutBoxIsSkinnedAndItsCloseButtonClosesIt)
+{
+    reader.ClickToolButton(3);
+    HWND about = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (about = reader.FindTopLevel(L"关于")) != nullptr; }));
+    ASSERT_TRUE(WaitUntil([&] { return SendMessageW(about, kQuerySkinned, 0, 0) == 1; }));
+    ScreenPixels shot = CaptureWindow(about);
+    EXPECT_EQ(shot.At(1, TitleHeight() / 2), SkinPixel(SKIN2_TITLEBAR1, 1, TitleHeight() / 2));
+    EXPECT_EQ(shot.At(0, shot.Height() - 2), SkinPixel(SKIN2_FORMLEFTBORDER, 0, 0));
+    ClickAt(TitleButton(about, 0));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(about); }));
+}
+
+}  // namespace
+}  // namespace ov::test
