@@ -420,6 +420,21 @@ void TkrvSkinWindow::HandleNcHitTest(TMessage& message)
 
 // --- region -----------------------------------------------------------------------------------------
 
+namespace {
+
+// Whether the window's region is already the plain rectangle of its whole size.
+bool HasRectangularRegion(HWND window, int width, int height)
+{
+    UniqueRegion current(::CreateRectRgn(0, 0, 0, 0));
+    if (!current || ::GetWindowRgn(window, current.get()) != SIMPLEREGION)
+        return false;
+    RECT box{};
+    ::GetRgnBox(current.get(), &box);
+    return box.left == 0 && box.top == 0 && box.right == width && box.bottom == height;
+}
+
+}  // namespace
+
 void TkrvSkinWindow::UpdateRegion()
 {
     if (IsWin95() || !HasFrame() || FEngine->Designing())
@@ -435,6 +450,8 @@ void TkrvSkinWindow::UpdateRegion()
                             m.bottomRegionMaxY, ColorToRGB(m.transColor), height, width);
         return;
     }
+    if (HasRectangularRegion(window, width, height))
+        return;  // setting it again would only redraw the whole window
     HRGN region = ::CreateRectRgn(0, 0, width, height);
     if (region && !::SetWindowRgn(window, region, TRUE))
         ::DeleteObject(region);

@@ -13,6 +13,24 @@
 
 namespace ov {
 
+namespace {
+
+// Holds the form's alignment while its frame changes: the client area passes through another size
+// on the way back to its own, and laying the controls out for that (rich text views wrap their
+// whole text again) would be wasted.
+class AlignmentHeld {
+public:
+    explicit AlignmentHeld(TWinControl& control) : control_(control) { control_.DisableAlign(); }
+    ~AlignmentHeld() { control_.EnableAlign(); }
+    AlignmentHeld(const AlignmentHeld&) = delete;
+    AlignmentHeld& operator=(const AlignmentHeld&) = delete;
+
+private:
+    TWinControl& control_;
+};
+
+}  // namespace
+
 const TClassInfo& TkrvSkinWindowVCL::StaticClass()
 {
     static const TClassInfo& info =
@@ -189,6 +207,7 @@ void TkrvSkinWindowVCL::SwitchOn()
             }
         }
     }
+    AlignmentHeld held(*FForm);
     RemoveSystemMenuStyle();
     FForm->SetColor(FEngine->FormColor());
     FSettingClientSize = true;
@@ -216,6 +235,7 @@ void TkrvSkinWindowVCL::SwitchOff()
     if (Destroying() || FForm->ComponentState().Contains(csDestroying))
         return;
     FRestoring = true;
+    AlignmentHeld held(*FForm);
     HWND window = FForm->Handle();
     LONG_PTR style = ::GetWindowLongPtrW(window, GWL_STYLE);
     if (HasTitleButton(biSystemMenu))
