@@ -83,6 +83,27 @@ TEST_F(PaintingTest, ParentPaintsWindowlessChildrenInTheirPlace)
     EXPECT_EQ(canvas.At(210, 35), RGB(255, 255, 255)) << "hidden controls are not painted";
 }
 
+// Invalidating a windowless control marks its rectangle in the parent for repainting, and nothing
+// else.
+TEST_F(PaintingTest, InvalidatingAWindowlessControlReachesItsParent)
+{
+    auto* label = new TLabel(form.get());
+    label->SetParent(form.get());
+    label->SetAutoSize(false);
+    label->SetBounds(20, 30, 40, 10);
+    form->Show();
+    Application->ProcessMessages();
+    HWND parent = form->Handle();
+    ValidateRect(parent, nullptr);
+    label->Invalidate();
+    RECT update{};
+    ASSERT_TRUE(GetUpdateRect(parent, &update, FALSE));
+    EXPECT_EQ(update.left, 20);
+    EXPECT_EQ(update.top, 30);
+    EXPECT_EQ(update.right, 60);
+    EXPECT_EQ(update.bottom, 40);
+}
+
 TEST_F(PaintingTest, PanelBevels)
 {
     auto* panel = new TPanel(form.get());

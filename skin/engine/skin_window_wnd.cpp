@@ -1,6 +1,7 @@
 // The frame skinner of plain windows: message boxes and system dialogs.
 #include "skin/engine/skin_window_wnd.h"
 
+#include "framework/panel.h"
 #include "skin/data/user32_entries_win.h"
 #include "skin/data/windows_version_win.h"
 #include "skin/engine/skin_control.h"
@@ -187,9 +188,27 @@ void TkrvSkinWindowWnd::HandleShowWindow()
     TkrvDialogContent content = CheckDialogContent(FHandle);
     FFileDialog = content.fileDialog;
     FFolderBrowser = content.folderBrowser;
-    if (content.nestedPage && !FPageHook)
-        FPageHook = std::make_unique<TSubclassHook>(content.nestedPage,
-                                                    TWndMethod(this, &TkrvSkinWindowWnd::PageHandler));
+    if (!content.nestedPage || FPageHook)
+        return;
+    FPageHook = std::make_unique<TSubclassHook>(content.nestedPage, TWndMethod(this, &TkrvSkinWindowWnd::PageHandler));
+    ColourPagePanels(content.nestedPage);
+}
+
+// Framework panels a program put on a nested dialog page take the skin's form colour, and the
+// panels inside them their panel's colour.
+void TkrvSkinWindowWnd::ColourPagePanels(HWND page)
+{
+    for (HWND child = ::GetWindow(page, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t name[16] = {};
+        ::GetClassNameW(child, name, 16);
+        auto* panel = ::lstrcmpiW(name, L"TPANEL") == 0 ? TWinControl::FindControl(child) : nullptr;
+        if (!panel)
+            continue;
+        panel->SetColor(FEngine->FormColor());
+        for (int i = 0; i < panel->ControlCount(); ++i)
+            if (auto* inner = dynamic_cast<TPanel*>(panel->Controls(i)))
+                inner->SetColor(panel->Color());
+    }
 }
 
 // A nested dialog page shows the skin's form colour behind its controls.

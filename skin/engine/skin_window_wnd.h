@@ -38,6 +38,7 @@ private:
     void SwitchOn();
     void SwitchOff();
     void HandleShowWindow();
+    void ColourPagePanels(HWND page);
     void PageHandler(TMessage& message);
 
     HWND FHandle = nullptr;
