@@ -3,6 +3,7 @@
 // on a double click and moves the window when dragged, the icon opens the window menu, and the
 // About box closes from its skinned close button.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -196,6 +197,71 @@ TEST_F(SkinnedReader, TheAboutBoxIsSkinnedAndItsCloseButtonClosesIt)
     EXPECT_EQ(shot.At(0, shot.Height() - 2), SkinPixel(SKIN2_FORMLEFTBORDER, 0, 0));
     ClickAt(TitleButton(about, 0));
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(about); }));
+}
+
+COLORREF SkinColour(Skin2Color id) { return static_cast<COLORREF>(ColorToRGB(Skin().GetColor(id))); }
+
+// The tool bar draws a button under the pointer in the skin's hot colours, framed in its border
+// colour, and a button held down still in the skin's colours (the down colour where the control
+// reports the button hot and pressed at once; Wine's tool bar reports it pressed only, which the
+// skin draws like a hot one); let go elsewhere, the button goes back to the tool bar's own drawing.
+TEST_F(SkinnedReader, ToolButtonsHoverAndPressInTheSkinsColours)
+{
+    HWND bar = reader.ToolBar();
+    RECT button = reader.ToolButtonRect(2);
+    POINT corner{button.left + 2, button.top + 2};  // inside the frame, clear of image and caption
+    ClientToScreen(bar, &corner);
+    POINT centre{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+    ClientToScreen(bar, &centre);
+    auto pixel = [&](POINT at) { return ScreenPixels({at.x, at.y, at.x + 1, at.y + 1}).At(0, 0); };
+    const COLORREF on = SkinColour(SKIN2_TOOLBARONCOLOR), down = SkinColour(SKIN2_TOOLBARDOWNCOLOR);
+
+    MoveMouseTo(centre);
+    ASSERT_TRUE(WaitUntil([&] { return pixel(corner) == on; })) << "hot";
+    EXPECT_TRUE(WaitUntil([&] { return pixel({corner.x - 2, corner.y - 2}) == SkinColour(SKIN2_TOOLBARBORDERCOLOR); }));
+    PressLeftAt(centre);
+    EXPECT_TRUE(WaitUntil([&] { return pixel(corner) == down || pixel(corner) == on; })) << "held down";
+    POINT away{centre.x, centre.y + 200};
+    MoveMouseTo(away);
+    ReleaseLeftAt(away);
+    EXPECT_TRUE(WaitUntil([&] { return pixel(corner) != on && pixel(corner) != down; }));
+}
+
+// The sub-page tabs are the skin's tab faces: the selected one in the first state with its caption
+// in the active colour, the others in the second state.
+TEST_F(SkinnedReader, SubPageTabsAreDrawnFromTheSkinsTabBitmap)
+{
+    reader.ClickToolButton(1);
+    HWND pages = nullptr;
+    for (HWND pc : reader.PageControls())
+        if (SendMessageW(pc, TCM_GETITEMCOUNT, 0, 0) == 4)
+            pages = pc;
+    ASSERT_NE(pages, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return SendMessageW(pages, TCM_GETCURSEL, 0, 0) == 3; }));
+    MoveMouseTo({10, 10});
+    const TBitmap* face = Skin().GetBitmap(SKIN2_TABCONTROL);
+    ASSERT_NE(face, nullptr);
+    int half = face->Width() / 2;
+    auto facePixel = [&](int state, int x, int y) {
+        return static_cast<COLORREF>(ColorToRGB(face->Pixel((state - 1) * half + x, y)));
+    };
+    for (int tab = 0; tab < 4; ++tab) {
+        RECT r = reader.TabRect(pages, tab);
+        POINT at{r.left + 1, r.top + 1};
+        ClientToScreen(pages, &at);
+        int state = tab == 3 ? 1 : 2;
+        EXPECT_TRUE(WaitUntil([&] {
+            return ScreenPixels({at.x, at.y, at.x + 1, at.y + 1}).At(0, 0) == facePixel(state, 1, 1);
+        })) << "tab " << tab;
+    }
+    RECT selected = reader.TabRect(pages, 3);
+    MapWindowPoints(pages, nullptr, reinterpret_cast<POINT*>(&selected), 2);
+    ScreenPixels shot(selected);
+    bool captionInActiveColour = false;
+    for (int y = 0; y < shot.Height() && !captionInActiveColour; ++y)
+        for (int x = 0; x < shot.Width(); ++x)
+            captionInActiveColour |= shot.At(x, y) == SkinColour(SKIN2_TABCONTROLACTIVEFONTCOLOR);
+    EXPECT_TRUE(captionInActiveColour);
 }
 
 }  // namespace
