@@ -87,8 +87,9 @@ TEST_F(SkinnedReader, TheFrameIsDrawnFromTheSkinsBitmapsAndButtonsHover)
         SCOPED_TRACE(y);
         EXPECT_EQ(shot.At(1, y), SkinPixel(SKIN2_TITLEBAR1, 1, y));
         EXPECT_EQ(shot.At(width - 200, y), SkinPixel(SKIN2_TITLEBAR2, 0, y));
-        if (y < ButtonTop())
+        if (y < ButtonTop()) {
             EXPECT_EQ(shot.At(width - 2, y), SkinPixel(SKIN2_TITLEBAR3, endWidth - 2, y));
+        }
     }
     for (int y = TitleHeight(); y < height - 1; y += 11) {
         EXPECT_EQ(shot.At(0, y), SkinPixel(SKIN2_FORMLEFTBORDER, 0, 0));

@@ -8,7 +8,12 @@ ScreenPixels::ScreenPixels(const RECT& screen)
       pixels_(static_cast<size_t>(width_) * height_)
 {
     BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width_, -height_, 1, 32, BI_RGB};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width_;
+    info.bmiHeader.biHeight = -height_;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     HDC screenDc = ::GetDC(nullptr);
     HDC memory = ::CreateCompatibleDC(screenDc);

@@ -121,20 +121,7 @@ RECT TabLineRect(TTabPosition position, const RECT& page, int thickness)
 
 bool TkrvSkinTabControl::PreMessage(TMessage& message)
 {
-    if (message.Msg == WM_ERASEBKGND) {
-        message.Result = 1;
-        return false;
-    }
-    if (message.Msg == WM_PAINT) {
-        PAINTSTRUCT ps;
-        HWND window = GetHandle();
-        ::BeginPaint(window, &ps);
-        Paint();
-        ::EndPaint(window, &ps);
-        message.Result = 0;
-        return false;
-    }
-    return true;
+    return AnswerPaintMessages(message, GetHandle(), [this] { Paint(); });
 }
 
 // The picture is complete after the paint messages: the base would only paint it once more.
@@ -165,7 +152,7 @@ void TkrvSkinTabControl::Paint()
             DrawTab(picture, i, i == selected, tab);
     }
     DrawTabLine(*FEngine, canvas, Tabs().TabPosition(), page.rect);
-    UniqueWindowDC dc = GetWindowDCOwned(window);
+    UniqueWindowDC dc = ControlDC();
     if (dc)
         CopyToWindow(picture, dc.get());
 }
@@ -241,19 +228,7 @@ void TkrvSkinTabControl::DrawTab(TBitmap& target, int index, bool selected, cons
 
 bool TkrvSkinWndTabControl::PreMessage(TMessage& message)
 {
-    if (message.Msg == WM_ERASEBKGND) {
-        message.Result = 1;
-        return false;
-    }
-    if (message.Msg == WM_PAINT) {
-        PAINTSTRUCT ps;
-        ::BeginPaint(FHandle, &ps);
-        Paint();
-        ::EndPaint(FHandle, &ps);
-        message.Result = 0;
-        return false;
-    }
-    return true;
+    return AnswerPaintMessages(message, FHandle, [this] { Paint(); });
 }
 
 void TkrvSkinWndTabControl::AfterMessage(TMessage& message)

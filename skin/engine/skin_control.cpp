@@ -24,9 +24,10 @@ bool TracksThumbDrag(const TControl& control)
 }
 
 // Reads the bar's geometry into `track`, in the client co-ordinates of the control's parent.
-void ReadThumb(HWND window, LONG bar, bool vertical, HWND parent, TkrvThumbTrack& track)
+void ReadThumb(HWND window, LONG bar, HWND parent, TkrvThumbTrack& track)
 {
-    SCROLLBARINFO info{sizeof(info)};
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof(info);
     if (!SkinGetScrollBarInfo(window, bar, &info))
         return;
     track.thumbTop = info.xyThumbTop;
@@ -36,7 +37,6 @@ void ReadThumb(HWND window, LONG bar, bool vertical, HWND parent, TkrvThumbTrack
     if (parent)
         ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
     track.bar = r;
-    (void)vertical;
 }
 
 }  // namespace
@@ -135,14 +135,17 @@ void TkrvSkinControl::DrawWindowCaption(const TBitmap& bitmap, bool wordWrap, co
     DrawCaptionText(bitmap, text, wordWrap, rect, font, measure);
 }
 
+UniqueWindowDC TkrvSkinControl::ControlDC()
+{
+    HWND window = GetHandle();
+    return window ? GetWindowDCOwned(window) : UniqueWindowDC();
+}
+
 // One path for both caption services: copy the picture, then measure and centre the text.
 void TkrvSkinControl::DrawCaptionText(const TBitmap& bitmap, const std::wstring& text, bool wordWrap,
                                       const RECT& rect, const TFont* font, UINT measureFlags)
 {
-    HWND window = GetHandle();
-    if (!window)
-        return;
-    UniqueWindowDC dc = GetWindowDCOwned(window);
+    UniqueWindowDC dc = ControlDC();
     if (!dc)
         return;
     RECT paint{};
@@ -174,10 +177,7 @@ void TkrvSkinControl::DrawCaptionText(const TBitmap& bitmap, const std::wstring&
 
 void TkrvSkinControl::DrawGraphicAt(const TGraphic& graphic, POINT point)
 {
-    HWND window = GetHandle();
-    if (!window)
-        return;
-    UniqueWindowDC dc = GetWindowDCOwned(window);
+    UniqueWindowDC dc = ControlDC();
     if (!dc)
         return;
     TCanvas canvas(dc.get());
@@ -236,7 +236,7 @@ void TkrvSkinControlVCL::TrackThumbDrag(TMessage& message)
     HWND parent = FControl->Parent() ? FControl->Parent()->WindowHandle() : nullptr;
     LONG bar = vertical ? OBJID_VSCROLL : OBJID_HSCROLL;
     track.dragging = false;
-    ReadThumb(window, bar, vertical, parent, track);
+    ReadThumb(window, bar, parent, track);
     switch (LOWORD(message.WParam)) {
     case SB_THUMBTRACK: {
         track.dragging = true;
@@ -253,7 +253,7 @@ void TkrvSkinControlVCL::TrackThumbDrag(TMessage& message)
         break;
     }
     case SB_THUMBPOSITION:
-        ReadThumb(window, bar, vertical, parent, track);
+        ReadThumb(window, bar, parent, track);
         break;
     default:
         break;

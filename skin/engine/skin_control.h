@@ -13,6 +13,7 @@
 #include "framework/control.h"
 #include "framework/font.h"
 #include "framework/graphic.h"
+#include "framework/handle.h"
 #include "skin/engine/window_hooks.h"
 
 namespace ov {
@@ -74,6 +75,26 @@ protected:
     void SetState(unsigned char bits, bool on) { FState = on ? (FState | bits) : (FState & ~bits); }
     // Whether the engine is working and painting may happen.
     bool EngineWorking() const;
+    // A device context of the control's client area; none when it has no window.
+    UniqueWindowDC ControlDC();
+    // Answers WM_ERASEBKGND (nothing to erase) and WM_PAINT (`paint` between BeginPaint and
+    // EndPaint) for a skinner that paints the whole control itself; false for those two messages.
+    template <typename Paint>
+    static bool AnswerPaintMessages(TMessage& message, HWND window, Paint paint)
+    {
+        if (message.Msg == WM_ERASEBKGND) {
+            message.Result = 1;
+            return false;
+        }
+        if (message.Msg != WM_PAINT)
+            return true;
+        PAINTSTRUCT ps;
+        ::BeginPaint(window, &ps);
+        paint();
+        ::EndPaint(window, &ps);
+        message.Result = 0;
+        return false;
+    }
 
     TkrvSkinWindow* FOwnerWindow;
     TkrvSkinEngine* FEngine;

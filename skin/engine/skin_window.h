@@ -119,6 +119,18 @@ protected:
     // attach, walk the contents, switch the skin on. The engine calls it through MakeSkinWindow.
     void Initialize(HWND window);
     friend class TkrvSkinEngine;
+    // Initializes a newly made skinner; one that fails is freed and the failure passed on.
+    template <typename Skinner>
+    static Skinner* Initialized(Skinner* skinWindow, HWND window)
+    {
+        try {
+            skinWindow->Initialize(window);
+        } catch (...) {
+            skinWindow->Free();
+            throw;
+        }
+        return skinWindow;
+    }
 
     // The message handler common to both kinds.
     void WindowProcHandler(TMessage& message);

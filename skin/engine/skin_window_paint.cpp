@@ -100,6 +100,7 @@ int TitleButtonFrame(TkrvTitleButton button, bool windowMaximized, bool windowMi
 
 // What one frame paint works with.
 struct TkrvSkinWindow::FramePaint {
+    explicit FramePaint(const TkrvSkinMetrics& m) : metrics(m) {}
     const TkrvSkinMetrics& metrics;
     int width = 0, height = 0;
     bool minimized = false, maximized = false;

@@ -87,8 +87,9 @@ TEST_F(SkinnedFrame, TheFrameShowsTheSkinsPictures)
         SCOPED_TRACE(y);
         EXPECT_EQ(shot.At(2, y), SkinPixel(SKIN2_TITLEBAR1, 2, y));
         EXPECT_EQ(shot.At(width / 2 + 60, y), SkinPixel(SKIN2_TITLEBAR2, 0, y));
-        if (y < ButtonTop())
+        if (y < ButtonTop()) {
             EXPECT_EQ(shot.At(width - 3, y), SkinPixel(SKIN2_TITLEBAR3, endWidth - 3, y));
+        }
     }
     for (int y = title; y < height - 1; y += 7) {
         EXPECT_EQ(shot.At(0, y), SkinPixel(SKIN2_FORMLEFTBORDER, 0, 0));

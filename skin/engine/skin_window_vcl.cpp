@@ -47,14 +47,7 @@ TkrvSkinWindowVCL* TkrvSkinWindowVCL::Make(HWND window, bool dialog, TkrvSkinEng
     if (!form)
         throw Exception(L"KRVSkin: Skinning form failed!");
     TComponent* owner = form == engine->Owner() ? nullptr : form;
-    auto* skinWindow = new TkrvSkinWindowVCL(owner, engine, dialog, form);
-    try {
-        skinWindow->Initialize(window);
-    } catch (...) {
-        skinWindow->Free();
-        throw;
-    }
-    return skinWindow;
+    return Initialized(new TkrvSkinWindowVCL(owner, engine, dialog, form), window);
 }
 
 TkrvSkinWindowVCL::TkrvSkinWindowVCL(TComponent* owner, TkrvSkinEngine* engine, bool dialog, TCustomForm* form)

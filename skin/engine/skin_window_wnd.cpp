@@ -20,14 +20,7 @@ const TClassInfo& TkrvSkinWindowWnd::StaticClass()
 
 TkrvSkinWindowWnd* TkrvSkinWindowWnd::Make(HWND window, bool dialog, TkrvSkinEngine* engine)
 {
-    auto* skinWindow = new TkrvSkinWindowWnd(engine, dialog);
-    try {
-        skinWindow->Initialize(window);
-    } catch (...) {
-        skinWindow->Free();
-        throw;
-    }
-    return skinWindow;
+    return Initialized(new TkrvSkinWindowWnd(engine, dialog), window);
 }
 
 TkrvSkinWindowWnd::TkrvSkinWindowWnd(TkrvSkinEngine* engine, bool dialog) : TkrvSkinWindow(nullptr, engine, dialog)
