@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "skin/controls/scroll_skinners.h"
 #include "skin/controls/tab_skinners.h"
 #include "skin/controls/tool_bar_skinners.h"
 #include "skin/engine/skinner_tables.h"
@@ -25,8 +26,14 @@ std::unique_ptr<TkrvSkinControl> MakeForWindow(HWND window, TkrvSkinWindow* owne
 }
 
 const TkrvFrameworkSkinnerRow kFrameworkRows[] = {
+    {L"TCustomControl", MakeForControl<TkrvSkinScrollWinControl>},
+    {L"TScrollBox", MakeForControl<TkrvSkinScrollWinControl>},
     {L"TToolBar", MakeForControl<TkrvSkinToolBar>},
+    {L"TCustomTreeView", MakeForControl<TkrvSkinScrollWinControl>},
+    {L"TCustomHotKey", MakeForControl<TkrvSkinBorderWinControl>},
     {L"TCustomTabControl", MakeForControl<TkrvSkinTabControl>},
+    {L"TCustomListControl", MakeForControl<TkrvSkinScrollWinControl>},
+    {L"TCustomEdit", MakeForControl<TkrvSkinScrollWinControl>},
 };
 
 const TkrvWindowClassSkinnerRow kWindowClassRows[] = {

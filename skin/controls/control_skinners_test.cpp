@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "framework/application.h"
+#include "framework/memo.h"
 #include "framework/page_control.h"
+#include "skin/controls/scroll_skinners.h"
+#include "skin/engine/skin_window.h"
+#include "tests/real_input.h"
 #include "skin/controls/control_skinners.h"
 #include "skin/controls/tab_skinners.h"
 #include "skin/controls/tool_bar_skinners.h"
@@ -96,6 +100,57 @@ TEST(TabSkinner, APageControlShowsTheSkinsTabs)
     SendMessageW(window, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
     EXPECT_EQ(shot.At(page.left - 2, (page.top + page.bottom) / 2),
               Rgb(skinned.Engine()->GetColor(SKIN2_CONTROLBORDERCOLOR)));
+}
+
+// A memo with more lines than it shows gets a skinned vertical bar laid over its own: the skin's
+// up arrow at the top, and a press on the down arrow scrolls the memo as its own bar would.
+TEST(ScrollSkinner, AMemosScrollBarIsTheSkinsAndScrollsTheMemo)
+{
+    RegisterControlSkinners();
+    std::string memo = R"(  object Memo1: TMemo
+    Left = 10
+    Top = 10
+    Width = 200
+    Height = 120
+    ScrollBars = ssVertical
+  end
+)";
+    test::SkinnedForm skinned(test::FormLayout(240, 160, memo));
+    auto* control = static_cast<TMemo*>(skinned.Form()->FindComponent(L"Memo1"));
+    std::wstring text;
+    for (int i = 0; i < 60; ++i)
+        text += L"line " + std::to_wstring(i) + L"\r\n";
+    control->SetText(text);
+    skinned.ShowInFront();
+    TkrvSkinWindow* frame = skinned.Engine()->FindSkinWindow(skinned.Window());
+    TkrvSkinScrollWinControl* skinner = nullptr;
+    for (const auto& s : frame->ControlSkinners())
+        if (s->Control() == control)
+            skinner = dynamic_cast<TkrvSkinScrollWinControl*>(s.get());
+    ASSERT_NE(skinner, nullptr);
+    ASSERT_NE(skinner->VertBar(), nullptr);
+    ASSERT_TRUE(skinner->VertBar()->Visible()) << "the overlay shows over the memo's bar";
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(GetScrollBarInfo(control->Handle(), OBJID_VSCROLL, &info));
+    RECT overlay{};
+    GetWindowRect(skinner->VertBar()->Handle(), &overlay);
+    EXPECT_TRUE(EqualRect(&overlay, &info.rcScrollBar));
+
+    test::Pump(50);
+    test::ScreenPixels shot(overlay);
+    const TBitmap* up = skinned.Engine()->ScrollBtnRes().GetVertArrow(1);
+    ASSERT_NE(up, nullptr);
+    int side = overlay.right - overlay.left;
+    TBitmap expected(side, side);
+    StretchBitmap(*up, *expected.Canvas(), {0, 0, side, side});
+    EXPECT_EQ(shot.At(side / 2, side / 2), Rgb(expected.Pixel(side / 2, side / 2)));
+
+    int first = static_cast<int>(SendMessageW(control->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
+    POINT downArrow{overlay.left + side / 2, overlay.bottom - side / 2};
+    test::ClickAt(downArrow);
+    test::Pump(100);
+    EXPECT_GT(SendMessageW(control->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0), first);
 }
 
 }  // namespace

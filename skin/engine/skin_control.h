@@ -45,7 +45,7 @@ public:
     virtual void KeyUp(WORD key) {}
     // Re-reads the skin and adapts the control: after creation and whenever the frame is switched.
     virtual void Update() {}
-    // The last step of construction, after hooking.
+    // The last step of construction, after hooking (the skinner tables' makers call it).
     virtual void Initialize() {}
     // Just before the frame skinner frees it: the after-message step stops.
     virtual void Detach() { FDetached = true; }

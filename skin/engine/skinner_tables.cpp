@@ -116,10 +116,22 @@ std::wstring WindowClassSkinnerName(std::wstring_view upperClassName, DWORD styl
     return name;
 }
 
+namespace {
+
+// The last step of making a skinner, once it is whole and hooked.
+std::unique_ptr<TkrvSkinControl> Initialized(std::unique_ptr<TkrvSkinControl> skinner)
+{
+    if (skinner)
+        skinner->Initialize();
+    return skinner;
+}
+
+}  // namespace
+
 std::unique_ptr<TkrvSkinControl> CreateFrameworkSkinner(TControl* control, TkrvSkinWindow* owner)
 {
     const TkrvFrameworkSkinnerRow* row = FindFrameworkSkinnerRow(control->ClassInfo());
-    return row ? row->create(control, owner) : nullptr;
+    return row ? Initialized(row->create(control, owner)) : nullptr;
 }
 
 std::unique_ptr<TkrvSkinControl> CreateWindowClassSkinner(HWND window, TkrvSkinWindow* owner)
@@ -140,7 +152,7 @@ std::unique_ptr<TkrvSkinControl> CreateWindowClassSkinner(HWND window, TkrvSkinW
     }
     for (const TkrvWindowClassSkinnerRow& row : WindowClassTable())
         if (name == row.className)
-            return row.create(window, owner);
+            return Initialized(row.create(window, owner));
     return nullptr;
 }
 

@@ -1,0 +1,362 @@
+// The scroll bar and frame skinners.
+#include "skin/controls/scroll_skinners.h"
+
+#include <algorithm>
+
+#include "framework/canvas.h"
+#include "framework/form.h"
+#include "framework/properties.h"
+#include "skin/data/skin_bitmap_win.h"
+#include "skin/data/skin_forms_win.h"
+#include "skin/data/skin_shapes_win.h"
+#include "skin/data/user32_entries_win.h"
+#include "skin/engine/skin_engine.h"
+#include "skin/engine/skin_globals.h"
+#include "skin/engine/skin_window.h"
+
+namespace ov {
+
+namespace {
+
+// Copies `piece` into `target` of the canvas, scaled.
+void StretchPiece(TCanvas& canvas, const TBitmap* piece, const RECT& target)
+{
+    if (piece && piece->Width() > 0 && target.right > target.left && target.bottom > target.top)
+        StretchBitmap(*piece, canvas, target);
+}
+
+// The thumb of a vertical bar built from the five pieces: the caps at both ends, the grip in the
+// middle at its own height (or stretched when it does not fit), the two middles stretched between.
+void DrawThumbFromPieces(TCanvas& canvas, const TkrvSkinScrollBtnRes& res, const RECT& thumb, bool vertical)
+{
+    auto piece = [&](int i) { return vertical ? res.GetVertThumbPiece(i) : res.GetHorzThumbPiece(i); };
+    // Work along the bar: `along(a, b)` is the part of the thumb from a to b along its length.
+    const int start = vertical ? thumb.top : thumb.left;
+    const int length = vertical ? thumb.bottom - thumb.top : thumb.right - thumb.left;
+    auto along = [&](int a, int b) {
+        return vertical ? RECT{thumb.left, start + a, thumb.right, start + b}
+                        : RECT{start + a, thumb.top, start + b, thumb.bottom};
+    };
+    auto lengthOf = [&](const TBitmap* b) { return b ? (vertical ? b->Height() : b->Width()) : 0; };
+    StretchPiece(canvas, piece(1), along(0, 3));
+    const TBitmap* finish = piece(5);
+    int finishLength = lengthOf(finish);
+    if (length / 2 < finishLength && finish) {
+        int keep = length / 2;
+        TBitmap part(vertical ? finish->Width() : keep, vertical ? keep : finish->Height());
+        RECT from = vertical ? RECT{0, finishLength - keep, finish->Width(), finishLength}
+                             : RECT{finishLength - keep, 0, finishLength, finish->Height()};
+        part.Canvas()->CopyRect({0, 0, part.Width(), part.Height()}, *const_cast<TBitmap*>(finish)->Canvas(), from);
+        StretchPiece(canvas, &part, along(length - keep, length));
+    } else {
+        StretchPiece(canvas, finish, along(length - finishLength, length));
+    }
+    const TBitmap* grip = piece(3);
+    int gripLength = lengthOf(grip);
+    if (gripLength >= length - 6) {
+        StretchPiece(canvas, grip, along(3, length - 3));
+        return;
+    }
+    int d = (length - 6 - gripLength) / 2;
+    StretchPiece(canvas, grip, along(3 + d, 3 + d + gripLength));
+    StretchPiece(canvas, piece(4), along(3 + d + gripLength, length - 3));
+    StretchPiece(canvas, piece(2), along(3, 3 + d));
+}
+
+}  // namespace
+
+void PaintSkinScrollBar(TCanvas& canvas, TkrvSkinEngine& engine, const RECT& bar, const RECT& thumb, bool drawThumb,
+                        bool vertical)
+{
+    FillRectColor(canvas.Handle(), bar, engine.GetColor(SKIN2_SCROLLBARCOLOR));
+    const TkrvSkinScrollBtnRes& res = engine.ScrollBtnRes();
+    if (vertical) {
+        int side = bar.right - bar.left;
+        StretchPiece(canvas, res.GetVertArrow(1), {bar.left, bar.top, bar.right, bar.top + side});
+        StretchPiece(canvas, res.GetVertArrow(4), {bar.left, bar.bottom - side, bar.right, bar.bottom});
+    } else {
+        int side = bar.bottom - bar.top;
+        StretchPiece(canvas, res.GetHorzArrow(1), {bar.left, bar.top, bar.left + side, bar.bottom});
+        StretchPiece(canvas, res.GetHorzArrow(4), {bar.right - side, bar.top, bar.right, bar.bottom});
+    }
+    if (!drawThumb)
+        return;
+    int length = vertical ? thumb.bottom - thumb.top : thumb.right - thumb.left;
+    if (res.WholeThumb() && length > 15) {
+        if (vertical && res.WholeVertThumb())
+            DrawCapsV(*res.WholeVertThumb(), canvas, thumb, 0);
+        else if (!vertical && res.WholeHorzThumb())
+            DrawThreeSliceH(*res.WholeHorzThumb(), canvas, thumb, clNone, false);
+        return;
+    }
+    DrawThumbFromPieces(canvas, res, thumb, vertical);
+}
+
+bool PlausibleScrollBarRect(const RECT& r, bool horizontal)
+{
+    int width = r.right - r.left, height = r.bottom - r.top;
+    if (horizontal)
+        return r.right >= r.left && height >= 0 && height < 100;
+    return width >= 0 && width <= 100 && r.bottom >= r.top;
+}
+
+// --- frames -------------------------------------------------------------------------------------------
+
+bool HasSkinnedFrame(const TControl& control)
+{
+    const TClassInfo& cls = control.ClassInfo();
+    auto* self = const_cast<TControl*>(&control);
+    try {
+        if (const TPropInfo* border = cls.FindProperty(L"BorderStyle")) {
+            std::wstring type = border->Type ? border->Type->TypeName() : L"";
+            if (type != L"TBorderStyle" && type != L"TFormBorderStyle")
+                return false;
+            if (std::get<std::int64_t>(border->Get(self)) == bsNone)
+                return false;
+        }
+    } catch (...) {
+        // A BorderStyle that cannot be read does not decide.
+    }
+    for (const wchar_t* edges : {L"BevelEdges", L"EdgeBorders"}) {
+        const TPropInfo* set = cls.FindProperty(edges);
+        if (set && std::get<std::int64_t>(set->Get(self)) == 0)
+            return false;
+    }
+    return !NoBorderClasses().Contains(control.ClassName());
+}
+
+void TkrvSkinBorderWinControl::PaintFrame()
+{
+    auto* windowed = dynamic_cast<TWinControl*>(FControl);
+    if (!windowed || !windowed->HandleAllocated() || !HasSkinnedFrame(*FControl))
+        return;
+    TColor inner = FEngine->GetColor(SKIN2_CONTROLCOLOR);
+    if (const TPropInfo* color = FControl->ClassInfo().FindProperty(L"Color"))
+        inner = static_cast<TColor>(std::get<std::int64_t>(color->Get(FControl)));
+    FrameWindow(windowed->WindowHandle(), FEngine->GetColor(SKIN2_CONTROLBORDERCOLOR), inner, true);
+}
+
+void TkrvSkinBorderWndControl::Paint()
+{
+    FrameWindow(FHandle, FEngine->GetColor(SKIN2_CONTROLBORDERCOLOR), clWindow, true);
+}
+
+// --- overlay bars -------------------------------------------------------------------------------------
+
+const TClassInfo& TkrvSkinInternalScrollBar::StaticClass()
+{
+    static const TClassInfo& info =
+        TClassBuilder<TkrvSkinInternalScrollBar>(L"TkrvSkinInternalScrollBar", TCustomPanel::StaticClass()).Build();
+    return info;
+}
+
+TkrvSkinInternalScrollBar::TkrvSkinInternalScrollBar(TComponent* owner, TControl* control,
+                                                     TkrvSkinScrollWinControl* skinner, bool horizontal)
+    : TCustomPanel(owner), FControl(control), FSkinner(skinner), FHorizontal(horizontal)
+{
+    SetBevelOuter(bvNone);
+    SetCaption(L"");
+}
+
+void TkrvSkinInternalScrollBar::WndProc(TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_ERASEBKGND:
+        message.Result = 1;
+        return;
+    case WM_LBUTTONDOWN:
+        TCustomPanel::WndProc(message);
+        PassClickToControl(WM_NCLBUTTONDOWN);
+        return;
+    case WM_LBUTTONUP:
+        TCustomPanel::WndProc(message);
+        PassClickToControl(WM_NCLBUTTONUP);
+        return;
+    case WM_LBUTTONDBLCLK:
+        TCustomPanel::WndProc(message);
+        PassClickToControl(WM_NCLBUTTONDBLCLK);
+        return;
+    default:
+        TCustomPanel::WndProc(message);
+    }
+}
+
+// The control runs its own scroll bar tracking from here, as if its bar had been pressed.
+void TkrvSkinInternalScrollBar::PassClickToControl(UINT nonClientMessage)
+{
+    auto* windowed = dynamic_cast<TWinControl*>(FControl);
+    if (!windowed || !windowed->HandleAllocated())
+        return;
+    ::ReleaseCapture();
+    DWORD at = ::GetMessagePos();
+    ::SendMessageW(windowed->WindowHandle(), nonClientMessage, FHorizontal ? HTHSCROLL : HTVSCROLL,
+                   static_cast<LPARAM>(at));
+}
+
+void TkrvSkinInternalScrollBar::Paint()
+{
+    if (FBitmap.Width() == 0 || FBitmap.Height() == 0) {
+        Hide();
+        TCustomPanel::Paint();
+        return;
+    }
+    Canvas()->Draw(0, 0, FBitmap);
+}
+
+// --- scrolled controls --------------------------------------------------------------------------------
+
+TkrvSkinScrollWinControl::~TkrvSkinScrollWinControl() { FreeOverlays(); }
+
+// One-line edits have no scroll bars; controls on pages of a "TTabPage" keep their own.
+bool TkrvSkinScrollWinControl::WantsOverlays() const
+{
+    TWinControl* above = FControl->Parent();
+    while (above && above->ClassName() == L"TPanel")
+        above = above->Parent();
+    if (FControl->Parent() && FControl->Parent()->ClassName() == L"TPanel" && above &&
+        above->ClassName() == L"TTabPage")
+        return false;
+    if (FControl->InheritsFrom(L"TCustomEdit")) {
+        auto* windowed = static_cast<TWinControl*>(FControl);
+        LONG_PTR style = ::GetWindowLongPtrW(windowed->Handle(), GWL_STYLE);
+        return (style & ES_MULTILINE) != 0 && !FControl->InheritsFrom(L"TCustomMaskEdit") &&
+               FControl->ClassName() != L"TSpinEdit";
+    }
+    return true;
+}
+
+TkrvSkinInternalScrollBar* TkrvSkinScrollWinControl::MakeOverlay(bool horizontal)
+{
+    auto* bar = new TkrvSkinInternalScrollBar(FEngine, FControl, this, horizontal);
+    try {
+        bar->SetVisible(false);
+        TWinControl* parent = FControl->Parent();
+        if (!parent)
+            parent = dynamic_cast<TWinControl*>(FOwnerWindow->Owner());
+        bar->SetParent(parent);
+        return bar;
+    } catch (...) {
+        bar->Free();
+        return nullptr;
+    }
+}
+
+void TkrvSkinScrollWinControl::Initialize()
+{
+    if (FEngine->Designing() || !WantsOverlays())
+        return;
+    FVertBar = MakeOverlay(false);
+    FHorzBar = MakeOverlay(true);
+}
+
+void TkrvSkinScrollWinControl::FreeOverlays()
+{
+    for (TkrvSkinInternalScrollBar** bar : {&FVertBar, &FHorzBar})
+        if (TkrvSkinInternalScrollBar* overlay = std::exchange(*bar, nullptr); overlay && !FEngine->Destroying())
+            overlay->Free();
+}
+
+void TkrvSkinScrollWinControl::Detach()
+{
+    TkrvSkinBorderWinControl::Detach();
+    FreeOverlays();
+}
+
+void TkrvSkinScrollWinControl::Update()
+{
+    TkrvSkinBorderWinControl::Update();
+    bool working = FEngine->IsWorking();
+    for (TkrvSkinInternalScrollBar* bar : {FVertBar, FHorzBar})
+        if (bar)
+            bar->SetVisible(working);
+}
+
+void TkrvSkinScrollWinControl::AfterMessage(TMessage& message)
+{
+    TkrvSkinBorderWinControl::AfterMessage(message);
+    switch (message.Msg) {
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+    case WM_MOVE:
+        if (EngineWorking())
+            Paint();
+        break;
+    case CM_VISIBLECHANGED:
+        for (TkrvSkinInternalScrollBar* bar : {FVertBar, FHorzBar})
+            if (bar)
+                bar->SetVisible(FControl->Visible());
+        break;
+    default:
+        break;
+    }
+}
+
+void TkrvSkinScrollWinControl::Paint()
+{
+    PaintFrame();
+    auto* windowed = dynamic_cast<TWinControl*>(FControl);
+    if (windowed && windowed->HandleAllocated() && FControl->Visible())
+        UpdateScrollBars();
+}
+
+void TkrvSkinScrollWinControl::UpdateScrollBars()
+{
+    if (!FEngine->DrawScrollBar())
+        return;
+    bool vertical = FVertBar && UpdateScrollBar(*FVertBar);
+    bool horizontal = FHorzBar && UpdateScrollBar(*FHorzBar);
+    if (!vertical || !horizontal)
+        return;
+    // The square where the two bars meet, in the form colour.
+    HWND window = static_cast<TWinControl*>(FControl)->WindowHandle();
+    RECT control{}, v{}, h{};
+    ::GetWindowRect(window, &control);
+    ::GetWindowRect(FVertBar->Handle(), &v);
+    ::GetWindowRect(FHorzBar->Handle(), &h);
+    RECT corner{v.left - control.left, h.top - control.top, v.right - control.left, h.bottom - control.top};
+    UniqueWindowDC dc(::GetWindowDC(window), handle_traits::WindowDC{window});
+    if (dc)
+        FillRectColor(dc.get(), corner, FEngine->FormColor());
+}
+
+bool TkrvSkinScrollWinControl::UpdateScrollBar(TkrvSkinInternalScrollBar& overlay)
+{
+    bool horizontal = overlay.Horizontal();
+    HWND window = static_cast<TWinControl*>(FControl)->WindowHandle();
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof(info);
+    if (!SkinGetScrollBarInfo(window, horizontal ? OBJID_HSCROLL : OBJID_VSCROLL, &info) ||
+        (info.rgstate[0] & STATE_SYSTEM_INVISIBLE)) {
+        overlay.Hide();
+        return false;
+    }
+    RECT r = info.rcScrollBar;
+    HWND parent = overlay.Parent() ? overlay.Parent()->Handle() : nullptr;
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+    if (!PlausibleScrollBarRect(r, horizontal)) {
+        overlay.Hide();
+        return false;
+    }
+    overlay.BringToFront();
+    overlay.Show();
+    overlay.SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    TBitmap& bitmap = overlay.Bitmap();
+    bitmap.SetSize(std::max<int>(r.right - r.left, 1), std::max<int>(r.bottom - r.top, 1));
+
+    RECT thumb = horizontal ? RECT{info.xyThumbTop, 0, info.xyThumbBottom, bitmap.Height()}
+                            : RECT{0, info.xyThumbTop, bitmap.Width(), info.xyThumbBottom};
+    const TkrvThumbTrack& track = horizontal ? HorizontalThumbTrack() : VerticalThumbTrack();
+    bool tracked = FControl->InheritsFrom(L"TCustomGrid") || FControl->InheritsFrom(L"TScrollBox") ||
+                   FControl->ClassName().starts_with(L"TAlt");
+    if (tracked && track.dragging && track.thumbTop != 0)
+        thumb = horizontal ? RECT{track.thumbTop, 0, track.thumbBottom, bitmap.Height()}
+                           : RECT{0, track.thumbTop, bitmap.Width(), track.thumbBottom};
+    bool drawThumb = (info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) == 0;
+    PaintSkinScrollBar(*bitmap.Canvas(), *FEngine, {0, 0, bitmap.Width(), bitmap.Height()}, thumb, drawThumb,
+                       !horizontal);
+    overlay.Invalidate();
+    ::UpdateWindow(overlay.Handle());
+    return true;
+}
+
+}  // namespace ov
