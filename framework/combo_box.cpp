@@ -56,6 +56,9 @@ void TCustomComboBox::CreateParams(TCreateParams& params)
                                         CBS_DROPDOWNLIST | CBS_OWNERDRAWVARIABLE | CBS_HASSTRINGS};
     params.Style |= kStyles[style_] | CBS_AUTOHSCROLL | WS_VSCROLL;
     params.Height = DroppedWindowHeight();
+    // The system combo box ignores the window text it is made with: CreateWnd sets it.
+    if (savedText_.empty())
+        savedText_ = params.Caption;
 }
 
 int TCustomComboBox::DroppedWindowHeight() const
@@ -127,7 +130,7 @@ void TCustomComboBox::SetItemIndex(int value)
 std::wstring TCustomComboBox::GetText() const
 {
     if (!HandleAllocated())
-        return itemIndex_ >= 0 ? items_->Get(itemIndex_) : savedText_;
+        return itemIndex_ >= 0 ? items_->Get(itemIndex_) : TCustomListControl::GetText();
     return TCustomListControl::GetText();
 }
 

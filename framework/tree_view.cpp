@@ -48,13 +48,16 @@ void TTreeNode::SetSelectedIndex(int value)
     owner_.view_.SendNode(*this);
 }
 
+// Expanding in code fires no events (Windows sends no notification for TVM_EXPAND; Wine does,
+// and the view ignores those).
 void TTreeNode::SetExpanded(bool value)
 {
-    if (item_) {
-        owner_.view_.Send(TVM_EXPAND, value ? TVE_EXPAND : TVE_COLLAPSE, reinterpret_cast<LPARAM>(item_));
-        // The system sends no notification for TVM_EXPAND: keep the state here.
-    }
     expanded_ = value;
+    if (!item_)
+        return;
+    owner_.view_.expandingInCode_ = true;
+    owner_.view_.Send(TVM_EXPAND, value ? TVE_EXPAND : TVE_COLLAPSE, reinterpret_cast<LPARAM>(item_));
+    owner_.view_.expandingInCode_ = false;
 }
 
 void TTreeNode::Expand(bool recurse)
@@ -144,8 +147,9 @@ void TTreeNodes::Delete(TTreeNode* node)
 {
     if (!node)
         return;
-    if (view_.selected_ == node || (view_.selected_ && view_.selected_->Level() > node->Level()))
-        view_.selected_ = nullptr;
+    for (TTreeNode* n = view_.selected_; n; n = n->parent_)
+        if (n == node)
+            view_.selected_ = nullptr;  // the selection goes with the node
     if (node->item_)
         view_.Send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(node->item_));
     auto& siblings = Siblings(node->parent_);
@@ -399,12 +403,13 @@ void TCustomTreeView::Notify(TMessage& message)
             OnChange.Fire(this, node);
         break;
     case TVN_ITEMEXPANDINGW:
-        message.Result = Expanding(change) ? FALSE : TRUE;
+        if (!expandingInCode_)
+            message.Result = Expanding(change) ? FALSE : TRUE;
         break;
     case TVN_ITEMEXPANDEDW:
-        if (!node)
+        if (!node || expandingInCode_)
             break;
-        node->expanded_ = change.action == TVE_EXPAND;
+        node->expanded_ = Send(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(node->item_), TVIS_EXPANDED) & TVIS_EXPANDED;
         (node->expanded_ ? OnExpanded : OnCollapsed).Fire(this, node);
         break;
     case TVN_ENDLABELEDITW: {

@@ -165,6 +165,7 @@ private:
     bool hideSelection_ = true;
     bool rowSelect_ = false;
     bool filling_ = false;
+    bool expandingInCode_ = false;
 };
 
 class TTreeView : public TCustomTreeView {

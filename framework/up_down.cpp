@@ -182,7 +182,8 @@ bool TCustomUpDown::CanChange()
 void TCustomUpDown::DeltaPos(TMessage& message)
 {
     auto change = reinterpret_cast<const NMUPDOWN*>(message.LParam);
-    if (!CanChange()) {
+    clickPending_ = CanChange();
+    if (!clickPending_) {
         message.Result = 1;
         return;
     }
@@ -198,7 +199,9 @@ void TCustomUpDown::WndProc(TMessage& message)
         return;
     case CN_HSCROLL:
     case CN_VSCROLL:
-        if (LOWORD(message.WParam) == SB_THUMBPOSITION) {
+        // The control reports the end of every press, also one that was refused.
+        if (LOWORD(message.WParam) == SB_THUMBPOSITION && clickPending_) {
+            clickPending_ = false;
             position_ = static_cast<int>(Send(UDM_GETPOS32, 0, 0));
             ArrowClick(lastButton_);
         }

@@ -82,6 +82,7 @@ private:
     bool thousands_ = true;
     TWinControl* associate_ = nullptr;
     TUDBtnType lastButton_ = btNext;
+    bool clickPending_ = false;  // an allowed press waits for its position
 };
 
 class TUpDown : public TCustomUpDown {
