@@ -92,6 +92,7 @@ end
 )";
 
 struct ButtonControlsTest : ::testing::Test {
+    testing::TPointerKeeper pointer;
     TComponentPtr<TForm> form{new TForm(nullptr)};
     int clicks = 0;
     TObject* clicked = nullptr;

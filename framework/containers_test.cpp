@@ -89,6 +89,7 @@ end
 )";
 
 struct ContainersTest : ::testing::Test {
+    testing::TPointerKeeper pointer;
     TComponentPtr<TForm> form{new TForm(nullptr)};
 
     void SetUp() override

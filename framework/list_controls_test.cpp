@@ -105,6 +105,7 @@ end
 )";
 
 struct ListControlsTest : ::testing::Test {
+    testing::TPointerKeeper pointer;
     TComponentPtr<TForm> form{new TForm(nullptr)};
 
     void SetUp() override

@@ -91,6 +91,7 @@ end
 )";
 
 struct RangeControlsTest : ::testing::Test {
+    testing::TPointerKeeper pointer;
     TComponentPtr<TForm> form{new TForm(nullptr)};
 
     void SetUp() override

@@ -13,6 +13,19 @@
 
 namespace ov::testing {
 
+// Puts the pointer back where it was when a test with real input ends, so that the tests after it
+// find the pointer where they would without it.
+class TPointerKeeper {
+public:
+    TPointerKeeper() { ::GetCursorPos(&saved_); }
+    ~TPointerKeeper() { ::SetCursorPos(saved_.x, saved_.y); }
+    TPointerKeeper(const TPointerKeeper&) = delete;
+    TPointerKeeper& operator=(const TPointerKeeper&) = delete;
+
+private:
+    POINT saved_{};
+};
+
 // Pumps messages until the condition holds; false when it still does not after many rounds.
 inline bool PumpUntil(const std::function<bool()>& condition)
 {
