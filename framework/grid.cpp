@@ -35,7 +35,6 @@ const TClassInfo& TDrawGrid::StaticClass()
     static const TClassInfo& info = TClassBuilder<TDrawGrid>(L"TDrawGrid", TCustomGrid::StaticClass())
                                         .Creatable()
                                         .Event(L"OnDrawCell", &TDrawGrid::OnDrawCell)
-                                        .Event(L"OnSelectCell", &TDrawGrid::OnSelectCell)
                                         .Build();
     return info;
 }

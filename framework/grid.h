@@ -149,9 +149,9 @@ private:
 using TDrawCellEvent = TEvent<void(TObject* Sender, int ACol, int ARow, RECT Rect, TGridDrawState State)>;
 using TSelectCellEvent = TEvent<void(TObject* Sender, int ACol, int ARow, bool& CanSelect)>;
 OV_EVENT_TYPE(TDrawCellEvent)
-OV_EVENT_TYPE(TSelectCellEvent)
 
-// A grid whose cells OnDrawCell paints (on Canvas); OnSelectCell may refuse a cell.
+// A grid whose cells OnDrawCell paints (on Canvas); OnSelectCell may refuse a cell. OnSelectCell is
+// assigned in code only: its signature is another published event type's already.
 class TDrawGrid : public TCustomGrid {
     OV_CLASS(TDrawGrid, TCustomGrid)
 
