@@ -112,13 +112,14 @@ void TCustomComboBoxEx::InsertWindowItem(int index, const std::wstring& text)
     item.mask = CBEIF_TEXT | CBEIF_IMAGE | CBEIF_SELECTEDIMAGE | CBEIF_INDENT;
     item.iItem = index;
     item.pszText = const_cast<wchar_t*>(text.c_str());
-    item.iImage = item.iSelectedImage = -1;
+    int image = -1, selectedImage = -1;
     if (index < itemsEx_->Count() && ItemEx(index)->Caption() == text) {
-        item.iImage = ItemEx(index)->ImageIndex();
-        item.iSelectedImage = ItemEx(index)->SelectedImageIndex() >= 0 ? ItemEx(index)->SelectedImageIndex()
-                                                                        : item.iImage;
+        image = ItemEx(index)->ImageIndex();
+        selectedImage = ItemEx(index)->SelectedImageIndex() >= 0 ? ItemEx(index)->SelectedImageIndex() : image;
         item.iIndent = ItemEx(index)->Indent();
     }
+    item.iImage = ImageIndexOrNone(image);
+    item.iSelectedImage = ImageIndexOrNone(selectedImage);
     SendMessageW(WindowHandle(), CBEM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
 }
 

@@ -105,7 +105,7 @@ TEST_F(GridTest, FixedCellsShowFixedColorAndTextIsDrawn)
     int dark = 0;
     RECT text = grid->CellRect(2, 1);
     for (int x = text.left; x < text.right; ++x)
-        dark += picture.Pixel(x, (text.top + text.bottom) / 2) == ColorToRGB(clWindowText);
+        dark += picture.Pixel(x, (text.top + text.bottom) / 2) == static_cast<TColor>(ColorToRGB(clWindowText));
     EXPECT_GT(dark, 5);
     grid->SetFixedColor(clAqua);
     EXPECT_EQ(Painted(*grid).Pixel(30, 10), clAqua);

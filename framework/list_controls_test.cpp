@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "framework/canvas.h"
 #include "framework/combo_box.h"
 #include "framework/combo_box_ex.h"
@@ -197,7 +199,8 @@ TEST_F(ListControlsTest, ComboBoxLinesTextAndStyleReachTheSystemCombo)
     EXPECT_EQ(Find<TComboBox>(L"ComboBox2")->Text(), L"typed");
     // The window keeps one line's height; the list drops down as high as DropDownCount lines.
     EXPECT_LT(combo->Height(), 40);
-    COMBOBOXINFO info{sizeof(info)};
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
     ASSERT_TRUE(GetComboBoxInfo(window, &info));
     combo->SetStyle(csSimple);
     EXPECT_EQ(GetWindowLongW(combo->Handle(), GWL_STYLE) & 3, CBS_SIMPLE);
@@ -214,7 +217,8 @@ TEST_F(ListControlsTest, ChoosingAComboBoxLineByMouseChangesItemIndexAndText)
     combo->OnDropDown = [&](TObject*) { events.push_back(L"drop"); };
     testing::Click(*combo, {combo->Width() - 8, combo->Height() / 2});
     ASSERT_TRUE(testing::PumpUntil([&] { return combo->DroppedDown(); }));
-    COMBOBOXINFO info{sizeof(info)};
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
     GetComboBoxInfo(combo->Handle(), &info);
     RECT line{};
     SendMessageW(info.hwndList, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&line));
@@ -302,7 +306,7 @@ TEST_F(ListControlsTest, ARealClickSelectsAListViewItem)
     view->OnSelectItem = [&](TObject*, TListItem* item, bool selected) {
         selections.push_back({item->Caption(), selected});
     };
-    RECT r{LVIR_BOUNDS};
+    RECT r{LVIR_BOUNDS, 0, 0, 0};
     SendMessageW(view->Handle(), LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&r));
     testing::Click(*view, {r.left + 40, (r.top + r.bottom) / 2});
     EXPECT_EQ(view->ItemIndex(), 1);
@@ -334,8 +338,10 @@ TEST_F(ListControlsTest, TreeViewNodesComeFromTheLayoutAndExpandByClickAndByCode
                 TVIS_EXPANDED);
     // Clicked: a node is selected; a double click on a closed node opens it.
     TTreeNode* pear = fruit->Item(1);
+    // TVM_GETITEMRECT takes the item in the rectangle it fills.
     RECT r{};
-    *reinterpret_cast<HTREEITEM*>(&r) = pear->ItemId();
+    HTREEITEM item = pear->ItemId();
+    std::memcpy(&r, &item, sizeof item);
     ASSERT_TRUE(SendMessageW(window, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r)));
     std::vector<std::wstring> changes;
     tree->OnChange = [&](TObject*, TTreeNode* node) { changes.push_back(node ? node->Text() : L"-"); };

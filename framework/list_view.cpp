@@ -292,7 +292,7 @@ void TCustomListView::InsertWindowItem(int index)
     info.mask = LVIF_TEXT | LVIF_IMAGE;
     info.iItem = index;
     info.pszText = const_cast<wchar_t*>(item->caption_.c_str());
-    info.iImage = item->imageIndex_;
+    info.iImage = ImageIndexOrNone(item->imageIndex_);
     Send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&info));
     for (int sub = 0; sub < item->subItems_->Count(); ++sub) {
         std::wstring text = item->subItems_->Get(sub);

@@ -281,8 +281,8 @@ void TCustomTreeView::InsertNode(TTreeNode& node)
     insert.item.mask = TVIF_TEXT | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
     insert.item.pszText = const_cast<wchar_t*>(node.text_.c_str());
     insert.item.lParam = reinterpret_cast<LPARAM>(&node);
-    insert.item.iImage = node.imageIndex_;
-    insert.item.iSelectedImage = node.selectedIndex_ >= 0 ? node.selectedIndex_ : node.imageIndex_;
+    insert.item.iImage = ImageIndexOrNone(node.imageIndex_);
+    insert.item.iSelectedImage = ImageIndexOrNone(node.selectedIndex_ >= 0 ? node.selectedIndex_ : node.imageIndex_);
     node.item_ = reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
     for (auto& child : node.children_)
         InsertNode(*child);
@@ -298,8 +298,8 @@ void TCustomTreeView::SendNode(const TTreeNode& node)
     item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_HANDLE;
     item.hItem = node.item_;
     item.pszText = const_cast<wchar_t*>(node.text_.c_str());
-    item.iImage = node.imageIndex_;
-    item.iSelectedImage = node.selectedIndex_ >= 0 ? node.selectedIndex_ : node.imageIndex_;
+    item.iImage = ImageIndexOrNone(node.imageIndex_);
+    item.iSelectedImage = ImageIndexOrNone(node.selectedIndex_ >= 0 ? node.selectedIndex_ : node.imageIndex_);
     Send(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
 }
 

@@ -75,6 +75,12 @@ void TGalleryForm::FormCreate(TObject*)
     FillGrid();
     FillPicture();
     RichEdit1->Lines()->SetText(L"A rich text view.\r\nIts scroll bars and border are the skin's too.");
+    // Each level of the tree its own image.
+    for (int i = 0; i < TreeView1->Items()->Count(); ++i) {
+        TTreeNode* node = TreeView1->Items()->Item(i);
+        node->SetImageIndex(node->Level());
+        node->SetSelectedIndex(3);
+    }
     TreeView1->FullExpand();
     TreeView1->SetSelected(TreeView1->Items()->Item(2));
     ShowSkinOptions({});
