@@ -10,6 +10,7 @@
 #include "framework/radio_button.h"
 #include "framework/speed_button.h"
 #include "framework/test_input.h"
+#include "framework/test_layout_form.h"
 
 namespace ov {
 namespace {
@@ -91,26 +92,11 @@ constexpr const char* kLayout = R"(object Form1: TForm
 end
 )";
 
-struct ButtonControlsTest : ::testing::Test {
-    testing::TPointerKeeper pointer;
-    TComponentPtr<TForm> form{new TForm(nullptr)};
+struct ButtonControlsTest : testing::TLayoutFormTest {
     int clicks = 0;
     TObject* clicked = nullptr;
 
-    void SetUp() override
-    {
-        form->InitForm(kLayout);
-        form->Show();
-        SetForegroundWindow(form->Handle());
-        testing::PumpInput();
-    }
-    template <typename T>
-    T* Find(const wchar_t* name)
-    {
-        auto found = dynamic_cast<T*>(form->FindComponent(name));
-        EXPECT_NE(found, nullptr);
-        return found;
-    }
+    void SetUp() override { Open(kLayout); }
     void CountClicks(TControl* control)
     {
         control->OnClick = [this](TObject* sender) {

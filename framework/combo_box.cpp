@@ -36,12 +36,9 @@ const TClassInfo& TComboBox::StaticClass()
 }
 
 TCustomComboBox::TCustomComboBox(TComponent* owner)
-    : TCustomListControl(owner), items_(std::make_unique<TListStrings>(static_cast<TListStringsSink&>(*this), [this] { return HandleAllocated(); }))
+    : TCustomListControl(owner), items_(std::make_unique<TListStrings>(static_cast<TListStringsSink&>(*this), *this))
 {
     SetBounds(0, 0, 145, 24);
-    SetTabStop(true);
-    SetParentColor(false);
-    SetColor(clWindow);
     SetControlStyle({csSetCaption, csDoubleClicks, csFixedHeight});
 }
 

@@ -16,6 +16,7 @@
 #include "framework/scroll_box.h"
 #include "framework/status_bar.h"
 #include "framework/test_input.h"
+#include "framework/test_layout_form.h"
 
 namespace ov {
 namespace {
@@ -88,24 +89,8 @@ constexpr const char* kLayout = R"(object Form1: TForm
 end
 )";
 
-struct ContainersTest : ::testing::Test {
-    testing::TPointerKeeper pointer;
-    TComponentPtr<TForm> form{new TForm(nullptr)};
-
-    void SetUp() override
-    {
-        form->InitForm(kLayout);
-        form->Show();
-        SetForegroundWindow(form->Handle());
-        testing::PumpInput();
-    }
-    template <typename T>
-    T* Find(const wchar_t* name)
-    {
-        auto found = dynamic_cast<T*>(form->FindComponent(name));
-        EXPECT_NE(found, nullptr);
-        return found;
-    }
+struct ContainersTest : testing::TLayoutFormTest {
+    void SetUp() override { Open(kLayout); }
 };
 
 TEST_F(ContainersTest, CoolBarBandsHoldTheirControls)

@@ -8,6 +8,7 @@
 #include "framework/form.h"
 #include "framework/string_grid.h"
 #include "framework/test_input.h"
+#include "framework/test_layout_form.h"
 
 namespace ov {
 namespace {
@@ -43,19 +44,14 @@ constexpr const char* kLayout = R"(object Form1: TForm
 end
 )";
 
-struct GridTest : ::testing::Test {
-    testing::TPointerKeeper pointer;
-    TComponentPtr<TForm> form{new TForm(nullptr)};
+struct GridTest : testing::TLayoutFormTest {
     TStringGrid* grid = nullptr;
 
     void SetUp() override
     {
-        form->InitForm(kLayout);
-        grid = dynamic_cast<TStringGrid*>(form->FindComponent(L"StringGrid1"));
+        Open(kLayout);
+        grid = Find<TStringGrid>(L"StringGrid1");
         ASSERT_NE(grid, nullptr);
-        form->Show();
-        SetForegroundWindow(form->Handle());
-        testing::PumpInput();
     }
     // The grid as it paints its client area.
     TBitmap Painted(TCustomGrid& target)
@@ -180,7 +176,7 @@ TEST_F(GridTest, ItsOwnScrollBarScrollsTheRows)
 
 TEST_F(GridTest, DrawGridCellsArePaintedByOnDrawCellAndSelectionCanBeRefused)
 {
-    auto drawGrid = dynamic_cast<TDrawGrid*>(form->FindComponent(L"DrawGrid1"));
+    auto drawGrid = Find<TDrawGrid>(L"DrawGrid1");
     ASSERT_NE(drawGrid, nullptr);
     std::vector<std::pair<int, int>> drawn;
     drawGrid->OnDrawCell = [&](TObject*, int col, int row, RECT rect, TGridDrawState state) {

@@ -31,21 +31,13 @@ const TClassInfo& TListBox::StaticClass()
 }
 
 TCustomListBox::TCustomListBox(TComponent* owner)
-    : TCustomListControl(owner), items_(std::make_unique<TListStrings>(static_cast<TListStringsSink&>(*this), [this] { return HandleAllocated(); }))
+    : TCustomListControl(owner), items_(std::make_unique<TListStrings>(static_cast<TListStringsSink&>(*this), *this))
 {
     SetBounds(0, 0, 121, 97);
-    SetTabStop(true);
-    SetParentColor(false);
-    SetColor(clWindow);
     SetControlStyle({csSetCaption, csDoubleClicks, csOpaque});
 }
 
 TCustomListBox::~TCustomListBox() = default;
-
-LRESULT TCustomListBox::Send(UINT msg, WPARAM wParam, LPARAM lParam) const
-{
-    return SendMessageW(WindowHandle(), msg, wParam, lParam);
-}
 
 void TCustomListBox::CreateParams(TCreateParams& params)
 {

@@ -6,6 +6,7 @@
 
 #include "framework/form.h"
 #include "framework/list_control.h"
+#include "framework/send_if_window.h"
 #include "framework/list_strings.h"
 
 namespace ov {
@@ -62,7 +63,10 @@ private:
     void InsertWindowItem(int index, const std::wstring& text) override;
     void DeleteWindowItem(int index) override;
     void ClearWindowItems() override;
-    LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return SendIfWindow(WindowHandle(), msg, wParam, lParam);
+    }
 
     std::unique_ptr<TListStrings> items_;
     int itemIndex_ = -1;  // kept while there is no window

@@ -17,7 +17,13 @@ const TClassInfo& TCustomListControl::StaticClass()
     return info;
 }
 
-TCustomListControl::TCustomListControl(TComponent* owner) : TWinControl(owner) {}
+// Every list is an input on the window colour, reached with Tab.
+TCustomListControl::TCustomListControl(TComponent* owner) : TWinControl(owner)
+{
+    SetTabStop(true);
+    SetParentColor(false);
+    SetColor(clWindow);
+}
 
 TOwnerDrawState OwnerDrawState(UINT itemState)
 {

@@ -15,6 +15,7 @@
 #include "framework/list_box.h"
 #include "framework/list_view.h"
 #include "framework/test_input.h"
+#include "framework/test_layout_form.h"
 #include "framework/tree_view.h"
 
 namespace ov {
@@ -106,24 +107,8 @@ constexpr const char* kLayout = R"(object Form1: TForm
 end
 )";
 
-struct ListControlsTest : ::testing::Test {
-    testing::TPointerKeeper pointer;
-    TComponentPtr<TForm> form{new TForm(nullptr)};
-
-    void SetUp() override
-    {
-        form->InitForm(kLayout);
-        form->Show();
-        SetForegroundWindow(form->Handle());
-        testing::PumpInput();
-    }
-    template <typename T>
-    T* Find(const wchar_t* name)
-    {
-        auto found = dynamic_cast<T*>(form->FindComponent(name));
-        EXPECT_NE(found, nullptr);
-        return found;
-    }
+struct ListControlsTest : testing::TLayoutFormTest {
+    void SetUp() override { Open(kLayout); }
     static std::wstring ListText(HWND window, UINT getText, UINT getLength, int index)
     {
         std::wstring text(static_cast<size_t>(SendMessageW(window, getLength, index, 0)), L'\0');

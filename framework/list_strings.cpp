@@ -7,11 +7,6 @@
 
 namespace ov {
 
-TListStrings::TListStrings(TListStringsSink& sink, std::function<bool()> windowExists)
-    : sink_(sink), windowExists_(std::move(windowExists))
-{
-}
-
 TListStrings::Item& TListStrings::At(int index)
 {
     if (index < 0 || index >= Count())
@@ -39,7 +34,7 @@ void TListStrings::InsertObject(int index, const std::wstring& s, TObject* objec
     if (index < 0 || index > Count())
         IndexError(index);
     items_.insert(items_.begin() + index, Item{s, object});
-    if (windowExists_())
+    if (control_.HandleAllocated())
         sink_.InsertWindowItem(index, s);
 }
 
@@ -47,14 +42,14 @@ void TListStrings::Delete(int index)
 {
     At(index);
     items_.erase(items_.begin() + index);
-    if (windowExists_())
+    if (control_.HandleAllocated())
         sink_.DeleteWindowItem(index);
 }
 
 void TListStrings::Clear()
 {
     items_.clear();
-    if (windowExists_())
+    if (control_.HandleAllocated())
         sink_.ClearWindowItems();
 }
 
@@ -86,7 +81,7 @@ void TListStrings::SetSorted(bool value)
     items_.clear();
     for (Item& item : old)
         items_.insert(items_.begin() + SortedPlace(item.text), std::move(item));
-    if (windowExists_())
+    if (control_.HandleAllocated())
         FillWindow();
 }
 

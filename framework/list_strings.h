@@ -3,11 +3,11 @@
 // its re-creation. The control says how one line reaches its window (TListStringsSink).
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "framework/strings.h"
+#include "framework/win_control.h"
 
 namespace ov {
 
@@ -25,8 +25,8 @@ protected:
 
 class TListStrings : public TStrings {
 public:
-    // windowExists tells whether the sink's window is there to be kept in step.
-    TListStrings(TListStringsSink& sink, std::function<bool()> windowExists);
+    // The sink keeps the window of `control` in step while that window exists.
+    TListStrings(TListStringsSink& sink, const TWinControl& control) : sink_(sink), control_(control) {}
 
     int Count() const override { return static_cast<int>(items_.size()); }
     std::wstring Get(int index) const override;
@@ -55,7 +55,7 @@ private:
     int SortedPlace(const std::wstring& s) const;
 
     TListStringsSink& sink_;
-    std::function<bool()> windowExists_;
+    const TWinControl& control_;
     std::vector<Item> items_;
     bool sorted_ = false;
 };

@@ -169,9 +169,6 @@ TCustomListView::TCustomListView(TComponent* owner)
       items_(std::make_unique<TCollection>([](TCollection* c) { return std::make_unique<TListItem>(c); }, this))
 {
     SetBounds(0, 0, 250, 150);
-    SetTabStop(true);
-    SetParentColor(false);
-    SetColor(clWindow);
     SetControlStyle({csCaptureMouse, csClickEvents, csDoubleClicks});
     columns_->OnChange = TNotifyEvent(this, &TCustomListView::ColumnsChanged);
     items_->OnChange = TNotifyEvent(this, &TCustomListView::ItemsChanged);
@@ -183,11 +180,6 @@ TCustomListView::~TCustomListView()
 {
     columns_->OnChange = {};
     items_->OnChange = {};
-}
-
-LRESULT TCustomListView::Send(UINT msg, WPARAM wParam, LPARAM lParam) const
-{
-    return SendMessageW(WindowHandle(), msg, wParam, lParam);
 }
 
 TListItem* TCustomListView::AddListItem(const std::wstring& caption, std::initializer_list<std::wstring> subItems,

@@ -8,6 +8,7 @@
 #include "framework/collection.h"
 #include "framework/image_list.h"
 #include "framework/list_control.h"
+#include "framework/send_if_window.h"
 #include "framework/strings.h"
 
 namespace ov {
@@ -138,7 +139,10 @@ private:
     void ImageListChange(TObject* sender);
     void ItemChanged(const NMLISTVIEW& change);
     bool CanRebuild() const;
-    LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return SendIfWindow(WindowHandle(), msg, wParam, lParam);
+    }
 
     std::unique_ptr<TCollection> columns_;
     std::unique_ptr<TCollection> items_;

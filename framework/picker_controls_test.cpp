@@ -10,6 +10,7 @@
 #include "framework/form.h"
 #include "framework/hot_key.h"
 #include "framework/test_input.h"
+#include "framework/test_layout_form.h"
 
 namespace ov {
 namespace {
@@ -48,24 +49,8 @@ constexpr const char* kLayout = R"(object Form1: TForm
 end
 )";
 
-struct PickerControlsTest : ::testing::Test {
-    testing::TPointerKeeper pointer;
-    TComponentPtr<TForm> form{new TForm(nullptr)};
-
-    void SetUp() override
-    {
-        form->InitForm(kLayout);
-        form->Show();
-        SetForegroundWindow(form->Handle());
-        testing::PumpInput();
-    }
-    template <typename T>
-    T* Find(const wchar_t* name)
-    {
-        auto found = dynamic_cast<T*>(form->FindComponent(name));
-        EXPECT_NE(found, nullptr);
-        return found;
-    }
+struct PickerControlsTest : testing::TLayoutFormTest {
+    void SetUp() override { Open(kLayout); }
     static bool HasChildOfClass(HWND parent, const wchar_t* className)
     {
         return FindWindowExW(parent, nullptr, className, nullptr) != nullptr;

@@ -10,6 +10,7 @@
 #include "framework/progress_bar.h"
 #include "framework/scroll_bar.h"
 #include "framework/test_input.h"
+#include "framework/test_layout_form.h"
 #include "framework/track_bar.h"
 #include "framework/up_down.h"
 
@@ -90,24 +91,8 @@ constexpr const char* kLayout = R"(object Form1: TForm
 end
 )";
 
-struct RangeControlsTest : ::testing::Test {
-    testing::TPointerKeeper pointer;
-    TComponentPtr<TForm> form{new TForm(nullptr)};
-
-    void SetUp() override
-    {
-        form->InitForm(kLayout);
-        form->Show();
-        SetForegroundWindow(form->Handle());
-        testing::PumpInput();
-    }
-    template <typename T>
-    T* Find(const wchar_t* name)
-    {
-        auto found = dynamic_cast<T*>(form->FindComponent(name));
-        EXPECT_NE(found, nullptr);
-        return found;
-    }
+struct RangeControlsTest : testing::TLayoutFormTest {
+    void SetUp() override { Open(kLayout); }
 };
 
 TEST_F(RangeControlsTest, ProgressBarValuesReachTheSystemBarAndBack)

@@ -36,12 +36,6 @@ TTrackBar::TTrackBar(TComponent* owner) : TWinControl(owner)
     SetTabStop(true);
 }
 
-LRESULT TTrackBar::Send(UINT msg, WPARAM wParam, LPARAM lParam) const
-{
-    HWND window = WindowHandle();
-    return window ? SendMessageW(window, msg, wParam, lParam) : 0;
-}
-
 void TTrackBar::CreateParams(TCreateParams& params)
 {
     TWinControl::CreateParams(params);

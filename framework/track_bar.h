@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "framework/send_if_window.h"
 #include "framework/win_control.h"
 
 namespace ov {
@@ -61,7 +62,10 @@ protected:
 private:
     void SetRange(int min, int max);
     void SendSelection();
-    LRESULT Send(UINT msg, WPARAM wParam, LPARAM lParam) const;
+    LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return SendIfWindow(WindowHandle(), msg, wParam, lParam);
+    }
 
     int min_ = 0;
     int max_ = 10;

@@ -227,12 +227,6 @@ TCustomTreeView::TCustomTreeView(TComponent* owner) : TWinControl(owner), items_
 
 TCustomTreeView::~TCustomTreeView() = default;
 
-LRESULT TCustomTreeView::Send(UINT msg, WPARAM wParam, LPARAM lParam) const
-{
-    HWND window = WindowHandle();
-    return window ? SendMessageW(window, msg, wParam, lParam) : 0;
-}
-
 void TCustomTreeView::CreateParams(TCreateParams& params)
 {
     TWinControl::CreateParams(params);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "framework/image_list.h"
+#include "framework/send_if_window.h"
 #include "framework/win_control.h"
 
 namespace ov {
@@ -152,7 +153,10 @@ private:
     bool Expanding(const NMTREEVIEWW& change);
     void ChangeStyle(bool& field, bool value);
     void ImageListChange(TObject* sender);
-    LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return SendIfWindow(WindowHandle(), msg, wParam, lParam);
+    }
 
     std::unique_ptr<TTreeNodes> items_;
     TCustomImageList* images_ = nullptr;

@@ -41,12 +41,6 @@ TCustomUpDown::TCustomUpDown(TComponent* owner) : TWinControl(owner)
     SetControlStyle(ControlStyle().Exclude(csClickEvents).Exclude(csSetCaption));
 }
 
-LRESULT TCustomUpDown::Send(UINT msg, WPARAM wParam, LPARAM lParam) const
-{
-    HWND window = WindowHandle();
-    return window ? SendMessageW(window, msg, wParam, lParam) : 0;
-}
-
 void TCustomUpDown::CreateParams(TCreateParams& params)
 {
     TWinControl::CreateParams(params);

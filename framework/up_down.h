@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "framework/form.h"
+#include "framework/send_if_window.h"
 #include "framework/win_control.h"
 
 namespace ov {
@@ -69,7 +70,10 @@ protected:
 private:
     void SetRange(int min, int max);
     void DeltaPos(TMessage& message);
-    LRESULT Send(UINT msg, WPARAM wParam, LPARAM lParam) const;
+    LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return SendIfWindow(WindowHandle(), msg, wParam, lParam);
+    }
 
     int min_ = 0;
     int max_ = 100;

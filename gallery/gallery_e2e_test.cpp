@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -59,26 +60,10 @@ public:
     // gallery, or null.
     HWND DialogWindow() const
     {
-        struct Search {
-            HWND main;
-            DWORD processId;
-            HWND found = nullptr;
-        } search{main_, processId_};
-        EnumWindows(
-            [](HWND window, LPARAM data) {
-                auto s = reinterpret_cast<Search*>(data);
-                DWORD owner = 0;
-                GetWindowThreadProcessId(window, &owner);
-                bool captioned = (GetWindowLongW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
-                if (owner == s->processId && window != s->main && captioned && IsWindowVisible(window) &&
-                    IsWindowEnabled(window)) {
-                    s->found = window;
-                    return FALSE;
-                }
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found;
+        return FindWindowOfProcess([this](HWND window) {
+            bool captioned = (GetWindowLongW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+            return window != main_ && captioned && IsWindowEnabled(window);
+        });
     }
     // Closes the main window; the exit code, or -1 when it did not end.
     int Close()
@@ -94,20 +79,25 @@ public:
 private:
     HWND FindMain() const
     {
+        return FindWindowOfProcess([](HWND window) { return WindowClass(window) == L"TGalleryForm"; });
+    }
+    // The first visible top-level window of the gallery that is wanted, or null.
+    HWND FindWindowOfProcess(const std::function<bool(HWND)>& wanted) const
+    {
         struct Search {
             DWORD processId;
+            const std::function<bool(HWND)>& wanted;
             HWND found = nullptr;
-        } search{processId_};
+        } search{processId_, wanted};
         EnumWindows(
             [](HWND window, LPARAM data) {
                 auto s = reinterpret_cast<Search*>(data);
                 DWORD owner = 0;
                 GetWindowThreadProcessId(window, &owner);
-                if (owner == s->processId && IsWindowVisible(window) && WindowClass(window) == L"TGalleryForm") {
-                    s->found = window;
-                    return FALSE;
-                }
-                return TRUE;
+                if (owner != s->processId || !IsWindowVisible(window) || !s->wanted(window))
+                    return TRUE;
+                s->found = window;
+                return FALSE;
             },
             reinterpret_cast<LPARAM>(&search));
         return search.found;
