@@ -3,12 +3,16 @@
 // and firing their events.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <string>
+
 #include "framework/canvas.h"
 #include "framework/check_box.h"
 #include "framework/form.h"
 #include "framework/group_box.h"
 #include "framework/radio_button.h"
 #include "framework/speed_button.h"
+#include "framework/streams.h"
 #include "framework/test_input.h"
 #include "framework/test_layout_form.h"
 
@@ -249,6 +253,43 @@ TEST_F(ButtonControlsTest, TheGlyphShowsWithItsTransparentColourLeftOut)
     c->SetEnabled(false);
     TBitmap disabled = Painted(*c);
     EXPECT_EQ(disabled.Pixel(x + 4, y + 4), clBlue);
+}
+
+// A glyph stored in a layout: `Glyph.Data`, a 4-byte size and then a BMP file, in hex.
+std::string GlyphDataHex(const TBitmap& glyph)
+{
+    TMemoryStream file;
+    glyph.SaveToStream(file);
+    std::uint32_t size = static_cast<std::uint32_t>(file.Size());
+    std::string hex;
+    auto put = [&hex](std::uint8_t byte) {
+        static const char kDigits[] = "0123456789ABCDEF";
+        hex += kDigits[byte >> 4];
+        hex += kDigits[byte & 15];
+    };
+    for (int i = 0; i < 4; ++i)
+        put(static_cast<std::uint8_t>(size >> (8 * i)));
+    for (std::uint8_t byte : file.Bytes())
+        put(byte);
+    return hex;
+}
+
+TEST(SpeedButtonGlyph, ComesFromTheLayoutsGlyphData)
+{
+    TBitmap strip(16, 8);
+    strip.Canvas()->Brush()->SetColor(clFuchsia);
+    strip.Canvas()->FillRect(RECT{0, 0, 16, 8});
+    strip.Canvas()->Brush()->SetColor(clRed);
+    strip.Canvas()->FillRect(RECT{2, 2, 6, 6});
+    std::string layout = "object Form1: TForm\n  object SpeedButton1: TSpeedButton\n    NumGlyphs = 2\n"
+                         "    Glyph.Data = {" + GlyphDataHex(strip) + "}\n  end\nend\n";
+    TComponentPtr<TForm> form(new TForm(nullptr));
+    form->InitForm(layout);
+    auto button = dynamic_cast<TSpeedButton*>(form->FindComponent(L"SpeedButton1"));
+    ASSERT_NE(button, nullptr);
+    ASSERT_EQ(button->Glyph()->Width(), 16);
+    EXPECT_EQ(button->Glyph()->Pixel(3, 3), clRed);
+    EXPECT_EQ(button->Glyph()->TransparentColor(), clFuchsia);
 }
 
 }  // namespace

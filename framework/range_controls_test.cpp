@@ -1,5 +1,6 @@
-// Progress bars, track bars, up-downs and scroll bars: built from a stored layout, their values
-// reaching the system controls and back, and real keys and clicks under Wine moving them.
+// Progress bars, track bars, up-downs (and a descendant handling its own messages) and scroll
+// bars: built from a stored layout, their values reaching the system controls and back, and real
+// keys and clicks under Wine moving them.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -222,6 +223,52 @@ TEST_F(RangeControlsTest, ScrollBarKindAndRangeSetInCode)
     GetScrollInfo(bar->Handle(), SB_CTL, &info);
     EXPECT_EQ(info.nMin, 80);
     EXPECT_EQ(info.nPos, 80);
+}
+
+// An up-down that handles its own mouse messages: after the system control (recording what it
+// saw), or instead of it (swallowing the presses).
+class TOwnMessagesUpDown : public TCustomUpDown {
+public:
+    explicit TOwnMessagesUpDown(TComponent* owner, bool swallowPresses)
+        : TCustomUpDown(owner), swallowPresses_(swallowPresses)
+    {
+    }
+    void WndProc(TMessage& message) override
+    {
+        bool press = message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONUP;
+        if (press && swallowPresses_) {
+            seen.push_back(message.Msg);
+            return;
+        }
+        TCustomUpDown::WndProc(message);
+        if (press) {
+            seen.push_back(message.Msg);
+            positionAfter = Position();
+        }
+    }
+
+    std::vector<UINT> seen;
+    int positionAfter = -1;
+
+private:
+    bool swallowPresses_;
+};
+
+TEST_F(RangeControlsTest, AnUpDownSubclassHandlesItsOwnMouseMessages)
+{
+    auto after = new TOwnMessagesUpDown(form.get(), false);
+    auto instead = new TOwnMessagesUpDown(form.get(), true);
+    for (auto [upDown, left] : {std::pair{after, 300}, std::pair{instead, 340}}) {
+        upDown->SetParent(form.get());
+        upDown->SetBounds(left, 100, 17, 30);
+        upDown->SetPosition(10);
+    }
+    testing::Click(*after, {8, 4});
+    EXPECT_EQ(after->seen, (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP}));
+    EXPECT_EQ(after->positionAfter, 11);  // the system control had moved it already
+    testing::Click(*instead, {8, 4});
+    EXPECT_EQ(instead->seen, (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP}));
+    EXPECT_EQ(instead->Position(), 10);  // it never saw the press
 }
 
 }  // namespace

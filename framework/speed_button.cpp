@@ -4,11 +4,32 @@
 #include <algorithm>
 
 #include "framework/canvas.h"
+#include "framework/filer.h"
 #include "framework/font.h"
 #include "framework/properties.h"
+#include "framework/streams.h"
 #include "framework/win_control.h"
 
 namespace ov {
+
+namespace {
+
+// The glyph as a layout stores it, `Glyph.Data = {...}`: a 4-byte little-endian size, then a BMP
+// file.
+class TGlyphBitmap : public TBitmap {
+public:
+    void DefineProperties(TFiler& filer) override
+    {
+        TBitmap::DefineProperties(filer);
+        filer.DefineBinaryProperty(L"Data", [this](TStream& stream) {
+            std::uint32_t size = 0;
+            stream.ReadBuffer(&size, sizeof size);
+            LoadFromStream(stream);
+        });
+    }
+};
+
+}  // namespace
 
 const TClassInfo& TSpeedButton::StaticClass()
 {
@@ -28,7 +49,7 @@ const TClassInfo& TSpeedButton::StaticClass()
     return info;
 }
 
-TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner), glyph_(std::make_unique<TBitmap>())
+TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner), glyph_(std::make_unique<TGlyphBitmap>())
 {
     SetBounds(0, 0, 23, 22);
     SetControlStyle({csCaptureMouse, csClickEvents, csDoubleClicks, csSetCaption});
