@@ -10,6 +10,7 @@
 #include "framework/check_box.h"
 #include "framework/form.h"
 #include "framework/group_box.h"
+#include "framework/panel.h"
 #include "framework/radio_button.h"
 #include "framework/speed_button.h"
 #include "framework/streams.h"
@@ -232,6 +233,33 @@ TBitmap Painted(TControl& control)
     TBitmap picture(control.Width(), control.Height());
     control.Perform(WM_PAINT, reinterpret_cast<WPARAM>(picture.Canvas()->Handle()), 0);
     return picture;
+}
+
+TEST_F(ButtonControlsTest, AGroupBoxFramesItsChildrenAndItsCaptionCoversTheFrameLine)
+{
+    auto group = Find<TGroupBox>(L"GroupBox1");
+    TBitmap picture = Painted(*group);
+    int lineHeight = picture.Canvas()->TextHeight(L"0");
+    int frameTop = lineHeight / 2;
+    TColor face = static_cast<TColor>(ColorToRGB(group->Color()));
+    // The etched frame: a line across the top, broken where the caption stands (8 pixels in).
+    int lineAt = -1;
+    for (int y = frameTop - 1; y <= frameTop + 1 && lineAt < 0; ++y)
+        if (picture.Pixel(group->Width() - 20, y) != face)
+            lineAt = y;
+    ASSERT_GE(lineAt, 0);
+    EXPECT_EQ(picture.Pixel(3, lineAt), picture.Pixel(group->Width() - 20, lineAt));
+    int captionGaps = 0;
+    for (int x = 9; x < 30; ++x)
+        captionGaps += picture.Pixel(x, lineAt) != picture.Pixel(group->Width() - 20, lineAt);
+    EXPECT_GT(captionGaps, 0);
+    // An aligned child fills the inside below the caption.
+    auto inside = new TPanel(form.get());
+    inside->SetParent(group);
+    inside->SetAlign(alClient);
+    EXPECT_GE(inside->Top(), lineHeight);
+    EXPECT_LE(inside->Top() + inside->Height(), group->ClientHeight());
+    EXPECT_GT(inside->Left(), 0);
 }
 
 TEST_F(ButtonControlsTest, TheGlyphShowsWithItsTransparentColourLeftOut)

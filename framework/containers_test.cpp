@@ -114,6 +114,14 @@ TEST_F(ContainersTest, CoolBarBandsHoldTheirControls)
     bar->Band(1)->SetBreak(true);
     EXPECT_EQ(bar->RowCount(), 2);
     EXPECT_EQ(bar->Height(), SendMessageW(window, RB_GETBARHEIGHT, 0, 0));
+    // A band's width set in code reaches the bar, and the bar's width is what the band reads.
+    bar->Band(0)->SetWidth(180);
+    REBARBANDINFOW size{};
+    size.cbSize = sizeof(size);
+    size.fMask = RBBIM_SIZE;
+    SendMessageW(window, RB_GETBANDINFOW, 0, reinterpret_cast<LPARAM>(&size));
+    EXPECT_EQ(size.cx, 180u);
+    EXPECT_EQ(bar->Band(0)->Width(), 180);
     // A band whose control is freed forgets it.
     delete Find<TPanel>(L"Panel1");
     EXPECT_EQ(bar->Band(1)->Control(), nullptr);

@@ -153,6 +153,32 @@ TEST_F(GridTest, ShiftArrowsSelectARangeAndAClickSelectsOneCell)
     EXPECT_EQ(selection.Bottom, 4);
 }
 
+TEST_F(GridTest, DraggingTheMouseSelectsTheCellsItPasses)
+{
+    RECT from = grid->CellRect(1, 2), to = grid->CellRect(3, 4);
+    POINT start = grid->ClientToScreen({from.left + 5, from.top + 5});
+    POINT end = grid->ClientToScreen({to.left + 5, to.top + 5});
+    INPUT inputs[] = {testing::MouseInput(start, 0), testing::MouseInput(start, MOUSEEVENTF_LEFTDOWN),
+                      testing::MouseInput({(start.x + end.x) / 2, (start.y + end.y) / 2}, 0),
+                      testing::MouseInput(end, 0), testing::MouseInput(end, MOUSEEVENTF_LEFTUP)};
+    SendInput(5, inputs, sizeof(INPUT));
+    testing::PumpInput();
+    TGridRect selection = grid->Selection();
+    EXPECT_EQ(selection.Left, 1);
+    EXPECT_EQ(selection.Top, 2);
+    EXPECT_EQ(selection.Right, 3);
+    EXPECT_EQ(selection.Bottom, 4);
+    EXPECT_EQ(grid->Col(), 3);
+    EXPECT_EQ(grid->Row(), 4);
+    // With goRangeSelect off, a drag keeps one cell.
+    grid->SetOptions(grid->Options().Exclude(goRangeSelect));
+    SendInput(5, inputs, sizeof(INPUT));
+    testing::PumpInput();
+    selection = grid->Selection();
+    EXPECT_EQ(selection.Left, selection.Right);
+    EXPECT_EQ(selection.Top, selection.Bottom);
+}
+
 TEST_F(GridTest, ItsOwnScrollBarScrollsTheRows)
 {
     SCROLLINFO bar = VerticalBar();

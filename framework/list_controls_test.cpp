@@ -173,6 +173,46 @@ TEST_F(ListControlsTest, OwnerDrawnListBoxLinesArePaintedByOnDrawItem)
     EXPECT_NE(std::find(drawn.begin(), drawn.end(), 2), drawn.end());
 }
 
+TEST_F(ListControlsTest, OwnerDrawnComboBoxLinesArePaintedByOnDrawItem)
+{
+    auto combo = Find<TComboBox>(L"ComboBox1");
+    combo->SetStyle(csOwnerDrawFixed);
+    combo->SetItemHeight(18);
+    std::vector<std::pair<int, bool>> drawn;  // line, drawn as the edit part
+    combo->OnDrawItem = [&](TWinControl*, int index, RECT rect, TOwnerDrawState state) {
+        drawn.push_back({index, state.Contains(odComboBoxEdit)});
+        combo->Canvas()->FillRect(rect);
+    };
+    EXPECT_EQ(SendMessageW(combo->Handle(), CB_GETITEMHEIGHT, 0, 0), 18);
+    EXPECT_EQ(combo->ItemIndex(), 2);
+    combo->Repaint();
+    testing::PumpInput();
+    // The chosen line is drawn in the edit part.
+    EXPECT_NE(std::find(drawn.begin(), drawn.end(), std::pair{2, true}), drawn.end());
+}
+
+TEST_F(ListControlsTest, AMultiSelectListBoxTakesARangeWithShiftClick)
+{
+    auto list = Find<TListBox>(L"ListBox1");
+    list->SetMultiSelect(true);
+    EXPECT_TRUE(GetWindowLongW(list->Handle(), GWL_STYLE) & LBS_EXTENDEDSEL);
+    RECT first = list->ItemRect(0), last = list->ItemRect(2);
+    testing::Click(*list, {first.left + 10, (first.top + first.bottom) / 2});
+    INPUT shift{};
+    shift.type = INPUT_KEYBOARD;
+    shift.ki.wVk = VK_SHIFT;
+    SendInput(1, &shift, sizeof shift);
+    testing::Click(*list, {last.left + 10, (last.top + last.bottom) / 2});
+    shift.ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(1, &shift, sizeof shift);
+    testing::PumpInput();
+    EXPECT_EQ(list->SelCount(), 3);
+    EXPECT_TRUE(list->Selected(1));
+    list->DeleteSelected();
+    EXPECT_EQ(list->Count(), 0);
+    EXPECT_EQ(SendMessageW(list->Handle(), LB_GETCOUNT, 0, 0), 0);
+}
+
 TEST_F(ListControlsTest, ComboBoxLinesTextAndStyleReachTheSystemCombo)
 {
     auto combo = Find<TComboBox>(L"ComboBox1");
