@@ -133,6 +133,10 @@ private:
 // notification move from the old list to the new one. False when `value` is already there.
 bool AttachImageList(TComponent& client, TCustomImageList*& slot, TCustomImageList* value, TChangeLink& link);
 
+// An image index for the common controls' items: our "no image" (-1) is their I_IMAGENONE, since
+// to them -1 means I_IMAGECALLBACK (ask the parent for the image).
+inline int ImageIndexOrNone(int index) { return index >= 0 ? index : I_IMAGENONE; }
+
 // The published image list of layouts.
 class TImageList : public TCustomImageList {
     OV_CLASS(TImageList, TCustomImageList)

@@ -45,7 +45,8 @@ void InitCommonControlsOnce()
 {
     static const bool done = [] {
         INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_BAR_CLASSES |
-                                                  ICC_TAB_CLASSES | ICC_COOL_CLASSES | ICC_DATE_CLASSES};
+                                                  ICC_TAB_CLASSES | ICC_COOL_CLASSES | ICC_DATE_CLASSES |
+                                                  ICC_USEREX_CLASSES | ICC_HOTKEY_CLASS};
         return InitCommonControlsEx(&icc) != FALSE;
     }();
     (void)done;

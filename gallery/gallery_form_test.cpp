@@ -1,0 +1,162 @@
+// The gallery's main form from its stored layout: every page shows its controls, the skin options
+// reach the window, and every dialog it opens (message box, open-file dialog, folder browser,
+// plain dialog, second form) opens and closes again, twenty times each, leaving the counts of GDI
+// objects and windows where they were.
+#include "gallery/gallery_form.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "app/module_init.h"
+#include "framework/application.h"
+#include "framework/button.h"
+#include "framework/page_control.h"
+#include "framework/status_bar.h"
+#include "framework/test_counts.h"
+#include "gallery/gallery_frame.h"
+
+namespace ov {
+namespace {
+
+// Closes the window that opens over the gallery while a dialog is shown modally: dialogs of the
+// system get Cancel, framework forms are closed. A thread timer keeps ticking inside modal loops.
+class TDialogCloser {
+public:
+    explicit TDialogCloser(HWND main) : main_(main)
+    {
+        current_ = this;
+        timer_ = SetTimer(nullptr, 0, 20, &TDialogCloser::Tick);
+    }
+    ~TDialogCloser()
+    {
+        KillTimer(nullptr, timer_);
+        current_ = nullptr;
+    }
+    int Closed() const noexcept { return closed_; }
+    const std::wstring& LastClass() const noexcept { return lastClass_; }
+    const std::wstring& LastTitle() const noexcept { return lastTitle_; }
+
+private:
+    static BOOL CALLBACK CloseOne(HWND window, LPARAM data)
+    {
+        auto self = reinterpret_cast<TDialogCloser*>(data);
+        // The dialog: a captioned window in front while the main window waits (disabled) for it.
+        bool captioned = (GetWindowLongW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+        if (window == self->main_ || !IsWindowVisible(window) || !IsWindowEnabled(window) || !captioned)
+            return TRUE;
+        wchar_t name[64] = {}, title[128] = {};
+        GetClassNameW(window, name, 64);
+        GetWindowTextW(window, title, 128);
+        self->lastClass_ = name;
+        self->lastTitle_ = title;
+        if (self->lastClass_ == L"#32770")
+            PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+        else
+            PostMessageW(window, WM_CLOSE, 0, 0);
+        ++self->closed_;
+        return FALSE;
+    }
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
+    {
+        if (current_)
+            EnumThreadWindows(GetCurrentThreadId(), CloseOne, reinterpret_cast<LPARAM>(current_));
+    }
+
+    static inline TDialogCloser* current_ = nullptr;
+    HWND main_;
+    UINT_PTR timer_ = 0;
+    int closed_ = 0;
+    std::wstring lastClass_;
+    std::wstring lastTitle_;
+};
+
+struct GalleryFormTest : ::testing::Test {
+    static inline ModuleInitialisation* modules = nullptr;
+    TComponentPtr<TGalleryForm> form{new TGalleryForm(nullptr)};
+
+    static void SetUpTestSuite() { modules = new ModuleInitialisation; }
+    static void TearDownTestSuite()
+    {
+        delete modules;
+        modules = nullptr;
+    }
+    void SetUp() override
+    {
+        form->InitForm();
+        form->Show();
+        Application->ProcessMessages();
+    }
+
+    // Opens one dialog through its handler and lets the closer end it; the dialog's window class.
+    std::wstring OpenAndClose(void (TGalleryForm::*handler)(TObject*))
+    {
+        TDialogCloser closer(form->Handle());
+        (form.get()->*handler)(form.get());
+        EXPECT_EQ(closer.Closed(), 1);
+        Application->ProcessMessages();
+        return closer.LastClass();
+    }
+};
+
+TEST_F(GalleryFormTest, EveryPageShowsItsControls)
+{
+    TPageControl* pages = form->PageControl1;
+    ASSERT_EQ(pages->PageCount(), 6);
+    for (int i = 0; i < pages->PageCount(); ++i) {
+        TTabSheet* page = pages->Pages(i);
+        pages->SetActivePage(page);
+        Application->ProcessMessages();
+        EXPECT_TRUE(page->Showing()) << i;
+        int shown = 0;
+        for (int c = 0; c < page->ControlCount(); ++c)
+            shown += page->Controls(c)->Showing();
+        EXPECT_GT(shown, 3) << i;
+    }
+    auto frame = dynamic_cast<TGalleryFrame*>(form->FindComponent(L"GalleryFrame1"));
+    ASSERT_NE(frame, nullptr);
+    ASSERT_NE(frame->FrameButton, nullptr);
+    EXPECT_TRUE(frame->FrameButton->Showing());
+}
+
+TEST_F(GalleryFormTest, TheSkinAskedForIsShown)
+{
+    EXPECT_EQ(form->StatusBar1->Panel(0)->Text(), L"Skin: built-in skin");
+    gallery::TGalleryOptions options;
+    options.SkinPackage = L"C:\\skins\\blue.ssk";
+    options.HasPassword = true;
+    options.Password = L"pw";
+    form->ShowSkinOptions(options);
+    EXPECT_EQ(form->StatusBar1->Panel(0)->Text(), L"Skin: C:\\skins\\blue.ssk (with password)");
+    EXPECT_NE(form->Caption().find(L"blue.ssk"), std::wstring::npos);
+}
+
+TEST_F(GalleryFormTest, EveryDialogOpensAndClosesLeavingTheCountsLevel)
+{
+    struct Dialog {
+        const char* name;
+        void (TGalleryForm::*handler)(TObject*);
+        const wchar_t* windowClass;
+    };
+    const Dialog dialogs[] = {
+        {"message box", &TGalleryForm::MessageBoxButtonClick, L"#32770"},
+        {"open file", &TGalleryForm::OpenFileButtonClick, L"#32770"},
+        {"folder", &TGalleryForm::FolderButtonClick, L"#32770"},
+        {"plain dialog", &TGalleryForm::PlainDialogButtonClick, L"#32770"},
+        {"second form", &TGalleryForm::SecondFormButtonClick, L"TSecondForm"},
+    };
+    for (const Dialog& dialog : dialogs) {
+        // The first opening may load what the system keeps for the rest of the run.
+        EXPECT_EQ(OpenAndClose(dialog.handler), dialog.windowClass) << dialog.name;
+        int gdi = testing::LiveGdiObjects(), windows = testing::LiveThreadWindows();
+        for (int round = 0; round < 20; ++round)
+            OpenAndClose(dialog.handler);
+        EXPECT_EQ(testing::LiveGdiObjects(), gdi) << dialog.name;
+        EXPECT_EQ(testing::LiveThreadWindows(), windows) << dialog.name;
+        EXPECT_TRUE(form->LastResult() == L"" || form->LastResult() == L"Cancel") << dialog.name;
+    }
+}
+
+}  // namespace
+}  // namespace ov

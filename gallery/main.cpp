@@ -1,0 +1,29 @@
+// The skin gallery's entry point: module initialisation (rich edit library, OLE), the command
+// line, the main form from its stored layout, then the message loop until it closes.
+#include <windows.h>
+
+#include "app/module_init.h"
+#include "framework/application.h"
+#include "gallery/command_line.h"
+#include "gallery/gallery_form.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
+{
+    using namespace ov;
+    ModuleInitialisation modules;
+    int exitCode = 0;
+    try {
+        gallery::TGalleryOptions options = gallery::ParseGalleryOptions(gallery::ProcessArguments());
+        Application->SetTitle(L"Ovalune skin gallery");
+        TGalleryForm* form = nullptr;
+        Application->CreateForm(&form);
+        form->ShowSkinOptions(options);
+        Application->Run();
+    } catch (...) {
+        // Only a layout that cannot be read gets here: say why and end.
+        Application->HandleException(nullptr);
+        exitCode = 1;
+    }
+    Application->DestroyComponents();
+    return exitCode;
+}
