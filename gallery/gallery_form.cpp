@@ -12,6 +12,7 @@
 #include "framework/speed_button.h"
 #include "framework/status_bar.h"
 #include "framework/string_grid.h"
+#include "framework/tool_bar.h"
 #include "framework/tree_view.h"
 #include "gallery/gallery_frame.h"
 #include "gallery/plain_dialog.h"
@@ -19,6 +20,10 @@
 #include "gallery/system_dialogs.h"
 #include "richview/rich_edit.h"
 #include "richview/rich_edit_strings.h"
+#include "framework/exception.h"
+#include "framework/unicode.h"
+#include "skin/data/skin_reader_win.h"
+#include "skin/engine/skin_engine.h"
 
 namespace ov {
 
@@ -51,12 +56,15 @@ const TClassInfo& TGalleryForm::StaticClass()
             .Field(L"TreeView1", &TGalleryForm::TreeView1)
             .Field(L"Image1", &TGalleryForm::Image1)
             .Field(L"StatusBar1", &TGalleryForm::StatusBar1)
+            .Field(L"SkinButton", &TGalleryForm::SkinButton)
+            .Field(L"krvSkinEngine1", &TGalleryForm::krvSkinEngine1)
             .Method(L"FormCreate", &TGalleryForm::FormCreate)
             .Method(L"MessageBoxButtonClick", &TGalleryForm::MessageBoxButtonClick)
             .Method(L"OpenFileButtonClick", &TGalleryForm::OpenFileButtonClick)
             .Method(L"FolderButtonClick", &TGalleryForm::FolderButtonClick)
             .Method(L"PlainDialogButtonClick", &TGalleryForm::PlainDialogButtonClick)
             .Method(L"SecondFormButtonClick", &TGalleryForm::SecondFormButtonClick)
+            .Method(L"SkinButtonClick", &TGalleryForm::SkinButtonClick)
             .Method(L"DrawGrid1DrawCell", &TGalleryForm::DrawGrid1DrawCell)
             .Build();
     return info;
@@ -128,13 +136,49 @@ void TGalleryForm::FillPicture()
     Image1->Picture()->SetGraphic(&picture);
 }
 
+namespace {
+
+// Why the package cannot be shown, or nothing when it can.
+std::wstring CheckSkinPackage(const gallery::TGalleryOptions& options)
+{
+    if (::GetFileAttributesW(options.SkinPackage.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return L"no such file";
+    try {
+        TkrvSkinReader reader;
+        reader.Load(WideToAnsi(options.SkinPackage), WideToAnsi(options.Password));
+        return reader.Loaded() ? std::wstring() : L"not a skin package";
+    } catch (const Exception& e) {
+        return e.Message();
+    }
+}
+
+}  // namespace
+
 void TGalleryForm::ShowSkinOptions(const gallery::TGalleryOptions& options)
 {
     std::wstring skin = gallery::DescribeSkin(options);
+    if (!options.SkinPackage.empty()) {
+        // Tried on a reader of its own first: a package the engine cannot read would leave it
+        // without any skin.
+        std::wstring problem = CheckSkinPackage(options);
+        if (problem.empty()) {
+            krvSkinEngine1->SetPassword(options.Password);
+            krvSkinEngine1->SetSkinFile(options.SkinPackage);
+        } else {
+            skin = L"built-in skin (" + options.SkinPackage + L": " + problem + L")";
+        }
+    }
     if (!options.Error.empty())
         skin = L"Command line: " + options.Error + L"; " + skin;
     StatusBar1->Panel(0)->SetText(skin);
     SetCaption(L"Ovalune skin gallery - " + skin);
+}
+
+void TGalleryForm::SkinButtonClick(TObject*)
+{
+    bool on = SkinButton->Down();
+    krvSkinEngine1->SetActive(on);
+    StatusBar1->Panel(1)->SetText(on ? L"Skin: on" : L"Skin: off");
 }
 
 void TGalleryForm::DrawGrid1DrawCell(TObject* Sender, int ACol, int ARow, RECT Rect, TGridDrawState State)

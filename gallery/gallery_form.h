@@ -21,6 +21,8 @@ class TTreeView;
 class TDrawGrid;
 class TImage;
 class TOvRichEdit;
+class TToolButton;
+class TkrvSkinEngine;
 
 class TGalleryForm : public TForm {
     OV_CLASS(TGalleryForm, TForm)
@@ -38,6 +40,8 @@ class TGalleryForm : public TForm {
     TTreeView* TreeView1 = nullptr;
     TImage* Image1 = nullptr;
     TStatusBar* StatusBar1 = nullptr;
+    TToolButton* SkinButton = nullptr;
+    TkrvSkinEngine* krvSkinEngine1 = nullptr;
 
     // Published handlers, bound by name from the layout.
     void FormCreate(TObject* Sender);
@@ -46,9 +50,12 @@ class TGalleryForm : public TForm {
     void FolderButtonClick(TObject* Sender);
     void PlainDialogButtonClick(TObject* Sender);
     void SecondFormButtonClick(TObject* Sender);
+    // Turns the skin off and on.
+    void SkinButtonClick(TObject* Sender);
     void DrawGrid1DrawCell(TObject* Sender, int ACol, int ARow, RECT Rect, TGridDrawState State);
 
-    // Says in the caption and the status bar which skin the gallery was asked to show.
+    // Loads the skin package the command line named (the built-in skin stays when it cannot be
+    // read) and says in the caption and the status bar which skin is shown.
     void ShowSkinOptions(const gallery::TGalleryOptions& options);
     // What the last dialog gave back: the button, file or folder chosen ("" when cancelled).
     const std::wstring& LastResult() const noexcept { return lastResult_; }

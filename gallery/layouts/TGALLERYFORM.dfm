@@ -63,6 +63,15 @@ object GalleryForm: TGalleryForm
       Down = True
       ImageIndex = 5
     end
+    object SkinButton: TToolButton
+      Left = 600
+      Top = 0
+      Caption = 'Skin'
+      Style = tbsCheck
+      Down = True
+      ImageIndex = 0
+      OnClick = SkinButtonClick
+    end
   end
   object PageControl1: TPageControl
     Left = 4
@@ -718,11 +727,20 @@ object GalleryForm: TGalleryForm
         Width = 460
       end
       item
-        Text = 'Skin engine: not attached'
+        Text = 'Skin: on'
       end>
   end
   object ImageList1: TImageList
     Width = 16
     Height = 16
+  end
+  object krvSkinEngine1: TkrvSkinEngine
+    Active = True
+    BuiltIn = True
+    SkinDialogs = True
+    SkinAllForms = True
+    DisabledTag = 9999
+    DrawScrollBar = True
+    SkinData = {}
   end
 end

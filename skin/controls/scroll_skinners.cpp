@@ -193,6 +193,13 @@ void TkrvSkinInternalScrollBar::PassClickToControl(UINT nonClientMessage)
                    static_cast<LPARAM>(at));
 }
 
+void TkrvSkinInternalScrollBar::BeforeDestruction()
+{
+    if (TkrvSkinScrollWinControl* skinner = std::exchange(FSkinner, nullptr))
+        skinner->OverlayGone(this);
+    TCustomPanel::BeforeDestruction();
+}
+
 void TkrvSkinInternalScrollBar::Paint()
 {
     if (FBitmap.Width() == 0 || FBitmap.Height() == 0) {
@@ -249,11 +256,25 @@ void TkrvSkinScrollWinControl::Initialize()
     FHorzBar = MakeOverlay(true);
 }
 
+// The engine, when it is going, frees the overlays it owns itself.
 void TkrvSkinScrollWinControl::FreeOverlays()
 {
-    for (TkrvSkinInternalScrollBar** bar : {&FVertBar, &FHorzBar})
-        if (TkrvSkinInternalScrollBar* overlay = std::exchange(*bar, nullptr); overlay && !FEngine->Destroying())
+    for (TkrvSkinInternalScrollBar** bar : {&FVertBar, &FHorzBar}) {
+        TkrvSkinInternalScrollBar* overlay = std::exchange(*bar, nullptr);
+        if (!overlay)
+            continue;
+        overlay->ForgetSkinner();
+        if (!FEngine->Destroying())
             overlay->Free();
+    }
+}
+
+void TkrvSkinScrollWinControl::OverlayGone(TkrvSkinInternalScrollBar* bar)
+{
+    if (FVertBar == bar)
+        FVertBar = nullptr;
+    if (FHorzBar == bar)
+        FHorzBar = nullptr;
 }
 
 void TkrvSkinScrollWinControl::Detach()

@@ -49,10 +49,14 @@ class TkrvSkinInternalScrollBar : public TCustomPanel {
 
     TBitmap& Bitmap() noexcept { return FBitmap; }
     bool Horizontal() const noexcept { return FHorizontal; }
+    // The skinner no longer keeps this overlay.
+    void ForgetSkinner() noexcept { FSkinner = nullptr; }
     void WndProc(TMessage& message) override;
 
 protected:
     void Paint() override;
+    // An overlay also goes with its parent control: its skinner forgets it then.
+    void BeforeDestruction() override;
 
 private:
     void PassClickToControl(UINT nonClientMessage);
@@ -79,6 +83,8 @@ public:
 
     TkrvSkinInternalScrollBar* VertBar() const noexcept { return FVertBar; }
     TkrvSkinInternalScrollBar* HorzBar() const noexcept { return FHorzBar; }
+    // An overlay is going (with its parent control); the skinner must not free it again.
+    void OverlayGone(TkrvSkinInternalScrollBar* bar);
 
 private:
     bool WantsOverlays() const;

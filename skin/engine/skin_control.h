@@ -117,8 +117,6 @@ public:
 
     // Puts the control's previous WindowProc back (or hands it on, see TWindowProcHook).
     void Unhook() { FHook.Remove(); }
-    // Leaves the control alone: it is going with its form.
-    void Abandon() { FHook.Abandon(); }
     void CallPrevious(TMessage& message) { FHook.CallPrevious(message); }
 
 protected:

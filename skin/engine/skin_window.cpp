@@ -57,13 +57,13 @@ void TkrvSkinWindow::AddControlSkinner(std::unique_ptr<TkrvSkinControl> skinner)
     FControlSkinners.push_back(std::move(skinner));
 }
 
-void TkrvSkinWindow::ClearControlSkinners(bool restoreHooks)
+void TkrvSkinWindow::ClearControlSkinners()
 {
     while (!FControlSkinners.empty()) {
         std::unique_ptr<TkrvSkinControl> skinner = std::move(FControlSkinners.back());
         FControlSkinners.pop_back();
         if (auto* vcl = dynamic_cast<TkrvSkinControlVCL*>(skinner.get()))
-            restoreHooks ? vcl->Unhook() : vcl->Abandon();
+            vcl->Unhook();
         skinner->Detach();
     }
 }

@@ -140,8 +140,8 @@ protected:
     bool Destroying() const noexcept { return FDestroying; }
     bool IsMinimized();
     bool IsMaximized();
-    // Removes every control skinner (a framework control's hook is put back unless `abandon`).
-    void ClearControlSkinners(bool restoreHooks);
+    // Removes every control skinner, putting back what each replaced.
+    void ClearControlSkinners();
 
     TkrvSkinEngine* FEngine;
     std::vector<std::unique_ptr<TkrvSkinControl>> FControlSkinners;

@@ -114,12 +114,10 @@ void TkrvSkinWindowVCL::SkinControls()
     }
 }
 
-void TkrvSkinWindowVCL::FreeControlSkinners()
-{
-    auto* ownerForm = dynamic_cast<TCustomForm*>(FEngine->Owner());
-    bool ownerGoing = ownerForm && ownerForm->ComponentState().Contains(csDestroying);
-    ClearControlSkinners(!ownerGoing);
-}
+// Every control still has its skinner's hook to give back: a control that went before its skinner
+// took the skinner with it (Notification). Leaving a live control's procedure pointing at a freed
+// skinner would break the control's last messages when its form goes after the engine.
+void TkrvSkinWindowVCL::FreeControlSkinners() { ClearControlSkinners(); }
 
 bool TkrvSkinWindowVCL::HasFrame() { return !FForm->Parent() && FForm->BorderStyle() != bsNone; }
 

@@ -25,7 +25,7 @@ class TkrvSkinWindowWnd : public TkrvSkinWindow {
     void CallDefault(TMessage& message) override { message.Result = FHook->CallPrevious(message); }
     void MeasureNativeFrame() override;
     void SkinControls() override;
-    void FreeControlSkinners() override { ClearControlSkinners(true); }
+    void FreeControlSkinners() override { ClearControlSkinners(); }
     HWND GetHandle() override { return FHandle; }
     bool PreProcess(TMessage& message) override;
     void PostProcess(TMessage& message) override;

@@ -49,12 +49,6 @@ void TWindowProcHook::Remove()
     control_ = nullptr;
 }
 
-void TWindowProcHook::Abandon()
-{
-    Forget(this);
-    control_ = nullptr;
-}
-
 TSubclassHook::TSubclassHook(HWND window, TWndMethod handler)
     : window_(window), instance_(std::make_unique<TObjectInstance>(std::move(handler)))
 {

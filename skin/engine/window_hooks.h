@@ -26,8 +26,6 @@ public:
     void CallPrevious(TMessage& message) const { previous_(message); }
     // Puts the replaced procedure back (or hands it to the hook above this one).
     void Remove();
-    // Forgets the control without touching it: it is being destroyed.
-    void Abandon();
     TControl* Control() const noexcept { return control_; }
 
 private:
