@@ -165,7 +165,7 @@ void TGalleryForm::ShowSkinOptions(const gallery::TGalleryOptions& options)
             krvSkinEngine1->SetPassword(options.Password);
             krvSkinEngine1->SetSkinFile(options.SkinPackage);
         } else {
-            skin = L"built-in skin (" + options.SkinPackage + L": " + problem + L")";
+            skin = L"Skin: built-in skin (" + options.SkinPackage + L": " + problem + L")";
         }
     }
     if (!options.Error.empty())

@@ -11,6 +11,10 @@
 
 #include "app/module_init.h"
 #include "framework/application.h"
+#include "framework/tool_bar.h"
+#include "framework/unicode.h"
+#include "skin/data/skin_test_builders.h"
+#include "skin/engine/skin_engine.h"
 #include "framework/button.h"
 #include "framework/page_control.h"
 #include "framework/status_bar.h"
@@ -120,16 +124,41 @@ TEST_F(GalleryFormTest, EveryPageShowsItsControls)
     EXPECT_TRUE(frame->FrameButton->Showing());
 }
 
+// A package named on the command line is loaded into the engine; one that cannot be read is said
+// so, and the built-in skin stays.
 TEST_F(GalleryFormTest, TheSkinAskedForIsShown)
 {
     EXPECT_EQ(form->StatusBar1->Panel(0)->Text(), L"Skin: built-in skin");
-    gallery::TGalleryOptions options;
-    options.SkinPackage = L"C:\\skins\\blue.ssk";
-    options.HasPassword = true;
-    options.Password = L"pw";
-    form->ShowSkinOptions(options);
-    EXPECT_EQ(form->StatusBar1->Panel(0)->Text(), L"Skin: C:\\skins\\blue.ssk (with password)");
-    EXPECT_NE(form->Caption().find(L"blue.ssk"), std::wstring::npos);
+    ASSERT_TRUE(form->krvSkinEngine1->IsWorking());
+    gallery::TGalleryOptions missing;
+    missing.SkinPackage = L"C:\\skins\\blue.ssk";
+    form->ShowSkinOptions(missing);
+    EXPECT_EQ(form->StatusBar1->Panel(0)->Text(), L"Skin: built-in skin (C:\\skins\\blue.ssk: no such file)");
+    EXPECT_TRUE(form->krvSkinEngine1->IsWorking()) << "the built-in skin is kept";
+
+    gallery::TGalleryOptions package;
+    package.SkinPackage = Utf8ToWide(testing::HostPath(OV_BUILTIN_SKIN_PATH));
+    package.HasPassword = true;
+    package.Password = L"pw";
+    form->ShowSkinOptions(package);
+    EXPECT_EQ(form->StatusBar1->Panel(0)->Text(), L"Skin: " + package.SkinPackage + L" (with password)");
+    EXPECT_EQ(form->krvSkinEngine1->SkinFile(), package.SkinPackage);
+    EXPECT_TRUE(form->krvSkinEngine1->IsWorking());
+    EXPECT_NE(form->Caption().find(L"builtin.ssk"), std::wstring::npos);
+}
+
+// The skin switch turns the skin off and on.
+TEST_F(GalleryFormTest, TheSkinSwitchTurnsTheSkinOffAndOn)
+{
+    ASSERT_TRUE(form->SkinButton->Down());
+    form->SkinButton->SetDown(false);
+    form->SkinButtonClick(form->SkinButton);
+    EXPECT_FALSE(form->krvSkinEngine1->Active());
+    EXPECT_EQ(SendMessageW(form->Handle(), 0x2AAA /* skinned? */, 0, 0), 0);
+    form->SkinButton->SetDown(true);
+    form->SkinButtonClick(form->SkinButton);
+    EXPECT_TRUE(form->krvSkinEngine1->Active());
+    EXPECT_EQ(SendMessageW(form->Handle(), 0x2AAA, 0, 0), 1);
 }
 
 TEST_F(GalleryFormTest, EveryDialogOpensAndClosesLeavingTheCountsLevel)
