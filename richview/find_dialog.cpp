@@ -8,6 +8,7 @@
 
 #include "framework/exception.h"
 #include "richview/custom_rich_edit.h"
+#include "richview/text_search.h"
 
 namespace ov {
 
@@ -66,14 +67,13 @@ bool TOvFindDialog::FindNext()
     CHARRANGE selection = view_.GetSelection();
     bool down = (options_ & FR_DOWN) != 0;
     // Down from the end of the selection to the end of the text, or up from its start to 0.
-    FINDTEXTEXW find{{down ? selection.cpMax : selection.cpMin, down ? -1 : 0}, findText_, {-1, -1}};
-    WPARAM flags = SearchOptions() | (down ? FR_DOWN : 0);
-    LRESULT found = ::SendMessageW(view_.WindowHandle(), EM_FINDTEXTEXW, flags, reinterpret_cast<LPARAM>(&find));
-    if (found < 0) {
+    std::optional<CHARRANGE> found =
+        FindInView(view_, findText_, down ? selection.cpMax : selection.cpMin, SearchOptions() | (down ? FR_DOWN : 0));
+    if (!found) {
         view_.TextNotFound(findText_);
         return false;
     }
-    view_.SetSelection(find.chrgText.cpMin, find.chrgText.cpMax, true);
+    view_.SetSelection(found->cpMin, found->cpMax, true);
     return true;
 }
 

@@ -11,9 +11,10 @@ namespace {
 // Absolute input runs from 0 to 65535 across the primary screen.
 LONG Normalised(LONG value, int extent) { return static_cast<LONG>((value * 65535LL + extent / 2) / (extent - 1)); }
 
-void Send(POINT at, DWORD flags)
+void Send(POINT at, DWORD flags, DWORD data = 0)
 {
     INPUT input{};
+    input.mi.mouseData = data;
     input.type = INPUT_MOUSE;
     input.mi.dx = Normalised(at.x, ::GetSystemMetrics(SM_CXSCREEN));
     input.mi.dy = Normalised(at.y, ::GetSystemMetrics(SM_CYSCREEN));
@@ -46,6 +47,12 @@ void RightClickAt(POINT screen)
     MoveMouseTo(screen);
     Send(screen, MOUSEEVENTF_RIGHTDOWN);
     Send(screen, MOUSEEVENTF_RIGHTUP);
+}
+
+void WheelAt(POINT screen, int delta)
+{
+    MoveMouseTo(screen);
+    Send(screen, MOUSEEVENTF_WHEEL, static_cast<DWORD>(delta));
 }
 
 void DragTo(POINT from, POINT to)
