@@ -9,6 +9,7 @@
 #include "framework/page_control.h"
 #include "richview/find_dialog.h"
 #include "richview/rich_edit.h"
+#include "richview/rich_edit_strings.h"
 
 namespace ov {
 namespace {

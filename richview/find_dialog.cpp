@@ -2,6 +2,7 @@
 // when nothing is found or the dialog closes.
 #include "richview/find_dialog.h"
 
+#include <dlgs.h>
 #include <richedit.h>
 
 #include <algorithm>
@@ -49,12 +50,26 @@ TOvFindDialog::TOvFindDialog(TOvCustomRichEdit& view, const std::wstring& findTe
     }
     if (!dialog_)
         throw Exception(L"Cannot open the find dialog");
+    ::SetDlgItemTextW(dialog_, edt1, findText_);
+    if (replaceText)
+        ::SetDlgItemTextW(dialog_, edt2, replaceText_);
 }
 
 TOvFindDialog::~TOvFindDialog()
 {
     if (dialog_ && ::IsWindow(dialog_))
         ::DestroyWindow(dialog_);
+}
+
+// Wine's FindTextW and ReplaceTextW pass the texts through the ANSI code page, which loses
+// Chinese on other systems; the dialog's edit boxes hold them as typed, so they are read from there.
+void TOvFindDialog::ReadTexts()
+{
+    if (!dialog_)
+        return;
+    ::GetDlgItemTextW(dialog_, edt1, findText_, static_cast<int>(std::size(findText_)));
+    if (request_.lpstrReplaceWith)
+        ::GetDlgItemTextW(dialog_, edt2, replaceText_, static_cast<int>(std::size(replaceText_)));
 }
 
 DWORD TOvFindDialog::SearchOptions() const
@@ -113,6 +128,7 @@ bool TOvFindDialog::HandleMessage(TMessage& message)
     if (message.Msg != FindMessage() || reinterpret_cast<FINDREPLACEW*>(message.LParam) != &request_)
         return false;
     options_ = request_.Flags & (FR_DOWN | FR_MATCHCASE | FR_WHOLEWORD);
+    ReadTexts();
     if (request_.Flags & FR_DIALOGTERM) {
         dialog_ = nullptr;
         view_.CloseFindDialog();

@@ -33,6 +33,7 @@ public:
     bool FindNext();
 
 private:
+    void ReadTexts();
     bool SelectionMatches() const;
     void ReplaceSelection();
     int ReplaceAll();

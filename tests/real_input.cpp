@@ -11,10 +11,9 @@ namespace {
 // Absolute input runs from 0 to 65535 across the primary screen.
 LONG Normalised(LONG value, int extent) { return static_cast<LONG>((value * 65535LL + extent / 2) / (extent - 1)); }
 
-void Send(POINT at, DWORD flags, DWORD data = 0)
+void Send(POINT at, DWORD flags)
 {
     INPUT input{};
-    input.mi.mouseData = data;
     input.type = INPUT_MOUSE;
     input.mi.dx = Normalised(at.x, ::GetSystemMetrics(SM_CXSCREEN));
     input.mi.dy = Normalised(at.y, ::GetSystemMetrics(SM_CYSCREEN));
@@ -49,10 +48,17 @@ void RightClickAt(POINT screen)
     Send(screen, MOUSEEVENTF_RIGHTUP);
 }
 
+// The turn itself carries no position: under Wine a pointer movement takes the modifier keys'
+// state from the X server, which would drop a Ctrl held through SendInput.
 void WheelAt(POINT screen, int delta)
 {
     MoveMouseTo(screen);
-    Send(screen, MOUSEEVENTF_WHEEL, static_cast<DWORD>(delta));
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.mouseData = static_cast<DWORD>(delta);
+    input.mi.dwFlags = MOUSEEVENTF_WHEEL;
+    ::SendInput(1, &input, sizeof input);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
 }
 
 void DragTo(POINT from, POINT to)

@@ -13,7 +13,8 @@ void ReleaseLeftAt(POINT screen);
 void ClickAt(POINT screen);
 void DoubleClickAt(POINT screen);
 void RightClickAt(POINT screen);
-// A turn of the wheel (WHEEL_DELTA a notch, positive away from the user) with the pointer there.
+// The pointer moved there, then a turn of the wheel (WHEEL_DELTA a notch, positive away from the
+// user).
 void WheelAt(POINT screen, int delta);
 // Press at `from`, move in steps to `to`, release there.
 void DragTo(POINT from, POINT to);
