@@ -72,7 +72,7 @@ protected:
         return text;
     }
 
-    // Ctrl+F, then the word typed over whatever the dialog was seeded with.
+    // Ctrl+F, then the word typed over what the dialog was seeded with (it comes selected).
     HWND OpenFindDialogAndType(const std::wstring& word) const
     {
         reader.PressChord(VK_CONTROL, 'F');
@@ -80,7 +80,6 @@ protected:
         if (!WaitUntil([&] { return (dialog = FindDialog()) && GetForegroundWindow() == dialog; }))
             return nullptr;
         HWND edit = GetDlgItem(dialog, edt1);
-        SendMessageW(edit, EM_SETSEL, 0, -1);
         reader.TypeText(word);
         return WaitUntil([&] { return ControlText(edit) == word; }) ? dialog : nullptr;
     }

@@ -53,6 +53,8 @@ TOvFindDialog::TOvFindDialog(TOvCustomRichEdit& view, const std::wstring& findTe
     ::SetDlgItemTextW(dialog_, edt1, findText_);
     if (replaceText)
         ::SetDlgItemTextW(dialog_, edt2, replaceText_);
+    // Selected, as the dialog leaves it: typing replaces the seed.
+    ::SendDlgItemMessageW(dialog_, edt1, EM_SETSEL, 0, -1);
 }
 
 TOvFindDialog::~TOvFindDialog()
