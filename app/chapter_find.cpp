@@ -5,6 +5,7 @@
 
 #include <commdlg.h>
 #include <dlgs.h>
+#include <richedit.h>
 
 #include "framework/format.h"
 #include "richview/find_dialog.h"
@@ -20,6 +21,16 @@ constexpr wchar_t kObjectChar = 0xFFFC;   // an embedded object in the control's
 
 }  // namespace
 
+// A view hides its selection while another window has the focus; while its find dialog has it,
+// the match found must show. The control's option is changed, not the view's HideSelection (that
+// would re-create the window).
+void ShowSelectionUnfocused(TOvRichEdit& view, bool show)
+{
+    if (view.HideSelection() && view.HandleAllocated())
+        SendMessageW(view.WindowHandle(), EM_SETOPTIONS, show ? ECOOP_OR : ECOOP_AND,
+                     show ? ECO_NOHIDESEL : ~static_cast<LPARAM>(ECO_NOHIDESEL));
+}
+
 std::wstring SeedText(const std::wstring& selected)
 {
     std::wstring text = selected.substr(0, selected.find_first_of(std::wstring{L'\r', L'\n', L'\v', kObjectChar}));
@@ -30,8 +41,10 @@ ChapterFind::ChapterFind(Say say) : say_(std::move(say)) {}
 
 ChapterFind::~ChapterFind()
 {
-    for (TOvRichEdit* view : watched_)
+    for (TOvRichEdit* view : watched_) {
         view->OnTextNotFound = nullptr;
+        view->OnCloseFindDialog = nullptr;
+    }
 }
 
 void ChapterFind::OpenDialog(TOvRichEdit& view)
@@ -43,6 +56,7 @@ void ChapterFind::OpenDialog(TOvRichEdit& view)
         CloseDialog();
     Watch(view);
     dialogView_ = &view;
+    ShowSelectionUnfocused(view, true);
     TOvFindDialog* dialog = view.LastFindDialog();
     if (!dialog || !dialog->Window()) {
         view.FindDialog(seed);
@@ -72,7 +86,8 @@ HWND ChapterFind::DialogWindow() const
     return dialog ? dialog->Window() : nullptr;
 }
 
-// The view's dialog found nothing between the selection and the chapter's end (or start).
+// The view's dialog found nothing between the selection and the chapter's end (or start); or it
+// closed.
 void ChapterFind::Watch(TOvRichEdit& view)
 {
     if (!watched_.insert(&view).second)
@@ -80,6 +95,7 @@ void ChapterFind::Watch(TOvRichEdit& view)
     view.OnTextNotFound = [this, &view](TObject*, const std::wstring& text) {
         Wrap(view, text, view.LastFindDialog()->Options());
     };
+    view.OnCloseFindDialog = [&view](TObject*) { ShowSelectionUnfocused(view, false); };
 }
 
 // Cancelling closes the dialog the way its own button does, and the view hears of it.

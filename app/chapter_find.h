@@ -1,5 +1,6 @@
-// Finding in a chapter: the view's find dialog seeded with its selection, the last search again
-// forwards or backwards without the dialog, and one wrap round the chapter that is said aloud.
+// Finding in a chapter: the view's find dialog seeded with its selection (which stays visible while
+// the dialog is open), the last search again forwards or backwards without the dialog, and one wrap
+// round the chapter that is said aloud.
 #pragma once
 
 #include <windows.h>
@@ -42,6 +43,10 @@ private:
     TOvRichEdit* dialogView_ = nullptr;  // the view whose dialog was opened last
     std::set<TOvRichEdit*> watched_;     // views whose OnTextNotFound leads here
 };
+
+// Whether the view shows its selection while it does not have the focus (as it must while its
+// find dialog has it), without changing its HideSelection.
+void ShowSelectionUnfocused(TOvRichEdit& view, bool show);
 
 // The selection as a search text: up to its first line break or object, at most what the find
 // dialog holds.

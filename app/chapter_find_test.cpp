@@ -96,6 +96,17 @@ TEST_F(ChapterFindTest, TheDialogIsSeededWithTheSelection)
     EXPECT_STREQ(text, L"two");
 }
 
+TEST_F(ChapterFindTest, TheSelectionShowsWhileTheDialogIsOpen)
+{
+    auto options = [&] { return Send(EM_GETOPTIONS) & ECO_NOHIDESEL; };
+    ASSERT_EQ(options(), 0);
+    find.OpenDialog(*view);
+    EXPECT_NE(options(), 0);
+    SendMessageW(Dialog(), WM_COMMAND, IDCANCEL, 0);
+    EXPECT_EQ(options(), 0);
+    EXPECT_TRUE(view->HideSelection());
+}
+
 TEST_F(ChapterFindTest, TheDialogWrapsOnceToTheStartSayingSo)
 {
     view->Lines()->SetText(L"two one two");
