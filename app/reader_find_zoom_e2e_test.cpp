@@ -235,8 +235,12 @@ TEST_F(FindAndZoom, ZoomActsOnTheShownViewWhateverHasTheFocusAndEachViewKeepsIts
     RECT r = ScreenRect(strips);
     POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     MoveMouseTo(centre);
+    ASSERT_TRUE(WaitUntil([&] {
+        POINT at{};
+        return GetCursorPos(&at) && at.x == centre.x && at.y == centre.y;
+    }));
     reader.HoldKey(VK_CONTROL, true);
-    WheelAt(centre, 2 * WHEEL_DELTA);
+    TurnWheel(2 * WHEEL_DELTA);
     bool zoomed = WaitUntil([&] { return reader.Zoom(strips) == 125; });
     reader.HoldKey(VK_CONTROL, false);
     ASSERT_TRUE(zoomed) << reader.Zoom(strips);

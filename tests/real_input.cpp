@@ -48,11 +48,10 @@ void RightClickAt(POINT screen)
     Send(screen, MOUSEEVENTF_RIGHTUP);
 }
 
-// The turn itself carries no position: under Wine a pointer movement takes the modifier keys'
-// state from the X server, which would drop a Ctrl held through SendInput.
-void WheelAt(POINT screen, int delta)
+// No position: under Wine a pointer movement takes the modifier keys' state from the X server,
+// which would drop a Ctrl held through SendInput.
+void TurnWheel(int delta)
 {
-    MoveMouseTo(screen);
     INPUT input{};
     input.type = INPUT_MOUSE;
     input.mi.mouseData = static_cast<DWORD>(delta);
