@@ -27,6 +27,12 @@ constexpr int kManualPage = 0;    // TabSheet2, sub pages in PageControl2
 constexpr int kChancesPage = 1;   // TabSheet3, sub pages in PageControl3
 constexpr int kSecretsPage = 2;   // TabSheet1, chapter 0 directly on the page
 
+template <size_t N>
+TOvRichEdit* SubPageView(int index, const std::array<TOvRichEdit*, N>& views)
+{
+    return index >= 0 && index < static_cast<int>(N) ? views[static_cast<size_t>(index)] : nullptr;
+}
+
 }  // namespace
 
 const TClassInfo& TForm1::StaticClass()
@@ -96,19 +102,42 @@ void TForm1::ToolButton1Click(TObject* Sender)
 void TForm1::ToolButton2Click(TObject* Sender)
 {
     ShowPage(kChancesPage);
-    const std::array<TOvRichEdit*, 4> views{OvRichEdit6, OvRichEdit7, OvRichEdit8, OvRichEdit9};
-    int index = PageControl3->ActivePageIndex();
-    if (index >= 0 && index < static_cast<int>(views.size()))
-        ActivateView(views[static_cast<size_t>(index)]);
+    if (TOvRichEdit* view = ChancesView())
+        ActivateView(view);
 }
 
 void TForm1::ToolButton4Click(TObject* Sender)
 {
     ShowPage(kManualPage);
+    if (TOvRichEdit* view = ManualView())
+        ActivateView(view);
+}
+
+TOvRichEdit* TForm1::ShownView() const
+{
+    switch (PageControl1->ActivePageIndex()) {
+    case kManualPage:
+        return ManualView();
+    case kChancesPage:
+        return ChancesView();
+    case kSecretsPage:
+        return OvRichEdit1;
+    default:
+        return nullptr;
+    }
+}
+
+// The views of PageControl3's sub pages, by the sub page in front; none for any other index.
+TOvRichEdit* TForm1::ChancesView() const
+{
+    const std::array<TOvRichEdit*, 4> views{OvRichEdit6, OvRichEdit7, OvRichEdit8, OvRichEdit9};
+    return SubPageView(PageControl3->ActivePageIndex(), views);
+}
+
+TOvRichEdit* TForm1::ManualView() const
+{
     const std::array<TOvRichEdit*, 2> views{OvRichEdit2, OvRichEdit5};
-    int index = PageControl2->ActivePageIndex();
-    if (index >= 0 && index < static_cast<int>(views.size()))
-        ActivateView(views[static_cast<size_t>(index)]);
+    return SubPageView(PageControl2->ActivePageIndex(), views);
 }
 
 // The About box is modal; what it answers changes nothing here.

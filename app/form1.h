@@ -54,7 +54,13 @@ class TForm1 : public TForm {
     void ToolButton4Click(TObject* Sender);
     void ToolButton5Click(TObject* Sender);
 
+    // The chapter view in front: the active page's view, or on pages with sub pages the view of
+    // the sub page in front; null when no page is active.
+    TOvRichEdit* ShownView() const;
+
 private:
+    TOvRichEdit* ChancesView() const;
+    TOvRichEdit* ManualView() const;
     // Replaces the view's content with chapter n (the RT_RCDATA resource "rtf_<n>").
     void LoadChapter(int n, TOvRichEdit* view);
     // Activates a view the way a left double-click at its client origin would.

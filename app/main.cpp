@@ -1,6 +1,6 @@
 // Program entry: module initialisation, the application object and its title, the main window
 // and the hidden About box from their stored layouts, then the message loop until the main window
-// closes. No arguments, no settings, nothing written to disk.
+// closes, with the reading keys (find, zoom) on. No arguments, no settings, nothing written to disk.
 #include <windows.h>
 
 #include "app/about_box.h"
@@ -8,6 +8,7 @@
 #include "app/form1.h"
 #include "app/module_init.h"
 #include "app/painted_signal.h"
+#include "app/reading_keys.h"
 #include "framework/application.h"
 #include "richview/rich_edit.h"
 
@@ -21,6 +22,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         Application->CreateForm(&Form1);
         InstallPaintedSignal(*Form1->OvRichEdit1);
         Application->CreateForm(&AboutBox);
+        ReadingKeys keys(*Form1, [](const std::wstring& text) {
+            Application->ShowMessageBox(text, L"", MB_OK | MB_ICONINFORMATION);
+        });
         Application->Run();
     } catch (...) {
         // Only a layout that cannot be read gets here: say why and end.

@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <thread>
@@ -126,6 +127,22 @@ bool WaitUntil(const std::function<bool()>& condition)
         std::this_thread::sleep_for(std::chrono::milliseconds(kPollStepMs));
     }
     return condition();
+}
+
+std::wstring WinePath(const char* unixPath)
+{
+    std::wstring path = L"Z:";
+    for (const char* c = unixPath; *c; ++c)
+        path += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
+    return path;
+}
+
+std::wstring ViewText(HWND view)
+{
+    std::wstring text(static_cast<size_t>(TextLength(view)) + 1, L'\0');
+    text.resize(static_cast<size_t>(
+        SendMessageW(view, WM_GETTEXT, static_cast<WPARAM>(text.size()), reinterpret_cast<LPARAM>(text.data()))));
+    return text;
 }
 
 std::wstring FirstLine(HWND view)
@@ -320,6 +337,80 @@ void ReaderProcess::PressKey(WORD virtualKey) const
 {
     SendKey(virtualKey, 0, false);
     SendKey(virtualKey, 0, true);
+}
+
+void ReaderProcess::PressChord(WORD modifier, WORD virtualKey) const
+{
+    SendKey(modifier, 0, false);
+    PressKey(virtualKey);
+    SendKey(modifier, 0, true);
+}
+
+void ReaderProcess::HoldKey(WORD virtualKey, bool down) const { SendKey(virtualKey, 0, !down); }
+
+std::vector<HWND> ReaderProcess::Dialogs() const
+{
+    struct Search {
+        DWORD processId;
+        std::vector<HWND> found;
+    } search{processId_, {}};
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == s->processId && IsWindowVisible(window) && WindowClass(window) == L"#32770")
+                s->found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+CHARRANGE ReaderProcess::Selection(HWND view) const
+{
+    RemoteBuffer range(process_, sizeof(CHARRANGE));
+    SendMessageW(view, EM_EXGETSEL, 0, range.Address());
+    CHARRANGE r{-1, -1};
+    range.Read(&r, sizeof r);
+    return r;
+}
+
+// As UTF-16 (code page 1200) whatever the control's own window class is.
+std::wstring ReaderProcess::SelectedText(HWND view) const
+{
+    constexpr size_t kChars = 1024;
+    RemoteBuffer text(process_, kChars * sizeof(wchar_t));
+    RemoteBuffer request(process_, sizeof(GETTEXTEX));
+    GETTEXTEX get{static_cast<DWORD>(kChars * sizeof(wchar_t)), GT_SELECTION, 1200, nullptr, nullptr};
+    request.Write(&get, sizeof get);
+    LRESULT length = SendMessageW(view, EM_GETTEXTEX, static_cast<WPARAM>(request.Address()), text.Address());
+    if (length <= 0)
+        return {};
+    std::wstring result(kChars, L'\0');
+    text.Read(result.data(), kChars * sizeof(wchar_t));
+    result.resize(std::min<size_t>(static_cast<size_t>(length), kChars - 1));
+    return result;
+}
+
+int ReaderProcess::Zoom(HWND view) const
+{
+    RemoteBuffer ratio(process_, 2 * sizeof(int));
+    int zero[2] = {0, 0};
+    ratio.Write(zero, sizeof zero);
+    SendMessageW(view, EM_GETZOOM, static_cast<WPARAM>(ratio.Address()), ratio.Address() + sizeof(int));
+    int value[2] = {};
+    ratio.Read(value, sizeof value);
+    return value[1] == 0 ? 100 : MulDiv(value[0], 100, value[1]);
+}
+
+POINT ReaderProcess::CharPosition(HWND view, int character) const
+{
+    RemoteBuffer point(process_, sizeof(POINTL));
+    SendMessageW(view, EM_POSFROMCHAR, static_cast<WPARAM>(point.Address()), character);
+    POINTL at{};
+    point.Read(&at, sizeof at);
+    return {at.x, at.y};
 }
 
 }  // namespace ov::test

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+#include <richedit.h>
 
 #include <functional>
 #include <string>
@@ -61,6 +62,17 @@ public:
     void Click(HWND window, POINT client) const;
     void TypeText(const std::wstring& text) const;
     void PressKey(WORD virtualKey) const;
+    // A key pressed while a modifier (VK_CONTROL, VK_SHIFT) is held.
+    void PressChord(WORD modifier, WORD virtualKey) const;
+    void HoldKey(WORD virtualKey, bool down) const;
+
+    // The dialogs the reader shows now (find dialog, message boxes): its visible "#32770" windows.
+    std::vector<HWND> Dialogs() const;
+    // A view's selection, selected text, zoom in percent and a character's client position.
+    CHARRANGE Selection(HWND view) const;
+    std::wstring SelectedText(HWND view) const;
+    int Zoom(HWND view) const;
+    POINT CharPosition(HWND view, int character) const;
 
 private:
     HANDLE process_ = nullptr;
@@ -68,6 +80,12 @@ private:
     DWORD threadId_ = 0;
     HWND main_ = nullptr;
 };
+
+// A Unix path as Wine shows it (the Unix root is drive Z:).
+std::wstring WinePath(const char* unixPath);
+
+// The text of a view as WM_GETTEXT gives it.
+std::wstring ViewText(HWND view);
 
 // The first line of a view's text (a chapter's first line is its title) and the text's length.
 std::wstring FirstLine(HWND view);

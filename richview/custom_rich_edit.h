@@ -118,6 +118,8 @@ class TOvCustomRichEdit : public TOvExCustomMemo, private TRichEditOleHost {
     // The system's find and replace dialogs over this view.
     void FindDialog(const std::wstring& findText);
     void ReplaceDialog(const std::wstring& findText, const std::wstring& replaceText);
+    // The dialog opened last (it is kept after closing, for its text and options), or null.
+    TOvFindDialog* LastFindDialog() const noexcept { return findDialog_.get(); }
     // Prints the whole text on the default printer.
     virtual void Print(const std::wstring& documentTitle);
 

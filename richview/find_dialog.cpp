@@ -2,12 +2,14 @@
 // when nothing is found or the dialog closes.
 #include "richview/find_dialog.h"
 
+#include <dlgs.h>
 #include <richedit.h>
 
 #include <algorithm>
 
 #include "framework/exception.h"
 #include "richview/custom_rich_edit.h"
+#include "richview/text_search.h"
 
 namespace ov {
 
@@ -48,12 +50,28 @@ TOvFindDialog::TOvFindDialog(TOvCustomRichEdit& view, const std::wstring& findTe
     }
     if (!dialog_)
         throw Exception(L"Cannot open the find dialog");
+    ::SetDlgItemTextW(dialog_, edt1, findText_);
+    if (replaceText)
+        ::SetDlgItemTextW(dialog_, edt2, replaceText_);
+    // Selected, as the dialog leaves it: typing replaces the seed.
+    ::SendDlgItemMessageW(dialog_, edt1, EM_SETSEL, 0, -1);
 }
 
 TOvFindDialog::~TOvFindDialog()
 {
     if (dialog_ && ::IsWindow(dialog_))
         ::DestroyWindow(dialog_);
+}
+
+// Wine's FindTextW and ReplaceTextW pass the texts through the ANSI code page, which loses
+// Chinese on other systems; the dialog's edit boxes hold them as typed, so they are read from there.
+void TOvFindDialog::ReadTexts()
+{
+    if (!dialog_)
+        return;
+    ::GetDlgItemTextW(dialog_, edt1, findText_, static_cast<int>(std::size(findText_)));
+    if (request_.lpstrReplaceWith)
+        ::GetDlgItemTextW(dialog_, edt2, replaceText_, static_cast<int>(std::size(replaceText_)));
 }
 
 DWORD TOvFindDialog::SearchOptions() const
@@ -66,14 +84,13 @@ bool TOvFindDialog::FindNext()
     CHARRANGE selection = view_.GetSelection();
     bool down = (options_ & FR_DOWN) != 0;
     // Down from the end of the selection to the end of the text, or up from its start to 0.
-    FINDTEXTEXW find{{down ? selection.cpMax : selection.cpMin, down ? -1 : 0}, findText_, {-1, -1}};
-    WPARAM flags = SearchOptions() | (down ? FR_DOWN : 0);
-    LRESULT found = ::SendMessageW(view_.WindowHandle(), EM_FINDTEXTEXW, flags, reinterpret_cast<LPARAM>(&find));
-    if (found < 0) {
+    std::optional<CHARRANGE> found =
+        FindInView(view_, findText_, down ? selection.cpMax : selection.cpMin, SearchOptions() | (down ? FR_DOWN : 0));
+    if (!found) {
         view_.TextNotFound(findText_);
         return false;
     }
-    view_.SetSelection(find.chrgText.cpMin, find.chrgText.cpMax, true);
+    view_.SetSelection(found->cpMin, found->cpMax, true);
     return true;
 }
 
@@ -113,6 +130,7 @@ bool TOvFindDialog::HandleMessage(TMessage& message)
     if (message.Msg != FindMessage() || reinterpret_cast<FINDREPLACEW*>(message.LParam) != &request_)
         return false;
     options_ = request_.Flags & (FR_DOWN | FR_MATCHCASE | FR_WHOLEWORD);
+    ReadTexts();
     if (request_.Flags & FR_DIALOGTERM) {
         dialog_ = nullptr;
         view_.CloseFindDialog();

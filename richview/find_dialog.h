@@ -21,13 +21,19 @@ public:
     TOvFindDialog(const TOvFindDialog&) = delete;
     TOvFindDialog& operator=(const TOvFindDialog&) = delete;
 
+    // The dialog while it is open, else null.
     HWND Window() const noexcept { return dialog_; }
+    // What was last searched for and how (FR_DOWN, FR_MATCHCASE, FR_WHOLEWORD), as the dialog
+    // last reported them; they stay after the dialog has closed.
+    std::wstring FindText() const { return findText_; }
+    DWORD Options() const noexcept { return options_; }
     // The dialog's notifications reach the view's window: answers whether this was one.
     bool HandleMessage(TMessage& message);
     // Finds the next match in the dialog's direction and selects it; false when there is none.
     bool FindNext();
 
 private:
+    void ReadTexts();
     bool SelectionMatches() const;
     void ReplaceSelection();
     int ReplaceAll();

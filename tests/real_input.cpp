@@ -48,6 +48,18 @@ void RightClickAt(POINT screen)
     Send(screen, MOUSEEVENTF_RIGHTUP);
 }
 
+// No position: under Wine a pointer movement takes the modifier keys' state from the X server,
+// which would drop a Ctrl held through SendInput.
+void TurnWheel(int delta)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.mouseData = static_cast<DWORD>(delta);
+    input.mi.dwFlags = MOUSEEVENTF_WHEEL;
+    ::SendInput(1, &input, sizeof input);
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+}
+
 void DragTo(POINT from, POINT to)
 {
     MoveMouseTo(from);
