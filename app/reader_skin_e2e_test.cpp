@@ -125,14 +125,23 @@ TEST_F(SkinnedReader, TitleButtonsMinimiseMaximiseAndRestore)
     ClickAt(TitleButton(main, 1));
     ASSERT_TRUE(WaitUntil([&] { return IsZoomed(main) != FALSE; })) << "maximise";
     ClickAt(TitleButton(main, 1));
-    ASSERT_TRUE(WaitUntil([&] { return !IsZoomed(main); })) << "restore";
-    RECT restored = ScreenRect(main);
-    EXPECT_TRUE(EqualRect(&normal, &restored));
+    ASSERT_TRUE(WaitUntil([&] {
+        RECT now = ScreenRect(main);
+        return !IsZoomed(main) && EqualRect(&normal, &now);
+    })) << "restore to where it was";
 
     ClickAt(TitleButton(main, 2));
     ASSERT_TRUE(WaitUntil([&] { return IsIconic(main) != FALSE; })) << "minimise";
     // The minimised title keeps its buttons, 5 pixels from its right edge; minimise is now restore.
-    RECT small = ScreenRect(main);
+    // The system places the minimised window after it has shrunk: wait until it stays put.
+    RECT small{};
+    ASSERT_TRUE(WaitUntil([&] {
+        RECT before = ScreenRect(main);
+        Sleep(150);
+        small = ScreenRect(main);
+        return EqualRect(&before, &small) && small.bottom - small.top < 60;
+    }));
+    Sleep(200);
     int w = ButtonWidth();
     int top = std::max((26 - 20) / 2, 0);
     POINT restore{small.right - w - 5 - 2 * (w + 2) + w / 2, small.top + top + 10};
@@ -179,10 +188,13 @@ TEST_F(SkinnedReader, TheIconOpensTheSkinnedWindowMenu)
     RECT menu = ScreenRect(popup);
     EXPECT_EQ(menu.left, origin.x);
     EXPECT_EQ(menu.top, origin.y);
-    ScreenPixels shot = CaptureWindow(popup);
     auto colour = [](Skin2Color id) { return static_cast<COLORREF>(ColorToRGB(Skin().GetColor(id))); };
-    EXPECT_EQ(shot.At(6, 8), colour(SKIN2_LEFTBARSTARTCOLOR));
-    EXPECT_EQ(shot.At(shot.Width() - 6, 8), colour(SKIN2_MENUITEMCOLOR));
+    auto painted = [&] {  // shown before it has painted: wait for its items
+        ScreenPixels shot = CaptureWindow(popup);
+        return shot.At(6, 8) == colour(SKIN2_LEFTBARSTARTCOLOR) &&
+               shot.At(shot.Width() - 6, 8) == colour(SKIN2_MENUITEMCOLOR);
+    };
+    EXPECT_TRUE(WaitUntil(painted)) << "the left bar and the items in the skin's menu colours";
     reader.PressKey(VK_ESCAPE);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(popup); }));
 }
@@ -193,9 +205,11 @@ TEST_F(SkinnedReader, TheAboutBoxIsSkinnedAndItsCloseButtonClosesIt)
     HWND about = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (about = reader.FindTopLevel(L"关于")) != nullptr; }));
     ASSERT_TRUE(WaitUntil([&] { return SendMessageW(about, kQuerySkinned, 0, 0) == 1; }));
-    ScreenPixels shot = CaptureWindow(about);
-    EXPECT_EQ(shot.At(1, TitleHeight() / 2), SkinPixel(SKIN2_TITLEBAR1, 1, TitleHeight() / 2));
-    EXPECT_EQ(shot.At(0, shot.Height() - 2), SkinPixel(SKIN2_FORMLEFTBORDER, 0, 0));
+    EXPECT_TRUE(WaitUntil([&] {
+        ScreenPixels shot = CaptureWindow(about);
+        return shot.At(1, TitleHeight() / 2) == SkinPixel(SKIN2_TITLEBAR1, 1, TitleHeight() / 2) &&
+               shot.At(0, shot.Height() - 2) == SkinPixel(SKIN2_FORMLEFTBORDER, 0, 0);
+    })) << "the About box's title bar and border are the skin's";
     ClickAt(TitleButton(about, 0));
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(about); }));
 }
