@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/reader_driver.h"
+#include "skin/data/scroll_btn_res_win.h"
 #include "skin/data/skin_bitmap_win.h"
 #include "skin/data/skin_reader_win.h"
 #include "skin/data/skin_test_builders.h"
@@ -277,6 +278,103 @@ TEST_F(SkinnedReader, SubPageTabsAreDrawnFromTheSkinsTabBitmap)
         for (int x = 0; x < shot.Width(); ++x)
             captionInActiveColour |= shot.At(x, y) == SkinColour(SKIN2_TABCONTROLACTIVEFONTCOLOR);
     EXPECT_TRUE(captionInActiveColour);
+}
+
+// The overlay bar the skin lays over a view's vertical scroll bar, found by its place: along the
+// view's right edge, from its top. (The view's scroll bar information cannot be asked for from
+// another process under Wine.)
+HWND OverlayOver(HWND view)
+{
+    RECT v = ScreenRect(view);
+    for (HWND window : Descendants(GetAncestor(view, GA_ROOT))) {
+        RECT r = ScreenRect(window);
+        if (WindowClass(window) == L"TkrvSkinInternalScrollBar" && IsWindowVisible(window) && r.right == v.right &&
+            r.top == v.top && r.bottom > r.top + 40)
+            return window;
+    }
+    return nullptr;
+}
+
+// Where the overlay shows its thumb: the run of rows between the two arrow squares whose middle
+// pixel is not the track colour.
+struct Span {
+    int top = -1, bottom = -1;
+};
+Span OverlayThumb(HWND overlay)
+{
+    ScreenPixels shot = CaptureWindow(overlay);
+    const int arrow = shot.Width();
+    const COLORREF track = SkinColour(SKIN2_SCROLLBARCOLOR);
+    Span thumb;
+    for (int y = arrow; y < shot.Height() - arrow; ++y) {
+        if (shot.At(shot.Width() / 2, y) == track)
+            continue;
+        if (thumb.top < 0)
+            thumb.top = y;
+        thumb.bottom = y + 1;
+    }
+    return thumb;
+}
+
+// The chapter view's vertical bar is the skin's: its arrows, track and thumb; the arrows, the
+// track and the wheel scroll the chapter as the view's own bar would, and the overlay's thumb
+// moves with the view's scroll position each time.
+TEST_F(SkinnedReader, AChaptersScrollBarIsTheSkinsAndScrollsTheChapter)
+{
+    HWND view = reader.VisibleView();
+    ASSERT_NE(view, nullptr);
+    HWND overlay = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (overlay = OverlayOver(view)) != nullptr; }));
+    RECT bar = ScreenRect(overlay);
+    const int side = bar.right - bar.left, length = bar.bottom - bar.top;
+
+    TkrvSkinScrollBtnRes pieces;
+    pieces.SetReader(&Skin());
+    TBitmap up(side, side);
+    StretchBitmap(*pieces.GetVertArrow(1), *up.Canvas(), {0, 0, side, side});
+    EXPECT_TRUE(WaitUntil([&] {
+        return CaptureWindow(overlay).At(side / 2, side / 2) == static_cast<COLORREF>(ColorToRGB(up.Pixel(side / 2, side / 2)));
+    })) << "the skin's up arrow";
+    Span thumb;
+    ASSERT_TRUE(WaitUntil([&] { return (thumb = OverlayThumb(overlay)).top == side; })) << "the thumb at the top";
+
+    // How far the chapter has scrolled: where its first character now stands, above the view.
+    auto scrolled = [&] { return -reader.CharPosition(view, 0).y; };
+    const int viewHeight = ClientSize(view).cy;
+    int start = scrolled();
+    ClickAt({bar.left + side / 2, bar.bottom - side / 2});
+    ASSERT_TRUE(WaitUntil([&] { return scrolled() > start; })) << "the down arrow scrolls";
+    EXPECT_LT(scrolled() - start, viewHeight / 4) << "by a line, not a page";
+
+    int beforePage = scrolled();
+    ClickAt({bar.left + side / 2, (thumb.bottom + length - side) / 2 + bar.top});
+    ASSERT_TRUE(WaitUntil([&] { return scrolled() > beforePage + viewHeight / 2; })) << "the track pages";
+    ASSERT_TRUE(WaitUntil([&] { return OverlayThumb(overlay).top > thumb.top; })) << "the thumb moved down";
+
+    // (Dragging the thumb is tested in-process on a memo: under Wine the view's thumb tracking does
+    // not follow pointer moves synthesised from another process, while it follows the X pointer.)
+    SendMessageW(view, WM_VSCROLL, SB_BOTTOM, 0);
+    ASSERT_TRUE(WaitUntil([&] { return OverlayThumb(overlay).bottom == length - side; })) << "the thumb at the bottom";
+
+    int atEnd = scrolled();
+    RECT v = ScreenRect(view);
+    MoveMouseTo({(v.left + v.right) / 2, (v.top + v.bottom) / 2});
+    TurnWheel(WHEEL_DELTA);
+    ASSERT_TRUE(WaitUntil([&] { return scrolled() < atEnd; })) << "the wheel scrolls back";
+    EXPECT_TRUE(WaitUntil([&] { return OverlayThumb(overlay).bottom < length - side; })) << "the thumb moved up";
+}
+
+// After the window grows, the overlay covers the view's bar where it now is.
+TEST_F(SkinnedReader, OverlaysFollowTheWindowsSize)
+{
+    HWND view = reader.VisibleView();
+    ASSERT_TRUE(WaitUntil([&] { return OverlayOver(view) != nullptr; }));
+    RECT r = ScreenRect(main);
+    SetWindowPos(main, nullptr, 0, 0, r.right - r.left + 120, r.bottom - r.top + 80, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_TRUE(WaitUntil([&] {
+        HWND overlay = OverlayOver(view);
+        return overlay && ScreenRect(overlay).bottom == ScreenRect(view).bottom;
+    })) << "the overlay reaches the grown view's bottom";
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The reader's main window with the skin on against the same window with the skin off, in one run:
-// (a) full repaints including the frame, (b) a storm of size changes with painting flushed. The two
+// (a) full repaints including the frame, (b) a storm of size changes with painting flushed, (c) line
+// scrolls of chapter 0 (the skinned scroll bar follows each one). The two
 // alternate in blocks (each block starting with the other one in turn), and each ratio compares
 // the total time of the skinned blocks with that of the plain ones.
 #include <windows.h>
@@ -14,6 +15,7 @@
 #include "app/app_title.h"
 #include "app/form1.h"
 #include "app/module_init.h"
+#include "richview/rich_edit.h"
 #include "framework/application.h"
 #include "skin/engine/skin_engine.h"
 
@@ -24,6 +26,7 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int kRepaints = 500;
 constexpr int kResizes = 300;
+constexpr int kLineScrolls = 1000;
 constexpr int kBlocks = 10;  // each measurement is split into this many alternating blocks
 
 void Flush() { Application->ProcessMessages(); }
@@ -86,12 +89,23 @@ int wmain()
             RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         }
     });
+    HWND chapter = Form1->OvRichEdit1->Handle();
+    Totals scroll = Alternate(engine, kLineScrolls, [&](int n) {
+        SendMessageW(chapter, WM_VSCROLL, SB_TOP, 0);
+        for (int i = 0; i < n; ++i) {
+            SendMessageW(chapter, WM_VSCROLL, SB_LINEDOWN, 0);
+            UpdateWindow(chapter);
+            Flush();
+        }
+    });
 
     std::printf("%-30s %12s %12s\n", "measurement", "skin on (s)", "skin off (s)");
     std::printf("%-30s %12.3f %12.3f\n", "500 full repaints", paint.skinned, paint.plain);
     std::printf("%-30s %12.3f %12.3f\n", "300 size changes", resize.skinned, resize.plain);
+    std::printf("%-30s %12.3f %12.3f\n", "1000 line scrolls", scroll.skinned, scroll.plain);
     std::printf("RESULT skin_paint_ratio=%.3f\n", paint.skinned / paint.plain);
     std::printf("RESULT skin_resize_ratio=%.3f\n", resize.skinned / resize.plain);
+    std::printf("RESULT skin_scroll_ratio=%.3f\n", scroll.skinned / scroll.plain);
     // The forms go before OLE does: closing the views closes their embedded objects.
     Application->DestroyComponents();
     return 0;

@@ -29,6 +29,7 @@ const TkrvFrameworkSkinnerRow kFrameworkRows[] = {
     {L"TCustomControl", MakeForControl<TkrvSkinScrollWinControl>},
     {L"TScrollBox", MakeForControl<TkrvSkinScrollWinControl>},
     {L"TToolBar", MakeForControl<TkrvSkinToolBar>},
+    {L"TCustomStatusBar", MakeForControl<TkrvSkinStatusBar>},
     {L"TCustomTreeView", MakeForControl<TkrvSkinScrollWinControl>},
     {L"TCustomHotKey", MakeForControl<TkrvSkinBorderWinControl>},
     {L"TCustomTabControl", MakeForControl<TkrvSkinTabControl>},

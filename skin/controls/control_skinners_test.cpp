@@ -150,7 +150,51 @@ TEST(ScrollSkinner, AMemosScrollBarIsTheSkinsAndScrollsTheMemo)
     POINT downArrow{overlay.left + side / 2, overlay.bottom - side / 2};
     test::ClickAt(downArrow);
     test::Pump(100);
-    EXPECT_GT(SendMessageW(control->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0), first);
+    EXPECT_EQ(SendMessageW(control->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0), first + 1);
+
+    // Dragging the overlay's thumb to the bottom shows the memo's end.
+    SCROLLBARINFO now{};
+    now.cbSize = sizeof(now);
+    GetScrollBarInfo(control->Handle(), OBJID_VSCROLL, &now);
+    POINT grip{overlay.left + side / 2, overlay.top + (now.xyThumbTop + now.xyThumbBottom) / 2};
+    test::MoveMouseTo(grip);
+    test::PressLeftAt(grip);
+    test::Pump(100);
+    for (int y = grip.y; y <= overlay.bottom + 40; y += 20) {
+        test::MoveMouseTo({grip.x, y});
+        test::Pump(20);
+    }
+    test::ReleaseLeftAt({grip.x, overlay.bottom + 40});
+    test::Pump(100);
+    int lines = static_cast<int>(SendMessageW(control->Handle(), EM_GETLINECOUNT, 0, 0));
+    int visible = static_cast<int>(SendMessageW(control->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
+    EXPECT_GT(visible, lines - 15) << "the last lines show";
+
+    // Off, the memo's own bar shows; on again, the skinned one, and no overlay is left behind.
+    auto overlays = [&] {
+        int count = 0;
+        for (int i = 0; i < skinned.Form()->ControlCount(); ++i)
+            count += skinned.Form()->Controls(i)->ClassName() == L"TkrvSkinInternalScrollBar";
+        return count;
+    };
+    EXPECT_EQ(overlays(), 2) << "one for each bar";
+    skinned.Engine()->SetActive(false);
+    test::Pump(50);
+    EXPECT_FALSE(skinner->VertBar()->Visible());
+    skinned.Engine()->SetActive(true);
+    test::Pump(100);
+    EXPECT_TRUE(skinner->VertBar()->Visible());
+    EXPECT_EQ(overlays(), 2);
+}
+
+TEST(ScrollSkinner, ImplausibleBarsAreLeftToTheSystem)
+{
+    EXPECT_TRUE(PlausibleScrollBarRect({0, 0, 17, 200}, false));
+    EXPECT_FALSE(PlausibleScrollBarRect({0, 0, 101, 200}, false)) << "more than 100 pixels thick";
+    EXPECT_FALSE(PlausibleScrollBarRect({0, 200, 17, 100}, false)) << "inside out";
+    EXPECT_TRUE(PlausibleScrollBarRect({0, 0, 300, 17}, true));
+    EXPECT_FALSE(PlausibleScrollBarRect({0, 0, 300, 100}, true));
+    EXPECT_FALSE(PlausibleScrollBarRect({300, 0, 0, 17}, true));
 }
 
 }  // namespace

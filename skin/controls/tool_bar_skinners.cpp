@@ -6,6 +6,7 @@
 #include "framework/canvas.h"
 #include "framework/image_list.h"
 #include "framework/pen.h"
+#include "framework/status_bar.h"
 #include "skin/data/skin_bitmap_win.h"
 #include "skin/data/skin_shapes_win.h"
 #include "skin/data/windows_version_win.h"
@@ -148,6 +149,30 @@ void TkrvSkinToolBar::DrawButton(TCanvas& canvas, const RECT& r, bool isDropDown
     RECT box{at.x, at.y, r.right, r.bottom};
     canvas.Brush()->SetStyle(bsClear);
     canvas.DrawText(caption, box, 0);
+}
+
+void TkrvSkinStatusBar::Paint()
+{
+    auto& bar = static_cast<TCustomStatusBar&>(*FControl);
+    if (!bar.SizeGrip())
+        return;
+    UniqueWindowDC dc = ControlDC();
+    if (!dc)
+        return;
+    const int w = bar.Width(), h = bar.Height();
+    TColor back = bar.Color();
+    FillRectColor(dc.get(), {w - 16, h - 15, w - 1, h - 1}, back);
+    UniquePen pen(::CreatePen(PS_SOLID, 1, ColorToRGB(clInactiveCaption)));
+    ScopedSelect selected(dc.get(), pen.get());
+    ::MoveToEx(dc.get(), w - 15, h - 1, nullptr);
+    ::LineTo(dc.get(), w - 1, h - 15);
+    for (int i = 0; i < 3; ++i) {
+        ::MoveToEx(dc.get(), w - 16 + 4 * i + 5, h - 1, nullptr);
+        ::LineTo(dc.get(), w - 1, h - 15 + 4 * i + 4);
+    }
+    if (h - 15 > 3)
+        FillRectColor(dc.get(), {w - 16, 3, w - 1, h - 15}, back);
+    FillRectColor(dc.get(), {w - 20, 3, w - 16, h - 1}, back);
 }
 
 void TkrvSkinWndToolbarWindow32::Initialize()

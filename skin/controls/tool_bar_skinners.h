@@ -1,4 +1,4 @@
-// Tool bars in the skin's colours. TkrvSkinToolBar plugs into a framework tool bar's custom-draw
+// Tool bars and status bars in the skin's colours. TkrvSkinToolBar plugs into a framework tool bar's custom-draw
 // events: the background from the skin, and hot, pressed and checked buttons drawn in the skin's
 // colours, while normal and disabled buttons keep the tool bar's own drawing.
 // TkrvSkinWndToolbarWindow32 serves plain tool bars of dialogs and only makes them flat (on the
@@ -31,6 +31,15 @@ private:
 
     bool FOldFlat = false;
     TColor FOldColor = clBtnFace;
+};
+
+// A status bar keeps its own painting; only its size grip is drawn again, in the inactive caption
+// colour over the bar's own colour.
+class TkrvSkinStatusBar : public TkrvSkinControlVCL {
+public:
+    TkrvSkinStatusBar(TControl* control, TkrvSkinWindow* owner) : TkrvSkinControlVCL(control, owner) {}
+    void Paint() override;
+    bool UsesParentColor() override { return true; }
 };
 
 class TkrvSkinWndToolbarWindow32 : public TkrvSkinControlWnd {

@@ -185,19 +185,25 @@ void TkrvSkinWindowVCL::RemoveSystemMenuStyle()
         ::SetWindowLongPtrW(window, GWL_STYLE, style & ~WS_SYSMENU);
 }
 
-void TkrvSkinWindowVCL::SwitchOn()
+// Every control skinner re-reads the skin (or gives the control its own look back) and the
+// control is painted again.
+void TkrvSkinWindowVCL::UpdateControlSkinners()
 {
-    if (!Destroying()) {
-        for (const auto& skinner : FControlSkinners) {
-            try {
-                skinner->Update();
-                if (TControl* control = skinner->Control())
-                    control->Invalidate();
-            } catch (...) {
-                // One control keeping its own look does not stop the others.
-            }
+    for (const auto& skinner : FControlSkinners) {
+        try {
+            skinner->Update();
+            if (TControl* control = skinner->Control())
+                control->Invalidate();
+        } catch (...) {
+            // One control keeping its own look does not stop the others.
         }
     }
+}
+
+void TkrvSkinWindowVCL::SwitchOn()
+{
+    if (!Destroying())
+        UpdateControlSkinners();
     AlignmentHeld held(*FForm);
     RemoveSystemMenuStyle();
     FForm->SetColor(FEngine->FormColor());
@@ -226,6 +232,7 @@ void TkrvSkinWindowVCL::SwitchOff()
     if (Destroying() || FForm->ComponentState().Contains(csDestroying))
         return;
     FRestoring = true;
+    UpdateControlSkinners();
     AlignmentHeld held(*FForm);
     HWND window = FForm->Handle();
     LONG_PTR style = ::GetWindowLongPtrW(window, GWL_STYLE);

@@ -54,6 +54,7 @@ private:
 
     void SwitchOn();
     void SwitchOff();
+    void UpdateControlSkinners();
     void ApplyConstraints();
     void ClearConstraints();
     void ShiftControls(int distance);

@@ -72,7 +72,9 @@ void TkrvSkinWindowWnd::MeasureNativeFrame()
 
 void TkrvSkinWindowWnd::ApplySkinState() { FSkinOn ? SwitchOn() : SwitchOff(); }
 
-void TkrvSkinWindowWnd::SwitchOn()
+// Every control skinner re-reads the skin (or gives the child its own look back); the child paints
+// again.
+void TkrvSkinWindowWnd::UpdateControlSkinners()
 {
     for (const auto& skinner : FControlSkinners) {
         try {
@@ -82,6 +84,11 @@ void TkrvSkinWindowWnd::SwitchOn()
             // One child keeping its own look does not stop the others.
         }
     }
+}
+
+void TkrvSkinWindowWnd::SwitchOn()
+{
+    UpdateControlSkinners();
     ::SetWindowLongPtrW(FHandle, GWL_STYLE, FStyle & ~static_cast<LONG_PTR>(WS_SYSMENU));
     ::SetMenu(FHandle, nullptr);
     const TkrvSkinMetrics& m = FEngine->Metrics();
@@ -98,6 +105,7 @@ void TkrvSkinWindowWnd::SwitchOff()
 {
     if (Destroying() && !::IsWindow(FHandle))
         return;
+    UpdateControlSkinners();
     const TkrvSkinMetrics& m = FEngine->Metrics();
     RECT bounds{};
     ::GetWindowRect(FHandle, &bounds);

@@ -37,6 +37,7 @@ private:
 
     void SwitchOn();
     void SwitchOff();
+    void UpdateControlSkinners();
     void HandleShowWindow();
     void ColourPagePanels(HWND page);
     void PageHandler(TMessage& message);
