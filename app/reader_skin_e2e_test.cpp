@@ -351,8 +351,8 @@ TEST_F(SkinnedReader, AChaptersScrollBarIsTheSkinsAndScrollsTheChapter)
     ASSERT_TRUE(WaitUntil([&] { return scrolled() > beforePage + viewHeight / 2; })) << "the track pages";
     ASSERT_TRUE(WaitUntil([&] { return OverlayThumb(overlay).top > thumb.top; })) << "the thumb moved down";
 
-    // (Dragging the thumb is tested in-process on a memo: under Wine the view's thumb tracking does
-    // not follow pointer moves synthesised from another process, while it follows the X pointer.)
+    // (Under Wine the view's own thumb tracking does not follow synthesised pointer moves, while it
+    // follows the X pointer; the thumb's place after a jump to the end is checked instead.)
     SendMessageW(view, WM_VSCROLL, SB_BOTTOM, 0);
     ASSERT_TRUE(WaitUntil([&] { return OverlayThumb(overlay).bottom == length - side; })) << "the thumb at the bottom";
 

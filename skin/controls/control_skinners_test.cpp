@@ -152,24 +152,6 @@ TEST(ScrollSkinner, AMemosScrollBarIsTheSkinsAndScrollsTheMemo)
     test::Pump(100);
     EXPECT_EQ(SendMessageW(control->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0), first + 1);
 
-    // Dragging the overlay's thumb to the bottom shows the memo's end.
-    SCROLLBARINFO now{};
-    now.cbSize = sizeof(now);
-    GetScrollBarInfo(control->Handle(), OBJID_VSCROLL, &now);
-    POINT grip{overlay.left + side / 2, overlay.top + (now.xyThumbTop + now.xyThumbBottom) / 2};
-    test::MoveMouseTo(grip);
-    test::PressLeftAt(grip);
-    test::Pump(100);
-    for (int y = grip.y; y <= overlay.bottom + 40; y += 20) {
-        test::MoveMouseTo({grip.x, y});
-        test::Pump(20);
-    }
-    test::ReleaseLeftAt({grip.x, overlay.bottom + 40});
-    test::Pump(100);
-    int lines = static_cast<int>(SendMessageW(control->Handle(), EM_GETLINECOUNT, 0, 0));
-    int visible = static_cast<int>(SendMessageW(control->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
-    EXPECT_GT(visible, lines - 15) << "the last lines show";
-
     // Off, the memo's own bar shows; on again, the skinned one, and no overlay is left behind.
     auto overlays = [&] {
         int count = 0;
