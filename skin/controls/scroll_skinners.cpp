@@ -316,7 +316,8 @@ void TkrvSkinScrollWinControl::Paint()
 {
     PaintFrame();
     auto* windowed = dynamic_cast<TWinControl*>(FControl);
-    if (windowed && windowed->HandleAllocated() && FControl->Visible())
+    // A control on a page that is not in front has nothing on the screen to follow.
+    if (windowed && windowed->HandleAllocated() && FControl->Visible() && FControl->Showing())
         UpdateScrollBars();
 }
 
@@ -358,9 +359,15 @@ bool TkrvSkinScrollWinControl::UpdateScrollBar(TkrvSkinInternalScrollBar& overla
         overlay.Hide();
         return false;
     }
-    overlay.BringToFront();
-    overlay.Show();
-    overlay.SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    // Moved, raised and shown only when it is not already so: each of those costs the windows
+    // around it a repaint.
+    RECT placed = overlay.BoundsRect();
+    if (!overlay.Visible() || !EqualRect(&r, &placed) ||
+        ::GetWindow(overlay.Handle(), GW_HWNDPREV) != nullptr) {
+        overlay.BringToFront();
+        overlay.Show();
+        overlay.SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    }
     TBitmap& bitmap = overlay.Bitmap();
     bitmap.SetSize(std::max<int>(r.right - r.left, 1), std::max<int>(r.bottom - r.top, 1));
 
