@@ -10,6 +10,7 @@
 
 #include "framework/application.h"
 #include "framework/control.h"
+#include "tests/real_input.h"
 
 namespace ov::testing {
 
@@ -47,17 +48,7 @@ inline void PumpInput()
     }
 }
 
-inline INPUT MouseInput(POINT screen, DWORD flags)
-{
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    // Absolute co-ordinates run from 0 to 65535 across the primary screen.
-    int width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
-    input.mi.dx = static_cast<LONG>((screen.x * 65535 + width / 2) / (width - 1));
-    input.mi.dy = static_cast<LONG>((screen.y * 65535 + height / 2) / (height - 1));
-    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    return input;
-}
+inline INPUT MouseInput(POINT screen, DWORD flags) { return test::AbsoluteMouseInput(screen, flags); }
 
 // Moves to a screen point, then presses and releases the left button there.
 inline void ClickAtScreen(POINT screen)

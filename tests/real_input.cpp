@@ -8,21 +8,28 @@ namespace ov::test {
 
 namespace {
 
-// Absolute input runs from 0 to 65535 across the primary screen.
-LONG Normalised(LONG value, int extent) { return static_cast<LONG>((value * 65535LL + extent / 2) / (extent - 1)); }
-
 void Send(POINT at, DWORD flags)
 {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = Normalised(at.x, ::GetSystemMetrics(SM_CXSCREEN));
-    input.mi.dy = Normalised(at.y, ::GetSystemMetrics(SM_CYSCREEN));
-    input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags;
+    INPUT input = AbsoluteMouseInput(at, flags);
     ::SendInput(1, &input, sizeof input);
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
 }
 
 }  // namespace
+
+// Absolute input runs from 0 to 65535 across the primary screen.
+INPUT AbsoluteMouseInput(POINT screen, DWORD flags)
+{
+    auto normalised = [](LONG value, int extent) {
+        return static_cast<LONG>((value * 65535LL + extent / 2) / (extent - 1));
+    };
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = normalised(screen.x, ::GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = normalised(screen.y, ::GetSystemMetrics(SM_CYSCREEN));
+    input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | flags;
+    return input;
+}
 
 void MoveMouseTo(POINT screen) { Send(screen, 0); }
 void PressLeftAt(POINT screen) { Send(screen, MOUSEEVENTF_LEFTDOWN); }

@@ -7,6 +7,9 @@
 
 namespace ov::test {
 
+// One mouse event at an absolute screen point (moving there first), for SendInput.
+INPUT AbsoluteMouseInput(POINT screen, DWORD flags);
+
 void MoveMouseTo(POINT screen);
 void PressLeftAt(POINT screen);
 void ReleaseLeftAt(POINT screen);

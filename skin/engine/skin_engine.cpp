@@ -3,7 +3,6 @@
 #include "skin/engine/skin_engine.h"
 
 #include <algorithm>
-#include <filesystem>
 
 #include "framework/application.h"
 #include "framework/exception.h"
@@ -25,8 +24,6 @@
 namespace ov {
 
 namespace {
-
-constexpr int kTitleButtonFrames = 18;
 
 int BitmapWidth(const TkrvSkinReader& reader, Skin2Bitmap id)
 {
