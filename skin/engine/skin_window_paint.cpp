@@ -138,6 +138,10 @@ void TkrvSkinWindow::PaintFrame()
     if (FEngine->GetBoolean(SKIN2_TITLEFIVESECT))
         paint.groupWidth += WidthOf(FEngine->SkinBitmap(SKIN2_TITLEBAR3));
 
+    // A hidden window shows nothing and is painted whole when it is shown; only a region cut from
+    // the composites needs them built while it is still hidden.
+    if (!::IsWindowVisible(window) && !FTitleNeedsRegion && !FBottomNeedsRegion)
+        return;
     UniqueWindowDC dc(::GetWindowDC(window), handle_traits::WindowDC{window});
     if (!dc)
         return;
