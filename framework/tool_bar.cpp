@@ -236,12 +236,25 @@ void TToolBar::SetList(bool value)
 void TToolBar::SetFlat(bool value)
 {
     if (value != std::exchange(flat_, value))
-        RecreateWnd();
+        ApplyDrawingStyle(TBSTYLE_FLAT, value);
 }
 void TToolBar::SetTransparent(bool value)
 {
     if (value != std::exchange(transparent_, value))
-        RecreateWnd();
+        ApplyDrawingStyle(TBSTYLE_TRANSPARENT, value);
+}
+
+// Flat and transparent only change how the control draws, and it takes a new window style as it
+// comes (WM_STYLECHANGED): a live bar is changed in place, where making it anew would build every
+// button again.
+void TToolBar::ApplyDrawingStyle(DWORD style, bool on)
+{
+    if (!HandleAllocated())
+        return;
+    HWND bar = WindowHandle();
+    LONG_PTR current = ::GetWindowLongPtrW(bar, GWL_STYLE);
+    ::SetWindowLongPtrW(bar, GWL_STYLE, on ? current | style : current & ~static_cast<LONG_PTR>(style));
+    ::RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 void TToolBar::SetWrapable(bool value)
 {

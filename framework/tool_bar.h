@@ -127,6 +127,7 @@ protected:
 private:
     friend class TToolButton;
 
+    void ApplyDrawingStyle(DWORD style, bool on);
     void InsertButton(TToolButton* button);
     void RemoveButton(TToolButton* button);
     void InsertButtonItem(int index);

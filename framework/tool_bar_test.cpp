@@ -209,6 +209,26 @@ TEST_F(ToolBarTest, HiddenButtonsLeaveNoGapAndBarsWrapAndSizeThemselves)
     EXPECT_EQ(bar->Height(), 124);
 }
 
+// Flat and transparent are taken by the live control: the same window with its buttons, the style
+// bits changed both in the window and in the control's own record of them.
+TEST_F(ToolBarTest, FlatAndTransparentChangeTheLiveBar)
+{
+    HWND window = Window();
+    auto styles = [&] {
+        return std::pair{GetWindowLongPtrW(window, GWL_STYLE) & (TBSTYLE_FLAT | TBSTYLE_TRANSPARENT),
+                         SendMessageW(window, TB_GETSTYLE, 0, 0) & (TBSTYLE_FLAT | TBSTYLE_TRANSPARENT)};
+    };
+    bar->SetFlat(false);
+    bar->SetTransparent(true);
+    EXPECT_EQ(Window(), window);
+    EXPECT_EQ(SendMessageW(window, TB_BUTTONCOUNT, 0, 0), 4);
+    EXPECT_EQ(styles(), std::pair(LONG_PTR{TBSTYLE_TRANSPARENT}, LRESULT{TBSTYLE_TRANSPARENT}));
+    bar->SetFlat(true);
+    bar->SetTransparent(false);
+    EXPECT_EQ(Window(), window);
+    EXPECT_EQ(styles(), std::pair(LONG_PTR{TBSTYLE_FLAT}, LRESULT{TBSTYLE_FLAT}));
+}
+
 TEST_F(ToolBarTest, CreatingAndFreeingToolBarsLeaksNothing)
 {
     form->Handle();
