@@ -121,6 +121,13 @@ TEST(ScrollSkinner, AMemosScrollBarIsTheSkinsAndScrollsTheMemo)
     for (int i = 0; i < 60; ++i)
         text += L"line " + std::to_wstring(i) + L"\r\n";
     control->SetText(text);
+    auto overlays = [&] {
+        int count = 0;
+        for (int i = 0; i < skinned.Form()->ControlCount(); ++i)
+            count += skinned.Form()->Controls(i)->ClassName() == L"TkrvSkinInternalScrollBar";
+        return count;
+    };
+    EXPECT_EQ(overlays(), 0) << "none before the memo is on the screen";
     skinned.ShowInFront();
     TkrvSkinWindow* frame = skinned.Engine()->FindSkinWindow(skinned.Window());
     TkrvSkinScrollWinControl* skinner = nullptr;
@@ -153,12 +160,6 @@ TEST(ScrollSkinner, AMemosScrollBarIsTheSkinsAndScrollsTheMemo)
     EXPECT_EQ(SendMessageW(control->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0), first + 1);
 
     // Off, the memo's own bar shows; on again, the skinned one, and no overlay is left behind.
-    auto overlays = [&] {
-        int count = 0;
-        for (int i = 0; i < skinned.Form()->ControlCount(); ++i)
-            count += skinned.Form()->Controls(i)->ClassName() == L"TkrvSkinInternalScrollBar";
-        return count;
-    };
     EXPECT_EQ(overlays(), 2) << "one for each bar";
     skinned.Engine()->SetActive(false);
     test::Pump(50);

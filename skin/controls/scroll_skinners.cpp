@@ -2,6 +2,7 @@
 #include "skin/controls/scroll_skinners.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "framework/canvas.h"
 #include "framework/form.h"
@@ -250,7 +251,14 @@ TkrvSkinInternalScrollBar* TkrvSkinScrollWinControl::MakeOverlay(bool horizontal
 
 void TkrvSkinScrollWinControl::Initialize()
 {
-    if (FEngine->Designing() || !WantsOverlays())
+    FOverlaysWanted = !FEngine->Designing() && WantsOverlays();
+}
+
+// The overlays are made when the control is first on the screen: a form with many scrolled
+// controls on pages not in front makes windows only for those shown.
+void TkrvSkinScrollWinControl::MakeOverlays()
+{
+    if (!std::exchange(FOverlaysWanted, false))
         return;
     FVertBar = MakeOverlay(false);
     FHorzBar = MakeOverlay(true);
@@ -325,6 +333,7 @@ void TkrvSkinScrollWinControl::UpdateScrollBars()
 {
     if (!FEngine->DrawScrollBar())
         return;
+    MakeOverlays();
     bool vertical = FVertBar && UpdateScrollBar(*FVertBar);
     bool horizontal = FHorzBar && UpdateScrollBar(*FHorzBar);
     if (!vertical || !horizontal)

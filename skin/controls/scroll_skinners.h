@@ -89,6 +89,7 @@ public:
 private:
     bool WantsOverlays() const;
     TkrvSkinInternalScrollBar* MakeOverlay(bool horizontal);
+    void MakeOverlays();
     void UpdateScrollBars();
     // Places and paints one overlay; true when it shows.
     bool UpdateScrollBar(TkrvSkinInternalScrollBar& overlay);
@@ -96,6 +97,7 @@ private:
 
     TkrvSkinInternalScrollBar* FVertBar = nullptr;
     TkrvSkinInternalScrollBar* FHorzBar = nullptr;
+    bool FOverlaysWanted = false;  // until they are made
 };
 
 // Where the overlay of a bar goes, in the overlay parent's client co-ordinates: the bar's screen
