@@ -1,7 +1,7 @@
 // The gallery's main form from its stored layout: every page shows its controls, the skin options
 // reach the window, and every dialog it opens (message box, open-file dialog, folder browser,
-// plain dialog, second form) opens and closes again, twenty times each, leaving the counts of GDI
-// objects and windows where they were.
+// plain dialog, second form) opens and closes again, twenty times each, and the skin switches off
+// and on a hundred times, each leaving the counts of GDI objects and windows where they were.
 #include "gallery/gallery_form.h"
 
 #include <gtest/gtest.h>
@@ -159,6 +159,39 @@ TEST_F(GalleryFormTest, TheSkinSwitchTurnsTheSkinOffAndOn)
     form->SkinButtonClick(form->SkinButton);
     EXPECT_TRUE(form->krvSkinEngine1->Active());
     EXPECT_EQ(SendMessageW(form->Handle(), 0x2AAA, 0, 0), 1);
+}
+
+// The skin switched off and on a hundred times, every page having been in front, gives back what
+// each switch made: the skinners' bitmaps, brushes and overlay windows.
+TEST_F(GalleryFormTest, SwitchingTheSkinAHundredTimesLeavesTheCountsLevel)
+{
+    TPageControl* pages = form->PageControl1;
+    auto showEveryPage = [&] {
+        for (int i = pages->PageCount() - 1; i >= 0; --i) {
+            pages->SetActivePageIndex(i);
+            Application->ProcessMessages();
+        }
+    };
+    auto switchSkin = [&](bool on) {
+        form->SkinButton->SetDown(on);
+        form->SkinButtonClick(form->SkinButton);
+        Application->ProcessMessages();
+    };
+    showEveryPage();
+    switchSkin(false);
+    switchSkin(true);
+    showEveryPage();
+    int gdi = testing::LiveGdiObjects(), windows = testing::LiveThreadWindows();
+    for (int round = 0; round < 100; ++round) {
+        switchSkin(false);
+        switchSkin(true);
+        if (round % 10 == 0)
+            showEveryPage();
+    }
+    showEveryPage();
+    EXPECT_TRUE(form->krvSkinEngine1->IsWorking());
+    EXPECT_EQ(testing::LiveGdiObjects(), gdi);
+    EXPECT_EQ(testing::LiveThreadWindows(), windows);
 }
 
 TEST_F(GalleryFormTest, EveryDialogOpensAndClosesLeavingTheCountsLevel)
