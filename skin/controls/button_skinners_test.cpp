@@ -26,6 +26,7 @@
 #include "skin/engine/engine_test_support.h"
 #include "tests/real_input.h"
 #include "tests/screen_pixels.h"
+#include "tests/skin_pictures_on_screen.h"
 
 namespace ov {
 namespace {
@@ -273,47 +274,11 @@ protected:
     TkrvSkinEngine* Engine() const { return skinned_.Engine(); }
     int Clicks(const wchar_t* name) { return clicks_[name]; }
 
-    // A pixel of the button's top-left or bottom-right corner where the skin's three faces differ
-    // (corners keep their size, away from the caption and the focus rectangle).
-    struct Sample {
-        POINT at;      // in the button
-        POINT inCell;  // in the face
-    };
-    Sample DistinctFacePixel(const TControl& button) const
-    {
-        for (int y = 0; y < 4; ++y)
-            for (int x = 0; x < 4; ++x)
-                if (FacePixel(1, x, y) != FacePixel(2, x, y) && FacePixel(2, x, y) != FacePixel(3, x, y) &&
-                    FacePixel(1, x, y) != FacePixel(3, x, y))
-                    return {{x, y}, {x, y}};
-        TBitmap cell;
-        CopyCell(test::BuiltinSkin().GetBitmap(SKIN2_BUTTON), cell, 3, 1);
-        for (int y = 0; y < 4; ++y)
-            for (int x = 0; x < 4; ++x) {
-                POINT c{cell.Width() - 1 - x, cell.Height() - 1 - y};
-                if (FacePixel(1, c.x, c.y) != FacePixel(2, c.x, c.y) && FacePixel(2, c.x, c.y) != FacePixel(3, c.x, c.y))
-                    return {{button.Width() - 1 - x, button.Height() - 1 - y}, c};
-            }
-        ADD_FAILURE() << "the skin's three button faces look the same";
-        return {};
-    }
-    static COLORREF FacePixel(int face, int x, int y)
-    {
-        TBitmap cell;
-        CopyCell(test::BuiltinSkin().GetBitmap(SKIN2_BUTTON), cell, 3, face);
-        return Rgb(cell.Pixel(x, y));
-    }
     // Which face (1 normal, 2 hot, 3 pressed) the button shows, 0 for none of them.
     int ShownFace(TControl* button)
     {
         test::Pump(60);
-        Sample sample = DistinctFacePixel(*button);
-        RECT r = ScreenBounds(button);
-        COLORREF shown = test::ScreenPixels(r).At(sample.at.x, sample.at.y);
-        for (int face = 1; face <= 3; ++face)
-            if (shown == FacePixel(face, sample.inCell.x, sample.inCell.y))
-                return face;
-        return 0;
+        return test::ShownButtonFace(test::BuiltinSkin(), ScreenBounds(button));
     }
 
     void Key(WORD key, bool down)
@@ -428,20 +393,9 @@ TEST_F(SkinnedButtons, CaptionColoursFollowTheSkinUnlessTheEngineKeepsThem)
     EXPECT_EQ(label->Font()->Color(), Engine()->GetColor(SKIN2_CONTROLFONTCOLOR)) << "labels do not ask";
 }
 
-// The image of the skin's picture `id` (one of `count`) at `at` on the screen, its transparent
-// pixels left out; the number of pixels that differ.
 int DifferencesFromImage(Skin2Bitmap id, int count, int state, POINT at)
 {
-    TBitmap image;
-    CopyCell(test::BuiltinSkin().GetBitmap(id), image, count, state);
-    TColor key = test::BuiltinSkin().GetColor(SKIN2_TRANSCOLOR);
-    test::ScreenPixels shot({at.x, at.y, at.x + image.Width(), at.y + image.Height()});
-    int differences = 0;
-    for (int y = 0; y < image.Height(); ++y)
-        for (int x = 0; x < image.Width(); ++x)
-            if (image.Pixel(x, y) != key && shot.At(x, y) != Rgb(image.Pixel(x, y)))
-                ++differences;
-    return differences;
+    return test::DifferencesFromSkinImage(test::BuiltinSkin(), id, count, state, at);
 }
 
 TEST_F(SkinnedButtons, CheckBoxesShowTheSkinsBoxAndAClickShowsTheNewState)
