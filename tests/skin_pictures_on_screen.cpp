@@ -30,9 +30,9 @@ FaceSample FindSample(const TBitmap (&faces)[kFaces])
         for (int x = 0; x < kCornerSpan; ++x) {
             if (Distinct(faces, x, y))
                 return {{x, y}, false};
-            POINT far{faces[0].Width() - 1 - x, faces[0].Height() - 1 - y};
-            if (Distinct(faces, far.x, far.y))
-                return {far, true};
+            POINT opposite{faces[0].Width() - 1 - x, faces[0].Height() - 1 - y};
+            if (Distinct(faces, opposite.x, opposite.y))
+                return {opposite, true};
         }
     return {};
 }
