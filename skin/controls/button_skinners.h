@@ -41,6 +41,7 @@ private:
     TColor BackgroundColor() const;
     bool WordWrap() const;
     bool HasFocus();
+    void AskForMouseLeave();
     // Draws the glyph the button publishes (if any) and gives the rectangle its caption goes in.
     RECT DrawGlyph(TBitmap& picture);
 

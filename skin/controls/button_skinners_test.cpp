@@ -274,11 +274,16 @@ protected:
     TkrvSkinEngine* Engine() const { return skinned_.Engine(); }
     int Clicks(const wchar_t* name) { return clicks_[name]; }
 
-    // Which face (1 normal, 2 hot, 3 pressed) the button shows, 0 for none of them.
-    int ShownFace(TControl* button)
+    // Whether the button comes to show the face (1 normal, 2 hot, 3 pressed, 0 none of the skin's)
+    // within a generous limit: the system tells of a pointer that left only on its next check.
+    bool ShowsFace(TControl* button, int face)
     {
-        test::Pump(60);
-        return test::ShownButtonFace(test::BuiltinSkin(), ScreenBounds(button));
+        for (int i = 0; i < 40; ++i) {
+            test::Pump(50);
+            if (test::ShownButtonFace(test::BuiltinSkin(), ScreenBounds(button)) == face)
+                return true;
+        }
+        return false;
     }
 
     void Key(WORD key, bool down)
@@ -304,23 +309,25 @@ TEST_F(SkinnedButtons, APushButtonShowsTheSkinsFaceForWhereThePointerIsAndClicks
 {
     auto* button = Find<TButton>(L"Button1");
     test::MoveMouseTo({5, 5});
-    EXPECT_EQ(ShownFace(button), 1) << "normal";
+    EXPECT_TRUE(ShowsFace(button, 1)) << "normal";
     test::MoveMouseTo(Centre(button));
-    EXPECT_EQ(ShownFace(button), 2) << "hot under the pointer";
+    EXPECT_TRUE(ShowsFace(button, 2)) << "hot under the pointer";
     test::PressLeftAt(Centre(button));
-    EXPECT_EQ(ShownFace(button), 3) << "pressed";
+    EXPECT_TRUE(ShowsFace(button, 3)) << "pressed";
     EXPECT_EQ(Clicks(L"Button1"), 0) << "a press alone does not click";
     test::ReleaseLeftAt(Centre(button));
-    EXPECT_EQ(ShownFace(button), 2);
+    EXPECT_TRUE(ShowsFace(button, 2));
     EXPECT_EQ(Clicks(L"Button1"), 1);
     EXPECT_TRUE(button->Focused()) << "the press gave it the focus";
+    test::MoveMouseTo({5, 5});
+    EXPECT_TRUE(ShowsFace(button, 1)) << "the pointer left after a click";
 
     test::DoubleClickAt(Centre(button));
     test::Pump(60);
     EXPECT_EQ(Clicks(L"Button1"), 3) << "a double click is two clicks";
 
     test::MoveMouseTo({5, 5});
-    EXPECT_EQ(ShownFace(button), 1) << "the pointer left";
+    EXPECT_TRUE(ShowsFace(button, 1)) << "the pointer left";
     EXPECT_EQ(Clicks(L"Button2") + Clicks(L"Button3"), 0);
 }
 
@@ -330,10 +337,10 @@ TEST_F(SkinnedButtons, SpaceAndEnterClickTheFocusedButtonOnce)
     button->SetFocus();
     test::Pump(60);
     Key(VK_SPACE, true);
-    EXPECT_EQ(ShownFace(button), 3) << "pressed while Space is held";
+    EXPECT_TRUE(ShowsFace(button, 3)) << "pressed while Space is held";
     EXPECT_EQ(Clicks(L"Button1"), 0);
     Key(VK_SPACE, false);
-    EXPECT_EQ(ShownFace(button), 1);
+    EXPECT_TRUE(ShowsFace(button, 1));
     EXPECT_EQ(Clicks(L"Button1"), 1);
     PressKey(VK_RETURN);
     EXPECT_EQ(Clicks(L"Button1"), 2);
@@ -356,7 +363,7 @@ TEST_F(SkinnedButtons, ADisabledButtonShowsTheNormalFaceWithAGreyCaption)
 {
     auto* button = Find<TButton>(L"Button4");
     test::MoveMouseTo(Centre(button));
-    EXPECT_EQ(ShownFace(button), 1);
+    EXPECT_TRUE(ShowsFace(button, 1));
     test::ScreenPixels shot(ScreenBounds(button));
     int grey = 0, captionColour = 0;
     for (int y = 6; y < shot.Height() - 6; ++y)
@@ -467,7 +474,8 @@ TEST_F(SkinnedButtons, GroupBoxesPanelsAndSpeedButtonsTakeTheSkinsColours)
         int behindCaption = 0;
         for (int x = 8; x < 8 + captionWidth; ++x)
             behindCaption += shot.At(x, lineY) == border;
-        EXPECT_EQ(behindCaption, 0) << "the caption's background hides the line";
+        // The caption is drawn in the border colour too: only its strokes may cross the line's row.
+        EXPECT_LT(behindCaption, captionWidth / 2) << "the caption's background hides the line";
     }
 
     auto* panel = Find<TPanel>(L"Panel1");
@@ -494,17 +502,17 @@ TEST_F(SkinnedButtons, SkinOffAndOnAgainLeavesTheButtonsAsTheyWere)
     RECT r = ScreenBounds(box);
     POINT boxAt{r.left, r.top + (box->ClientHeight() - 12) / 2};
     test::MoveMouseTo({5, 5});
-    EXPECT_EQ(ShownFace(button), 1);
+    EXPECT_TRUE(ShowsFace(button, 1));
     Engine()->SetActive(false);
     test::Pump(100);
-    EXPECT_EQ(ShownFace(button), 0) << "the button's own face";
+    EXPECT_TRUE(ShowsFace(button, 0)) << "the button's own face";
     EXPECT_NE(DifferencesFromImage(SKIN2_CHECKBOX, 6, 1, boxAt), 0) << "the system's own box";
     for (int i = 0; i < 20; ++i) {
         Engine()->SetActive(i % 2 == 1);
         test::Pump(10);
     }
     test::Pump(100);
-    EXPECT_EQ(ShownFace(button), 1);
+    EXPECT_TRUE(ShowsFace(button, 1));
     EXPECT_EQ(DifferencesFromImage(SKIN2_CHECKBOX, 6, 1, boxAt), 0);
     EXPECT_TRUE(box->Checked());
 }
