@@ -182,18 +182,23 @@ TEST_F(GalleryButtons, ThePlainDialogsButtonsCheckBoxAndRadioButtonsAreSkinnedAn
     HWND dialog = OpenDialog(kPlainDialogButton);
     ASSERT_NE(dialog, nullptr);
     HWND check = GalleryProcess::Child(dialog, L"Button", L"Check box");
+    HWND first = GalleryProcess::Child(dialog, L"Button", L"First");
     HWND second = GalleryProcess::Child(dialog, L"Button", L"Second");
     HWND ok = GalleryProcess::Child(dialog, L"Button", L"OK");
     HWND cancel = GalleryProcess::Child(dialog, L"Button", L"Cancel");
-    ASSERT_TRUE(check && second && ok && cancel);
+    ASSERT_TRUE(check && first && second && ok && cancel);
 
-    EXPECT_TRUE(ShowsImage(SKIN2_CHECKBOX, kCheckBoxImages, 3, TopLeft(check)));
-    ClickAt(Centre(check));
-    EXPECT_TRUE(WaitUntil([&] { return SendMessageW(check, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+    // The dialog opens with the box checked and the first choice taken.
     EXPECT_TRUE(ShowsImage(SKIN2_CHECKBOX, kCheckBoxImages, 1, TopLeft(check)));
+    EXPECT_TRUE(ShowsImage(SKIN2_RADIOBUTTON, kRadioImages, 1, TopLeft(first)));
+    EXPECT_TRUE(ShowsImage(SKIN2_RADIOBUTTON, kRadioImages, 2, TopLeft(second)));
+    ClickAt(Centre(check));
+    EXPECT_TRUE(WaitUntil([&] { return SendMessageW(check, BM_GETCHECK, 0, 0) == BST_UNCHECKED; }));
+    EXPECT_TRUE(ShowsImage(SKIN2_CHECKBOX, kCheckBoxImages, 3, TopLeft(check)));
     ClickAt(Centre(second));
     EXPECT_TRUE(WaitUntil([&] { return SendMessageW(second, BM_GETCHECK, 0, 0) == BST_CHECKED; }));
     EXPECT_TRUE(ShowsImage(SKIN2_RADIOBUTTON, kRadioImages, 1, TopLeft(second)));
+    EXPECT_TRUE(ShowsImage(SKIN2_RADIOBUTTON, kRadioImages, 2, TopLeft(first)));
 
     // This dialog shows progress and an animation: its buttons do not poll the pointer, so the
     // hot face stays until the button hears from the mouse again.
