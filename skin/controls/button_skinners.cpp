@@ -94,10 +94,6 @@ void TkrvSkinButton::AfterMessage(TMessage& message)
         if (IsWinXP())
             Paint();
         break;
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONUP:
-        AskForMouseLeave();
-        break;
     case WM_LBUTTONDBLCLK:
         // The second press of a double click is a click of its own.
         FClickPending = false;
@@ -106,17 +102,6 @@ void TkrvSkinButton::AfterMessage(TMessage& message)
     default:
         break;
     }
-}
-
-// The presses that never reach the button's own procedure can end the system's tracking of the
-// pointer, and with it the leave notice that takes the hot face away: ask again while over it.
-void TkrvSkinButton::AskForMouseLeave()
-{
-    HWND window = GetHandle();
-    if (!window || !Hovered())
-        return;
-    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, window, 0};
-    ::TrackMouseEvent(&track);
 }
 
 // A press counts only on the active form: the click that activates a form does not press its button.

@@ -41,7 +41,6 @@ private:
     TColor BackgroundColor() const;
     bool WordWrap() const;
     bool HasFocus();
-    void AskForMouseLeave();
     // Draws the glyph the button publishes (if any) and gives the rectangle its caption goes in.
     RECT DrawGlyph(TBitmap& picture);
 
