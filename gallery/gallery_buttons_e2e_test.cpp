@@ -134,6 +134,11 @@ TEST_F(GalleryButtons, TheButtonsPageShowsEveryStateFromTheSkin)
         EXPECT_TRUE(ShowsImage(SKIN2_CHECKBOX, kCheckBoxImages, expected.image, FrameworkBoxAt(check, box)))
             << expected.text;
     }
+    HWND right = Control(L"TCheckBox", L"Box on the right");
+    ASSERT_NE(right, nullptr);
+    RECT r = ScreenRect(right);
+    EXPECT_TRUE(ShowsImage(SKIN2_CHECKBOX, kCheckBoxImages, 3, {r.right - box.cx - 1, FrameworkBoxAt(right, box).y}))
+        << "the box at the right edge";
     SIZE circle = BoxImageSize(SKIN2_RADIOBUTTON, kRadioImages);
     HWND radio = Control(L"TRadioButton", L"Unchecked");
     HWND disabledRadio = Control(L"TRadioButton", L"Disabled");
