@@ -61,6 +61,16 @@ POINT FrameworkBoxAt(HWND control, SIZE image)
     return {r.left, r.top + (room >= 0 ? room / 2 : (room - 1) / 2)};
 }
 
+// The pointer moved onto the window's centre and then within it, so that the window hears of it
+// even when the first move went to a window that was being activated.
+void HoverOver(HWND window)
+{
+    POINT centre = Centre(window);
+    MoveMouseTo(centre);
+    Sleep(50);
+    MoveMouseTo({centre.x + 1, centre.y});
+}
+
 POINT TopLeft(HWND window)
 {
     RECT r = ScreenRect(window);
@@ -74,6 +84,7 @@ protected:
         ASSERT_TRUE(Skin().Loaded());
         ASSERT_NE(gallery.Main(), nullptr);
         SetForegroundWindow(gallery.Main());
+        ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == gallery.Main(); }));
         MoveMouseTo(Away());
     }
     void TearDown() override { MoveMouseTo({2, 2}); }
@@ -117,9 +128,9 @@ TEST_F(GalleryButtons, TheButtonsPageShowsEveryStateFromTheSkin)
     ASSERT_TRUE(button && disabled);
     EXPECT_TRUE(ShowsFace(button, 1)) << "normal";
     EXPECT_TRUE(ShowsFace(disabled, 1)) << "disabled: the normal face";
-    MoveMouseTo(Centre(button));
+    HoverOver(button);
     EXPECT_TRUE(ShowsFace(button, 2)) << "hot";
-    MoveMouseTo(Centre(disabled));
+    HoverOver(disabled);
     EXPECT_TRUE(ShowsFace(disabled, 1)) << "a disabled button does not light up";
     EXPECT_TRUE(ShowsFace(button, 1)) << "the pointer left";
 
@@ -168,7 +179,7 @@ TEST_F(GalleryButtons, TheMessageBoxButtonsAreSkinnedLoseTheirHotFaceAndClose)
     MoveMouseTo(TopLeft(dialog));
     EXPECT_TRUE(ShowsFace(ok, 1));
     EXPECT_TRUE(ShowsFace(cancel, 1));
-    MoveMouseTo(Centre(cancel));
+    HoverOver(cancel);
     EXPECT_TRUE(ShowsFace(cancel, 2)) << "hot under the pointer";
     RECT r = ScreenRect(dialog);
     MoveMouseTo({r.left + 10, (r.top + r.bottom) / 2});
@@ -207,7 +218,7 @@ TEST_F(GalleryButtons, ThePlainDialogsButtonsCheckBoxAndRadioButtonsAreSkinnedAn
 
     // This dialog shows progress and an animation: its buttons do not poll the pointer, so the
     // hot face stays until the button hears from the mouse again.
-    MoveMouseTo(Centre(ok));
+    HoverOver(ok);
     EXPECT_TRUE(ShowsFace(ok, 2));
     MoveMouseTo(TopLeft(dialog));
     Sleep(500);
