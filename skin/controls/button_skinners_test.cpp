@@ -219,6 +219,14 @@ const char* const kControls = R"(  object Button1: TButton
     Height = 30
     Caption = 'Up'
   end
+  object SpeedButton3: TSpeedButton
+    Left = 10
+    Top = 185
+    Width = 70
+    Height = 30
+    Caption = 'Own'
+    Tag = 999999
+  end
 )";
 
 class SkinnedButtons : public ::testing::Test {
@@ -425,6 +433,16 @@ TEST_F(SkinnedButtons, GroupBoxesPanelsAndSpeedButtonsTakeTheSkinsColours)
     test::ScreenPixels hot(ScreenBounds(up));
     EXPECT_EQ(hot.At(0, 0), Rgb(Engine()->GetColor(SKIN2_TOOLBARBORDERCOLOR)));
     EXPECT_EQ(hot.At(3, 3), Rgb(Engine()->GetColor(SKIN2_TOOLBARONCOLOR))) << "hot under the pointer";
+
+    // A speed button that paints itself only gets the skin's border down its left edge, inside
+    // bands of the button face colour.
+    auto* own = Find<TSpeedButton>(L"SpeedButton3");
+    test::ScreenPixels ownShot(ScreenBounds(own));
+    int middle = ownShot.Height() / 2;
+    EXPECT_EQ(ownShot.At(0, middle), Rgb(Engine()->GetColor(SKIN2_CONTROLBORDERCOLOR)));
+    EXPECT_EQ(ownShot.At(1, middle), Rgb(clBtnFace));
+    EXPECT_EQ(ownShot.At(ownShot.Width() - 1, middle), Rgb(clBtnFace));
+    EXPECT_EQ(ownShot.At(ownShot.Width() / 2, 0), Rgb(clBtnFace));
 }
 
 TEST_F(SkinnedButtons, RepaintingKeepsGdiAndUserCountsLevel)
