@@ -4,7 +4,11 @@
 
 #include <memory>
 
+#include "skin/controls/button_skinners.h"
+#include "skin/controls/check_skinners.h"
+#include "skin/controls/panel_skinners.h"
 #include "skin/controls/scroll_skinners.h"
+#include "skin/controls/speed_button_skinner.h"
 #include "skin/controls/tab_skinners.h"
 #include "skin/controls/tool_bar_skinners.h"
 #include "skin/engine/skinner_tables.h"
@@ -35,11 +39,25 @@ const TkrvFrameworkSkinnerRow kFrameworkRows[] = {
     {L"TCustomTabControl", MakeForControl<TkrvSkinTabControl>},
     {L"TCustomListControl", MakeForControl<TkrvSkinScrollWinControl>},
     {L"TCustomEdit", MakeForControl<TkrvSkinScrollWinControl>},
+    // Buttons, check boxes and radio buttons; labels and containers.
+    {L"TButton", MakeForControl<TkrvSkinButton>},
+    {L"TSpeedButton", MakeForControl<TkrvSkinSpeedButton>},
+    {L"TCustomCheckBox", MakeForControl<TkrvSkinCheckBox>},
+    {L"TRadioButton", MakeForControl<TkrvSkinRadioButton>},
+    {L"TCustomLabel", MakeForControl<TkrvSkinLabel>},
+    {L"TCustomPanel", MakeForControl<TkrvSkinPanel>},
+    {L"TCoolBar", MakeForControl<TkrvSkinPanel>},
+    {L"TCustomGroupBox", MakeForControl<TkrvSkinGroupBox>},
+    {L"TCustomFrame", MakeForControl<TkrvSkinFrame>},
 };
 
 const TkrvWindowClassSkinnerRow kWindowClassRows[] = {
     {L"SYSTABCONTROL32", MakeForWindow<TkrvSkinWndTabControl>},
     {L"TOOLBARWINDOW32", MakeForWindow<TkrvSkinWndToolbarWindow32>},
+    // Push buttons, check boxes and radio buttons of message boxes and system dialogs.
+    {L"BUTTON", MakeForWindow<TkrvSkinWndButton>},
+    {L"BUTTON_CHECKBOX", MakeForWindow<TkrvSkinWndCheckBox>},
+    {L"BUTTON_RADIOBUTTON", MakeForWindow<TkrvSkinWndRadioButton>},
 };
 
 }  // namespace
