@@ -544,6 +544,9 @@ void TkrvSkinScrollBar::Paint()
         FBar->SetBoundsRect(bounds);
     if (FBar->HandleAllocated() && ::GetWindow(FBar->Handle(), GW_HWNDPREV) != nullptr)
         FBar->BringToFront();
+    // A bar painted before its picture was made hid itself; the picture is made now.
+    if (!FBar->Visible() && scrollBar.Visible())
+        FBar->Show();
     SCROLLBARINFO info{};
     info.cbSize = sizeof(info);
     if (!SkinGetScrollBarInfo(scrollBar.WindowHandle(), OBJID_CLIENT, &info))

@@ -378,6 +378,8 @@ void TkrvSkinUpDown::Paint()
     bool vertical = Vertical();
     TBitmap picture(size.cx, size.cy);
     TCanvas& canvas = *picture.Canvas();
+    // The row (or column) between the two buttons belongs to neither.
+    FillRectColor(canvas.Handle(), {0, 0, size.cx, size.cy}, FEngine->GetColor(SKIN2_FORMCOLOR));
     canvas.Pen()->SetColor(FEngine->GetColor(SKIN2_TOOLBARBORDERCOLOR));
     canvas.Brush()->SetStyle(bsSolid);
     auto [first, second] = UpDownHalves(size.cx, size.cy, vertical);
