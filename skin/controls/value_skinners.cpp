@@ -130,6 +130,15 @@ void TkrvSkinProgressBar::Paint()
 
 // --- track bar ----------------------------------------------------------------------------------------
 
+int TrackBarValuePosition(int channelStart, int channelEnd, int thumbLength, int min, int max, int value)
+{
+    int offset = thumbLength / 2;
+    int start = channelStart + offset;
+    if (min >= max)
+        return start;
+    return start + (value - min) * (channelEnd - channelStart - 2 * offset) / (max - min);
+}
+
 RECT TrackBarFocusFrame(const RECT& channel, const RECT& thumb, bool vertical)
 {
     if (vertical)
@@ -210,13 +219,16 @@ TColor TkrvSkinTrackBar::DrawSelection(TCanvas& canvas, const RECT& channel)
     bool vertical = Vertical();
     int first = vertical ? channel.top : channel.left;
     int last = vertical ? channel.bottom : channel.right;
-    // A tick that the control does not know (-1) leaves the selection at that end of the channel.
-    auto tickAt = [&](int index, int fallback) {
-        int at = static_cast<int>(::SendMessageW(window, TBM_GETTICPOS, static_cast<WPARAM>(index), 0));
-        return at < 0 ? fallback : at;
+    RECT thumb{};
+    ::SendMessageW(window, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    int thumbLength = vertical ? thumb.bottom - thumb.top : thumb.right - thumb.left;
+    // Where the control puts the thumb for a value: the selection's ends stand at their values
+    // whatever the tick frequency.
+    auto at = [&](int value) {
+        return TrackBarValuePosition(first, last, thumbLength, bar.Min(), bar.Max(), value);
     };
-    int start = bar.SelStart() < 1 ? first + 4 : tickAt(bar.SelStart(), first + 4);
-    int end = bar.SelEnd() < bar.Max() ? tickAt(bar.SelEnd(), last - 4) : last - 4;
+    int start = bar.SelStart() < 1 ? first + 4 : at(bar.SelStart());
+    int end = bar.SelEnd() < bar.Max() ? at(bar.SelEnd()) : last - 4;
     SIZE size = ClientSize(window);
     int middle = vertical ? (channel.left + channel.right) / 2 : (channel.top + channel.bottom) / 2;
     TColor under = vertical ? canvas.Pixels(middle, size.cy / 2) : canvas.Pixels(size.cx / 2, middle);

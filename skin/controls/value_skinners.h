@@ -37,6 +37,10 @@ public:
     void Paint() override;
 };
 
+// Where along the channel (from `channelStart` to `channelEnd`) a track bar centres its thumb for
+// `value`: the thumb's centre travels the channel less one thumb length.
+int TrackBarValuePosition(int channelStart, int channelEnd, int thumbLength, int min, int max, int value);
+
 // The focus frame of a track bar: across the bar 2 pixels beyond the thumb, along it 4 pixels
 // beyond both ends of the channel. Ticks stand just outside it.
 RECT TrackBarFocusFrame(const RECT& channel, const RECT& thumb, bool vertical);
