@@ -5,6 +5,7 @@
 #include <windowsx.h>
 
 #include <cmath>
+#include <functional>
 
 #include "framework/canvas.h"
 #include "framework/progress_bar.h"
@@ -194,6 +195,16 @@ RECT TkrvSkinTrackBar::ChannelRect() const
     return channel;
 }
 
+int TkrvSkinTrackBar::ValuePosition(const RECT& channel, int value) const
+{
+    auto& bar = static_cast<TTrackBar&>(*FControl);
+    RECT thumb{};
+    ::SendMessageW(bar.WindowHandle(), TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    if (Vertical())
+        return TrackBarValuePosition(channel.top, channel.bottom, thumb.bottom - thumb.top, bar.Min(), bar.Max(), value);
+    return TrackBarValuePosition(channel.left, channel.right, thumb.right - thumb.left, bar.Min(), bar.Max(), value);
+}
+
 void TkrvSkinTrackBar::DrawChannel(TCanvas& canvas, const RECT& channel)
 {
     RECT r = channel;
@@ -219,14 +230,7 @@ TColor TkrvSkinTrackBar::DrawSelection(TCanvas& canvas, const RECT& channel)
     bool vertical = Vertical();
     int first = vertical ? channel.top : channel.left;
     int last = vertical ? channel.bottom : channel.right;
-    RECT thumb{};
-    ::SendMessageW(window, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
-    int thumbLength = vertical ? thumb.bottom - thumb.top : thumb.right - thumb.left;
-    // Where the control puts the thumb for a value: the selection's ends stand at their values
-    // whatever the tick frequency.
-    auto at = [&](int value) {
-        return TrackBarValuePosition(first, last, thumbLength, bar.Min(), bar.Max(), value);
-    };
+    auto at = [&](int value) { return ValuePosition(channel, value); };
     int start = bar.SelStart() < 1 ? first + 4 : at(bar.SelStart());
     int end = bar.SelEnd() < bar.Max() ? at(bar.SelEnd()) : last - 4;
     SIZE size = ClientSize(window);
@@ -257,7 +261,7 @@ void TkrvSkinTrackBar::DrawThumb(TCanvas& canvas, const RECT& thumb)
     canvas.Draw(thumb.left, thumb.top, stretched);
 }
 
-void TkrvSkinTrackBar::DrawTicks(TCanvas& canvas, const RECT& f, TColor color)
+void TkrvSkinTrackBar::DrawTicks(TCanvas& canvas, const RECT& f, const std::function<int(int)>& place, TColor color)
 {
     auto& bar = static_cast<TTrackBar&>(*FControl);
     if (bar.TickStyle() == tsNone)
@@ -287,10 +291,14 @@ void TkrvSkinTrackBar::DrawTicks(TCanvas& canvas, const RECT& f, TColor color)
             }
         }
     };
+    // Each interior tick where its value lies along the channel, as the control itself places them:
+    // the control's own pixel positions are not to be trusted for a vertical bar everywhere.
     HWND window = bar.WindowHandle();
     int count = static_cast<int>(::SendMessageW(window, TBM_GETNUMTICS, 0, 0));
-    for (int i = 0; i <= count - 3; ++i)
-        tick(static_cast<int>(::SendMessageW(window, TBM_GETTICPOS, static_cast<WPARAM>(i), 0)));
+    for (int i = 0; i <= count - 3; ++i) {
+        int value = static_cast<int>(::SendMessageW(window, TBM_GETTIC, static_cast<WPARAM>(i), 0));
+        tick(place(value));
+    }
     tick(vertical ? f.top + 8 : f.left + 8);
     tick(vertical ? f.bottom - 8 : f.right - 8);
 }
@@ -314,7 +322,7 @@ void TkrvSkinTrackBar::Paint()
     ::SendMessageW(window, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
     DrawThumb(canvas, thumb);
     RECT frame = TrackBarFocusFrame(channel, thumb, Vertical());
-    DrawTicks(canvas, frame, tickColor);
+    DrawTicks(canvas, frame, [&](int value) { return ValuePosition(channel, value); }, tickColor);
     if (::GetFocus() == window) {
         canvas.Brush()->SetStyle(bsSolid);
         ::DrawFocusRect(canvas.Handle(), &frame);

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <utility>
 
 #include "framework/up_down.h"
@@ -64,7 +65,10 @@ private:
     // The selection's two lines; the colour they were drawn in (the ticks take it too), or black.
     TColor DrawSelection(TCanvas& canvas, const RECT& channel);
     void DrawThumb(TCanvas& canvas, const RECT& thumb);
-    void DrawTicks(TCanvas& canvas, const RECT& frame, TColor color);
+    // `place` gives a value's position along the bar.
+    void DrawTicks(TCanvas& canvas, const RECT& frame, const std::function<int(int)>& place, TColor color);
+    // Where the control centres its thumb for `value`, along the bar.
+    int ValuePosition(const RECT& channel, int value) const;
 
     std::unique_ptr<TBitmap> FTrackImage;
 };

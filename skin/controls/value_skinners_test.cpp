@@ -261,6 +261,13 @@ TEST_F(ValueSkinners, AVerticalTrackBarTurnsTheChannelImage)
     auto* skinner = SkinnerOf<TkrvSkinTrackBar>(*skinned_, bar);
     ASSERT_NE(skinner, nullptr);
     ASSERT_NE(skinner->TrackImage(), nullptr);
+    // Ticks are placed along a vertical channel as along a horizontal one: the thumb for a value
+    // centres within a pixel of its tick (the control rounds the two apart).
+    RECT channel{}, thumb{};
+    SendMessageW(bar->Handle(), TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
+    SendMessageW(bar->Handle(), TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    EXPECT_NEAR(TrackBarValuePosition(channel.top, channel.bottom, thumb.bottom - thumb.top, 0, 10, 3),
+                (thumb.top + thumb.bottom) / 2, 1);
     const TBitmap* stored = Engine().SkinBitmap(SKIN2_TRACKBAR);
     EXPECT_EQ(skinner->TrackImage()->Width(), stored->Height());
     EXPECT_EQ(skinner->TrackImage()->Height(), stored->Width());
