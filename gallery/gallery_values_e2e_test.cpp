@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/reader_driver.h"
+#include "gallery/plain_dialog_ids.h"
 #include "framework/bitmap.h"
 #include "framework/canvas.h"
 #include "skin/data/skin_reader_win.h"
@@ -21,7 +22,8 @@ namespace ov::test {
 namespace {
 
 enum Page { kButtons, kText, kChoices, kValues, kLists, kContainers };
-constexpr int kSkinButton = 6;  // the tool bar's "Skin" button
+constexpr int kPlainDialogButton = 3;  // the tool bar's "Plain dialog" button
+constexpr int kSkinButton = 6;         // and its "Skin" button
 
 TkrvSkinReader& Skin()
 {
@@ -93,12 +95,13 @@ public:
         WaitUntil([&] { return SendMessageW(pages, TCM_GETCURSEL, 0, 0) == page; });
         Sleep(300);  // the page's controls paint
     }
-    void ClickSkinButton() const
+    void ClickToolButton(int index) const
     {
         HWND toolBar = Find(main_, L"TToolBar");
-        RECT button = QueryRemote<RECT>(toolBar, TB_GETITEMRECT, kSkinButton);
+        RECT button = QueryRemote<RECT>(toolBar, TB_GETITEMRECT, index);
         ClickAt(Centre(ClientToScreenRect(toolBar, button)));
     }
+    void ClickSkinButton() const { ClickToolButton(kSkinButton); }
     // The control of a window class at a place of its parent's client area (its layout's Left, Top).
     static HWND ControlAt(HWND root, const wchar_t* className, POINT place)
     {
@@ -296,6 +299,36 @@ TEST(GalleryValues, ATimePickersUpDownStepsTheTime)
     }));
     SYSTEMTIME after = QueryRemote<SYSTEMTIME>(picker, DTM_GETSYSTEMTIME);
     EXPECT_EQ(after.wMinute, before.wMinute) << "only the selected field moves";
+}
+
+// Each drop-down combo box of a plain dialog shows the skin's button and opens from it; the
+// extended one is drawn on its inner combo box.
+TEST(GalleryValues, APlainDialogsComboBoxesAreSkinnedAndWork)
+{
+    Gallery gallery;
+    ASSERT_NE(gallery.Main(), nullptr);
+    gallery.ClickToolButton(kPlainDialogButton);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (dialog = FindWindowW(L"#32770", L"Plain dialog")) && IsWindowVisible(dialog); }));
+    Sleep(300);
+    HWND extended = GetDlgItem(dialog, IDC_PLAIN_COMBOEX);
+    const HWND combos[] = {GetDlgItem(dialog, IDC_PLAIN_COMBO_DROPDOWN), GetWindow(extended, GW_CHILD)};
+    for (HWND combo : combos) {
+        ASSERT_NE(combo, nullptr);
+        COMBOBOXINFO info{};
+        info.cbSize = sizeof(info);
+        info = QueryRemote<COMBOBOXINFO>(combo, CB_GETCOMBOBOXINFO, 0, info);
+        RECT button = ClientToScreenRect(combo, info.rcButton);
+        ASSERT_GT(button.right, button.left);
+        EXPECT_EQ(ScreenColour({button.right - 2, button.top + 1}), SkinColour(SKIN2_CONTROLCOLOR));
+        EXPECT_EQ(ScreenColour({button.left, button.top + 2}), SkinColour(SKIN2_CONTROLBORDERCOLOR));
+        ClickAt(Centre(button));
+        EXPECT_TRUE(WaitUntil([&] { return SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }));
+        ClickAt(Centre(button));
+        EXPECT_TRUE(WaitUntil([&] { return SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) == 0; }));
+    }
+    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
 }
 
 // The list view's header and the grid's fixed cells in the skin's colours.
