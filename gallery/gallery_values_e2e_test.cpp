@@ -331,6 +331,30 @@ TEST(GalleryValues, APlainDialogsComboBoxesAreSkinnedAndWork)
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
 }
 
+// List boxes, tree views, hot keys and scroll boxes wear the skin's frame in place of their sunken
+// border; off, the frame goes, and on again it is back.
+TEST(GalleryValues, ScrolledControlsWearTheSkinsFrame)
+{
+    Gallery gallery;
+    ASSERT_NE(gallery.Main(), nullptr);
+    const std::pair<Page, const wchar_t*> controls[] = {
+        {kChoices, L"TListBox"}, {kLists, L"TTreeView"}, {kText, L"THotKey"}, {kContainers, L"TScrollBox"}};
+    for (auto [page, className] : controls) {
+        gallery.ShowPage(page);
+        HWND control = Gallery::Find(gallery.Main(), className);
+        ASSERT_NE(control, nullptr) << className;
+        RECT r = ScreenRect(control);
+        POINT edge{r.left, Centre(r).y};
+        EXPECT_EQ(ScreenColour(edge), SkinColour(SKIN2_CONTROLBORDERCOLOR)) << className;
+        if (page != kText)
+            continue;
+        gallery.ClickSkinButton();
+        EXPECT_TRUE(WaitUntil([&] { return ScreenColour(edge) != SkinColour(SKIN2_CONTROLBORDERCOLOR); }));
+        gallery.ClickSkinButton();
+        EXPECT_TRUE(WaitUntil([&] { return ScreenColour(edge) == SkinColour(SKIN2_CONTROLBORDERCOLOR); }));
+    }
+}
+
 // The list view's header and the grid's fixed cells in the skin's colours.
 TEST(GalleryValues, TheListsPageIsInTheSkinsColours)
 {
