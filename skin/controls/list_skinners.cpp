@@ -78,7 +78,8 @@ void TkrvSkinListView::Detach()
 
 void TkrvSkinListView::HeaderProc(TMessage& message)
 {
-    if (message.Msg == WM_PAINT && EngineWorking()) {
+    bool painting = EngineWorking() && !FEngine->Destroying() && FControl->Tag() != FEngine->DisabledTag();
+    if (message.Msg == WM_PAINT && painting) {
         PAINTSTRUCT ps;
         ::BeginPaint(FHeader, &ps);
         if (UniqueWindowDC dc{::GetWindowDC(FHeader), handle_traits::WindowDC{FHeader}})
@@ -88,7 +89,7 @@ void TkrvSkinListView::HeaderProc(TMessage& message)
         return;
     }
     message.Result = FOldHeaderProc->CallPrevious(message);
-    if ((message.Msg == HDM_SETITEMA || message.Msg == HDM_SETITEMW) && EngineWorking())
+    if ((message.Msg == HDM_SETITEMA || message.Msg == HDM_SETITEMW) && painting)
         if (UniqueWindowDC dc{::GetWindowDC(FHeader), handle_traits::WindowDC{FHeader}})
             PaintHeader(dc.get());
 }

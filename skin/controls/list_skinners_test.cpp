@@ -1,21 +1,16 @@
-// Grids, list views and stand-alone scroll bars under the skin: the grid's fixed colour through skin
-// changes, the list view's header painted from the skin, and a scroll bar's overlay read back and
-// clicked.
+// Grids and list views under the skin: the grid's fixed colour through skin changes, and the list
+// view's header painted from the skin.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
-#include "framework/canvas.h"
 #include "framework/list_view.h"
-#include "framework/scroll_bar.h"
 #include "framework/string_grid.h"
 #include "skin/controls/control_skinners.h"
 #include "skin/controls/list_skinners.h"
-#include "skin/data/skin_bitmap_win.h"
 #include "skin/engine/engine_test_support.h"
 #include "skin/engine/skin_window.h"
-#include "tests/real_input.h"
 #include "tests/screen_pixels.h"
 
 namespace ov {
@@ -62,14 +57,6 @@ const char* kLists = R"(  object StringGrid1: TStringGrid
         Caption = 'Size'
         Width = 80
       end>
-  end
-  object ScrollBar1: TScrollBar
-    Left = 230
-    Top = 10
-    Width = 18
-    Height = 100
-    Kind = sbVertical
-    Position = 10
   end
 )";
 
@@ -156,39 +143,6 @@ TEST_F(ListSkinners, AListViewsHeaderIsPaintedFromTheSkin)
     test::ScreenPixels own(bounds);
     EXPECT_NE(own.At(220, 3), form);
     Engine().SetActive(true);
-}
-
-// The overlay covers the scroll bar with the skin's bar; a click on its down arrow reaches the
-// scroll bar, which moves its position as its own arrow would.
-TEST_F(ListSkinners, AStandAloneScrollBarIsCoveredAndScrolls)
-{
-    auto* bar = Find<TScrollBar>(L"ScrollBar1");
-    auto* skinner = SkinnerOf<TkrvSkinScrollBar>(bar);
-    ASSERT_NE(skinner, nullptr);
-    ASSERT_NE(skinner->Bar(), nullptr);
-    EXPECT_TRUE(skinner->Bar()->Visible());
-    RECT overlay{}, own{};
-    GetWindowRect(skinner->Bar()->Handle(), &overlay);
-    GetWindowRect(bar->Handle(), &own);
-    EXPECT_TRUE(EqualRect(&overlay, &own));
-
-    test::ScreenPixels shot(overlay);
-    int side = overlay.right - overlay.left;
-    const TBitmap* up = Engine().ScrollBtnRes().GetVertArrow(1);
-    ASSERT_NE(up, nullptr);
-    TBitmap expected(side, side);
-    StretchBitmap(*up, *expected.Canvas(), {0, 0, side, side});
-    EXPECT_EQ(shot.At(side / 2, side / 2), Rgb(expected.Pixel(side / 2, side / 2)));
-
-    int before = bar->Position();
-    test::ClickAt({overlay.left + side / 2, overlay.bottom - side / 2});
-    test::Pump(100);
-    EXPECT_EQ(bar->Position(), before + 1);
-
-    Engine().SetActive(false);
-    EXPECT_FALSE(skinner->Bar()->Visible());
-    Engine().SetActive(true);
-    EXPECT_TRUE(skinner->Bar()->Visible());
 }
 
 }  // namespace

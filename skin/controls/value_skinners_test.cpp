@@ -1,5 +1,5 @@
 // The value control skinners: progress piece layout, up-down halves and arrows, track bar places,
-// and real skinned controls read back from the screen and driven with real input.
+// and real skinned bars read back from the screen.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -8,12 +8,10 @@
 #include "framework/canvas.h"
 #include "framework/progress_bar.h"
 #include "framework/track_bar.h"
-#include "framework/up_down.h"
 #include "skin/controls/control_skinners.h"
 #include "skin/controls/value_skinners.h"
 #include "skin/engine/engine_test_support.h"
 #include "skin/engine/skin_window.h"
-#include "tests/real_input.h"
 #include "tests/screen_pixels.h"
 
 namespace ov {
@@ -138,13 +136,6 @@ const char* kValueControls = R"(  object ProgressBar1: TProgressBar
     TickStyle = tsNone
     Position = 3
   end
-  object UpDown1: TUpDown
-    Left = 10
-    Top = 100
-    Width = 17
-    Height = 24
-    Position = 5
-  end
 )";
 
 class ValueSkinners : public ::testing::Test {
@@ -208,8 +199,7 @@ TEST_F(ValueSkinners, AProgressBarShowsTheSkinsPiecesForItsValue)
     EXPECT_EQ(column.At(0, (v.empty.top + v.empty.bottom) / 2), Rgb(empty->Pixel(0, empty->Height() / 2)));
 }
 
-// The thumb is the skin's slider image; dragged with the mouse, the control's value follows and the
-// image moves with it.
+// The thumb is the skin's slider image; the selection and ticks stand where the control puts values.
 TEST_F(ValueSkinners, ATrackBarShowsTheSliderImageWhereTheThumbIs)
 {
     auto* bar = Find<TTrackBar>(L"TrackBar1");
@@ -217,18 +207,14 @@ TEST_F(ValueSkinners, ATrackBarShowsTheSliderImageWhereTheThumbIs)
     HWND window = bar->Handle();
     const TBitmap* slider = Engine().SkinBitmap(SKIN2_TRACKBARSLIDER);
     ASSERT_NE(slider, nullptr);
-    auto thumbRect = [&] {
-        RECT thumb{};
-        SendMessageW(window, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
-        return thumb;
-    };
     auto thumbCentreColour = [&](const RECT& thumb) {
         POINT centre{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2};
         ClientToScreen(window, &centre);
         test::ScreenPixels shot({centre.x, centre.y, centre.x + 1, centre.y + 1});
         return shot.At(0, 0);
     };
-    RECT thumb = thumbRect();
+    RECT thumb{};
+    SendMessageW(window, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
     TBitmap expected(thumb.right - thumb.left, thumb.bottom - thumb.top);
     expected.Canvas()->StretchDraw({0, 0, expected.Width(), expected.Height()}, *slider);
     COLORREF sliderCentre = Rgb(expected.Pixel(expected.Width() / 2, expected.Height() / 2));
@@ -236,7 +222,7 @@ TEST_F(ValueSkinners, ATrackBarShowsTheSliderImageWhereTheThumbIs)
     EXPECT_NE(thumbCentreColour({thumb.left + 60, thumb.top, thumb.right + 60, thumb.bottom}), sliderCentre)
         << "the channel beside the thumb is not the slider";
 
-    // The selection's ends are placed where the control puts a value's tick.
+    // The selection's ends and the ticks are placed where the control puts a value's tick.
     RECT channel{};
     SendMessageW(window, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
     for (int i = 0; i < 9; ++i) {
@@ -244,15 +230,6 @@ TEST_F(ValueSkinners, ATrackBarShowsTheSliderImageWhereTheThumbIs)
         EXPECT_EQ(TrackBarValuePosition(channel.left, channel.right, thumb.right - thumb.left, 0, 10, i + 1), tick)
             << "value " << i + 1;
     }
-
-    POINT from{(thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2};
-    ClientToScreen(window, &from);
-    test::DragTo(from, {from.x + 80, from.y});
-    test::Pump(100);
-    EXPECT_GT(bar->Position(), 2);
-    RECT moved = thumbRect();
-    EXPECT_GT(moved.left, thumb.left);
-    EXPECT_EQ(thumbCentreColour(moved), sliderCentre);
 }
 
 TEST_F(ValueSkinners, AVerticalTrackBarTurnsTheChannelImage)
@@ -276,36 +253,6 @@ TEST_F(ValueSkinners, AVerticalTrackBarTurnsTheChannelImage)
     EXPECT_EQ(skinner->TrackImage(), nullptr);
     Engine().SetActive(true);
     EXPECT_NE(skinner->TrackImage(), nullptr);
-}
-
-// Holding the lower half fills it with the tool bar's pressed colour; releasing restores it, and the
-// press steps the position as the control's own would.
-TEST_F(ValueSkinners, AHeldUpDownButtonShowsPressed)
-{
-    auto* upDown = Find<TUpDown>(L"UpDown1");
-    auto* skinner = SkinnerOf<TkrvSkinUpDown>(*skinned_, upDown);
-    ASSERT_NE(skinner, nullptr);
-    HWND window = upDown->Handle();
-    RECT bounds = ScreenRect(window);
-    POINT lower{bounds.left + 3, bounds.bottom - 4};
-    COLORREF form = Rgb(Engine().GetColor(SKIN2_FORMCOLOR));
-    COLORREF down = Rgb(Engine().GetColor(SKIN2_TOOLBARDOWNCOLOR));
-    auto colourAt = [&](POINT p) {
-        test::ScreenPixels shot({p.x, p.y, p.x + 1, p.y + 1});
-        return shot.At(0, 0);
-    };
-    EXPECT_EQ(colourAt(lower), form);
-    int before = upDown->Position();
-    test::PressLeftAt(lower);
-    test::Pump(60);
-    EXPECT_EQ(skinner->PressedPart(), 1);
-    EXPECT_EQ(colourAt(lower), down);
-    EXPECT_EQ(colourAt({bounds.left + 3, bounds.top + 3}), form) << "the other half is not held";
-    test::ReleaseLeftAt(lower);
-    test::Pump(60);
-    EXPECT_EQ(skinner->PressedPart(), 0);
-    EXPECT_EQ(colourAt(lower), form);
-    EXPECT_EQ(upDown->Position(), before - 1);
 }
 
 }  // namespace
