@@ -413,4 +413,23 @@ POINT ReaderProcess::CharPosition(HWND view, int character) const
     return {at.x, at.y};
 }
 
+bool QueryRemote(HWND window, UINT message, WPARAM wParam, void* data, size_t size, LRESULT* result)
+{
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (!process)
+        return false;
+    {
+        RemoteBuffer block(process, size);
+        block.Write(data, size);
+        LRESULT answer = SendMessageW(window, message, wParam, block.Address());
+        if (result)
+            *result = answer;
+        block.Read(data, size);
+    }
+    CloseHandle(process);
+    return true;
+}
+
 }  // namespace ov::test

@@ -92,3 +92,19 @@ std::wstring FirstLine(HWND view);
 int TextLength(HWND view);
 
 }  // namespace ov::test
+
+namespace ov::test {
+
+// Sends `window` a message whose lParam points at a `size`-byte block, through memory inside the
+// window's own process: `data` goes in first and holds the block as the message left it. False
+// when the process cannot be reached.
+bool QueryRemote(HWND window, UINT message, WPARAM wParam, void* data, size_t size, LRESULT* result = nullptr);
+
+template <typename T>
+T QueryRemote(HWND window, UINT message, WPARAM wParam = 0, T data = {})
+{
+    QueryRemote(window, message, wParam, &data, sizeof data);
+    return data;
+}
+
+}  // namespace ov::test

@@ -6,11 +6,14 @@
 
 #include "skin/controls/button_skinners.h"
 #include "skin/controls/check_skinners.h"
+#include "skin/controls/combo_skinners.h"
+#include "skin/controls/list_skinners.h"
 #include "skin/controls/panel_skinners.h"
 #include "skin/controls/scroll_skinners.h"
 #include "skin/controls/speed_button_skinner.h"
 #include "skin/controls/tab_skinners.h"
 #include "skin/controls/tool_bar_skinners.h"
+#include "skin/controls/value_skinners.h"
 #include "skin/engine/skinner_tables.h"
 
 namespace ov {
@@ -49,9 +52,23 @@ const TkrvFrameworkSkinnerRow kFrameworkRows[] = {
     {L"TCoolBar", MakeForControl<TkrvSkinPanel>},
     {L"TCustomGroupBox", MakeForControl<TkrvSkinGroupBox>},
     {L"TCustomFrame", MakeForControl<TkrvSkinFrame>},
+    // Value controls, combo boxes, grids, lists and stand-alone scroll bars. Searched backwards, so
+    // the extended combo box comes after the combo box, and both and the list view after the list
+    // controls above.
+    {L"TDateTimePicker", MakeForControl<TkrvSkinDateTimePicker>},
+    {L"TCustomUpDown", MakeForControl<TkrvSkinUpDown>},
+    {L"TProgressBar", MakeForControl<TkrvSkinProgressBar>},
+    {L"TTrackBar", MakeForControl<TkrvSkinTrackBar>},
+    {L"TCustomGrid", MakeForControl<TkrvSkinGrid>},
+    {L"TScrollBar", MakeForControl<TkrvSkinScrollBar>},
+    {L"TCustomListView", MakeForControl<TkrvSkinListView>},
+    {L"TCustomComboBox", MakeForControl<TkrvSkinComboBox>},
+    {L"TCustomComboBoxEx", MakeForControl<TkrvSkinComboBoxEx>},
 };
 
 const TkrvWindowClassSkinnerRow kWindowClassRows[] = {
+    {L"COMBOBOX", MakeForWindow<TkrvSkinWndComboBox>},
+    {L"COMBOBOXEX32", MakeForWindow<TkrvSkinWndComboBox>},
     {L"SYSTABCONTROL32", MakeForWindow<TkrvSkinWndTabControl>},
     {L"TOOLBARWINDOW32", MakeForWindow<TkrvSkinWndToolbarWindow32>},
     // Push buttons, check boxes and radio buttons of message boxes and system dialogs.

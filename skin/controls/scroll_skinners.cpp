@@ -1,12 +1,15 @@
 // The scroll bar and frame skinners.
 #include "skin/controls/scroll_skinners.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <utility>
 
 #include "framework/canvas.h"
 #include "framework/form.h"
 #include "framework/properties.h"
+#include "framework/scroll_bar.h"
 #include "skin/data/skin_bitmap_win.h"
 #include "skin/data/skin_forms_win.h"
 #include "skin/data/skin_shapes_win.h"
@@ -394,6 +397,184 @@ bool TkrvSkinScrollWinControl::UpdateScrollBar(TkrvSkinInternalScrollBar& overla
     overlay.Invalidate();
     ::UpdateWindow(overlay.Handle());
     return true;
+}
+
+// --- stand-alone scroll bars --------------------------------------------------------------------------
+
+const TClassInfo& TkrvSkinInternalScrollBar2::StaticClass()
+{
+    static const TClassInfo& info =
+        TClassBuilder<TkrvSkinInternalScrollBar2>(L"TkrvSkinInternalScrollBar2", TCustomPanel::StaticClass()).Build();
+    return info;
+}
+
+TkrvSkinInternalScrollBar2::TkrvSkinInternalScrollBar2(TComponent* owner, TWinControl* control,
+                                                       TkrvSkinScrollBar* skinner)
+    : TCustomPanel(owner), FControl(control), FSkinner(skinner)
+{
+    SetBevelOuter(bvNone);
+    SetCaption(L"");
+}
+
+void TkrvSkinInternalScrollBar2::WndProc(TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_ERASEBKGND:
+        message.Result = 1;
+        return;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+        TCustomPanel::WndProc(message);
+        PassMouseToControl(message, MK_LBUTTON);
+        return;
+    case WM_MOUSEMOVE:
+        TCustomPanel::WndProc(message);
+        PassMouseToControl(message, message.WParam);
+        return;
+    default:
+        TCustomPanel::WndProc(message);
+    }
+}
+
+// The scroll bar runs its own tracking from the press, as if it had been pressed itself.
+void TkrvSkinInternalScrollBar2::PassMouseToControl(TMessage& message, WPARAM keys)
+{
+    if (!FControl || !FControl->HandleAllocated())
+        return;
+    DWORD at = ::GetMessagePos();
+    POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    ::ScreenToClient(FControl->WindowHandle(), &point);
+    ::ReleaseCapture();
+    LRESULT result = ::SendMessageW(FControl->WindowHandle(), message.Msg, keys, MAKELPARAM(point.x, point.y));
+    if (message.Msg == WM_MOUSEMOVE)
+        message.Result = result;
+}
+
+void TkrvSkinInternalScrollBar2::Paint()
+{
+    if (FBitmap.Width() == 0 || FBitmap.Height() == 0) {
+        Hide();
+        TCustomPanel::Paint();
+        return;
+    }
+    Canvas()->Draw(0, 0, FBitmap);
+}
+
+void TkrvSkinInternalScrollBar2::BeforeDestruction()
+{
+    FControl = nullptr;
+    if (TkrvSkinScrollBar* skinner = std::exchange(FSkinner, nullptr))
+        skinner->BarGone(this);
+    TCustomPanel::BeforeDestruction();
+}
+
+TkrvSkinScrollBar::~TkrvSkinScrollBar() { FreeBar(); }
+
+void TkrvSkinScrollBar::Initialize()
+{
+    if (FEngine->Designing())
+        return;
+    auto& scrollBar = static_cast<TWinControl&>(*FControl);
+    scrollBar.SetControlStyle(scrollBar.ControlStyle().Include(csAcceptsControls));
+    auto* bar = new TkrvSkinInternalScrollBar2(FEngine, &scrollBar, this);
+    try {
+        TWinControl* parent = scrollBar.Parent();
+        if (!parent)
+            parent = dynamic_cast<TWinControl*>(FOwnerWindow->Owner());
+        bar->SetParent(parent);
+        bar->SetBoundsRect(scrollBar.BoundsRect());
+        bar->SetVisible(true);
+        bar->BringToFront();
+        bar->Repaint();
+        FBar = bar;
+    } catch (...) {
+        bar->ForgetSkinner();
+        bar->Free();
+    }
+}
+
+void TkrvSkinScrollBar::FreeBar()
+{
+    TkrvSkinInternalScrollBar2* bar = std::exchange(FBar, nullptr);
+    if (!bar)
+        return;
+    bar->ForgetSkinner();
+    if (!FEngine->Destroying() && !FControl->ComponentState().Contains(csDestroying))
+        bar->Free();
+}
+
+void TkrvSkinScrollBar::BarGone(TkrvSkinInternalScrollBar2* bar)
+{
+    if (FBar == bar)
+        FBar = nullptr;
+}
+
+void TkrvSkinScrollBar::Detach()
+{
+    TkrvSkinControlVCL::Detach();
+    FreeBar();
+}
+
+void TkrvSkinScrollBar::Update()
+{
+    if (FBar)
+        FBar->SetVisible(FEngine->IsWorking());
+}
+
+void TkrvSkinScrollBar::AfterMessage(TMessage& message)
+{
+    TkrvSkinControlVCL::AfterMessage(message);
+    switch (message.Msg) {
+    case SBM_SETSCROLLINFO:
+    case WM_KILLFOCUS:
+    case CM_GOTFOCUS:
+    case CM_LOSTFOCUS:
+        if (EngineWorking())
+            Paint();
+        break;
+    case CM_VISIBLECHANGED:
+        if (FBar)
+            FBar->SetVisible(FControl->Visible());
+        break;
+    default:
+        break;
+    }
+}
+
+void TkrvSkinScrollBar::Paint()
+{
+    auto& scrollBar = static_cast<TScrollBar&>(*FControl);
+    if (!FBar || !FEngine->DrawScrollBar() || !scrollBar.HandleAllocated())
+        return;
+    RECT bounds = scrollBar.BoundsRect();
+    RECT placed = FBar->BoundsRect();
+    // Moved and raised only when it is not already so: each costs the windows around it a repaint.
+    if (!EqualRect(&bounds, &placed))
+        FBar->SetBoundsRect(bounds);
+    if (FBar->HandleAllocated() && ::GetWindow(FBar->Handle(), GW_HWNDPREV) != nullptr)
+        FBar->BringToFront();
+    // A bar painted before its picture was made hid itself; the picture is made now.
+    if (!FBar->Visible() && scrollBar.Visible())
+        FBar->Show();
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof(info);
+    if (!SkinGetScrollBarInfo(scrollBar.WindowHandle(), OBJID_CLIENT, &info))
+        return;
+    TBitmap& bitmap = FBar->Bitmap();
+    bitmap.SetSize(std::max<int>(bounds.right - bounds.left, 1), std::max<int>(bounds.bottom - bounds.top, 1));
+    TCanvas& canvas = *bitmap.Canvas();
+    RECT client{0, 0, bitmap.Width(), bitmap.Height()};
+    FillRectColor(canvas.Handle(), client, FEngine->GetColor(SKIN2_SCROLLBARCOLOR));
+    bool vertical = scrollBar.Kind() == sbVertical;
+    RECT thumb = vertical ? RECT{0, info.xyThumbTop, client.right, info.xyThumbBottom}
+                          : RECT{info.xyThumbTop, 0, info.xyThumbBottom, client.bottom};
+    PaintSkinScrollBar(canvas, *FEngine, client, thumb, true, vertical);
+    if (::GetFocus() == scrollBar.WindowHandle()) {
+        RECT focus = thumb;
+        ::InflateRect(&focus, -1, -1);
+        ::DrawFocusRect(canvas.Handle(), &focus);
+    }
+    FBar->Invalidate();
 }
 
 }  // namespace ov

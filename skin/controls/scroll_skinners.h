@@ -106,3 +106,52 @@ private:
 bool PlausibleScrollBarRect(const RECT& rect, bool horizontal);
 
 }  // namespace ov
+
+namespace ov {
+
+class TkrvSkinScrollBar;
+
+// The panel laid over a stand-alone scroll bar control; it hands the mouse to the scroll bar.
+class TkrvSkinInternalScrollBar2 : public TCustomPanel {
+    OV_CLASS(TkrvSkinInternalScrollBar2, TCustomPanel)
+
+    TkrvSkinInternalScrollBar2(TComponent* owner, TWinControl* control, TkrvSkinScrollBar* skinner);
+
+    TBitmap& Bitmap() noexcept { return FBitmap; }
+    void ForgetSkinner() noexcept { FSkinner = nullptr; }
+    void WndProc(TMessage& message) override;
+
+protected:
+    void Paint() override;
+    // It may go with its parent control before the skinner: the skinner forgets it then.
+    void BeforeDestruction() override;
+
+private:
+    void PassMouseToControl(TMessage& message, WPARAM keys);
+
+    TWinControl* FControl;
+    TBitmap FBitmap;
+    TkrvSkinScrollBar* FSkinner;
+};
+
+class TkrvSkinScrollBar : public TkrvSkinControlVCL {
+public:
+    TkrvSkinScrollBar(TControl* control, TkrvSkinWindow* owner) : TkrvSkinControlVCL(control, owner) {}
+    ~TkrvSkinScrollBar() override;
+
+    void Initialize() override;
+    void Detach() override;
+    void Update() override;
+    void AfterMessage(TMessage& message) override;
+    void Paint() override;
+
+    TkrvSkinInternalScrollBar2* Bar() const noexcept { return FBar; }
+    void BarGone(TkrvSkinInternalScrollBar2* bar);
+
+private:
+    void FreeBar();
+
+    TkrvSkinInternalScrollBar2* FBar = nullptr;
+};
+
+}  // namespace ov

@@ -1,0 +1,336 @@
+// The combo box and date picker skinners.
+#include "skin/controls/combo_skinners.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "framework/canvas.h"
+#include "framework/combo_box_ex.h"
+#include "framework/date_time_picker.h"
+#include "skin/controls/value_skinners.h"
+#include "skin/data/skin_shapes_win.h"
+#include "skin/data/user32_entries_win.h"
+#include "skin/engine/skin_engine.h"
+
+namespace ov {
+
+namespace {
+
+constexpr int kButtonPanelWidth = 16;
+
+RECT Inflated(RECT r, int by)
+{
+    ::InflateRect(&r, by, by);
+    return r;
+}
+
+bool ReadComboInfo(HWND combo, COMBOBOXINFO& info)
+{
+    info = {};
+    info.cbSize = sizeof(info);
+    return combo && SkinGetComboBoxInfo(combo, &info);
+}
+
+// An open list gets the border colour round it, on the screen: the list is a pop-up of its own.
+void FrameOpenList(HWND combo, const COMBOBOXINFO& info, TColor border)
+{
+    if (!info.hwndList || !::SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0))
+        return;
+    RECT list{};
+    ::GetWindowRect(info.hwndList, &list);
+    HDC screen = ::GetDC(nullptr);
+    if (!screen)
+        return;
+    FrameRectColor(screen, list, border);
+    ::ReleaseDC(nullptr, screen);
+}
+
+}  // namespace
+
+TkrvComboButtonLook ComboButtonLook(const RECT& button, bool rightToLeft)
+{
+    int x = rightToLeft ? button.right - 1 : button.left;
+    int width = button.right - button.left, height = button.bottom - button.top;
+    return {button, {x, button.top - 1}, {x, button.bottom + 1}, {button.left + width / 2 - 3, height / 2}};
+}
+
+void DrawComboButton(HDC dc, TkrvSkinEngine& engine, const TkrvComboButtonLook& look, bool enabled)
+{
+    FillRectColor(dc, look.face, engine.GetColor(SKIN2_CONTROLCOLOR));
+    TCanvas canvas(dc);
+    canvas.Pen()->SetColor(engine.GetColor(SKIN2_CONTROLBORDERCOLOR));
+    canvas.MoveTo(look.lineFrom.x, look.lineFrom.y);
+    canvas.LineTo(look.lineTo.x, look.lineTo.y);
+    canvas.SetHandle(nullptr);
+    DrawArrowGlyph(dc, ArrowDirection::Down, look.arrow.x, look.arrow.y, enabled);
+}
+
+// --- framework combo boxes ----------------------------------------------------------------------------
+
+void TkrvSkinComboBox::PaintCombo(HWND combo, HDC dc, const RECT& frame)
+{
+    COMBOBOXINFO info;
+    if (!ReadComboInfo(combo, info))
+        return;
+    TColor border = FEngine->GetColor(SKIN2_CONTROLBORDERCOLOR);
+    FrameRectColor(dc, frame, border);
+    FrameRectColor(dc, Inflated(frame, -1), FControl->Color());
+    FrameOpenList(combo, info, border);
+    DrawComboButton(dc, *FEngine, ComboButtonLook(info.rcButton, FControl->BiDiMode() != bdLeftToRight), IsEnabled());
+}
+
+void TkrvSkinComboBox::Paint()
+{
+    auto& combo = static_cast<TCustomComboBox&>(*FControl);
+    if (!combo.HandleAllocated() || combo.Style() == csSimple)
+        return;  // a simple combo box has no button
+    UniqueWindowDC dc = ControlDC();
+    if (dc)
+        PaintCombo(combo.WindowHandle(), dc.get(), combo.ClientRect());
+}
+
+void TkrvSkinComboBoxEx::AfterMessage(TMessage& message)
+{
+    TkrvSkinComboBox::AfterMessage(message);
+    if (message.Msg == WM_DRAWITEM && EngineWorking())
+        Paint();
+}
+
+// Everything is drawn on the inner combo box, which covers the extended control.
+void TkrvSkinComboBoxEx::Paint()
+{
+    auto& combo = static_cast<TCustomComboBoxEx&>(*FControl);
+    if (!combo.HandleAllocated() || combo.Style() == csSimple)
+        return;
+    HWND inner = reinterpret_cast<HWND>(::SendMessageW(combo.WindowHandle(), CBEM_GETCOMBOCONTROL, 0, 0));
+    if (!inner)
+        return;
+    UniqueWindowDC dc(::GetWindowDC(inner), handle_traits::WindowDC{inner});
+    if (dc)
+        PaintCombo(inner, dc.get(), combo.ClientRect());
+}
+
+// --- combo boxes of plain dialogs ---------------------------------------------------------------------
+
+void TkrvSkinWndComboBox::Paint()
+{
+    COMBOBOXINFO info;
+    if (!ReadComboInfo(FHandle, info))
+        return;
+    TkrvSkinBorderWndControl::Paint();
+    UniqueWindowDC dc(::GetWindowDC(FHandle), handle_traits::WindowDC{FHandle});
+    if (dc)
+        DrawComboButton(dc.get(), *FEngine, ComboButtonLook(info.rcButton, false), true);
+}
+
+// --- the button panel ---------------------------------------------------------------------------------
+
+const TClassInfo& TkrvSkinInternalComboButton::StaticClass()
+{
+    static const TClassInfo& info =
+        TClassBuilder<TkrvSkinInternalComboButton>(L"TkrvSkinInternalComboButton", TCustomPanel::StaticClass())
+            .Build();
+    return info;
+}
+
+TkrvSkinInternalComboButton::TkrvSkinInternalComboButton(TComponent* owner, TWinControl* control,
+                                                         TkrvSkinExtComboboxLikeControl* skinner)
+    : TCustomPanel(owner), FControl(control), FSkinner(skinner)
+{
+    SetBevelOuter(bvNone);
+    SetCaption(L"");
+    SetBounds(0, 0, kButtonPanelWidth, kButtonPanelWidth);
+}
+
+void TkrvSkinInternalComboButton::WndProc(TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_ERASEBKGND:
+        message.Result = 1;
+        return;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+        TCustomPanel::WndProc(message);
+        PassClickToControl(message.Msg);
+        return;
+    default:
+        TCustomPanel::WndProc(message);
+    }
+}
+
+// The control opens and closes its drop-down as if it had been clicked at the same point.
+void TkrvSkinInternalComboButton::PassClickToControl(UINT message)
+{
+    if (!FControl || !FControl->HandleAllocated())
+        return;
+    DWORD at = ::GetMessagePos();
+    POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    ::ScreenToClient(FControl->WindowHandle(), &point);
+    ::ReleaseCapture();
+    ::SendMessageW(FControl->WindowHandle(), message, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+}
+
+void TkrvSkinInternalComboButton::Paint()
+{
+    TCanvas& canvas = *Canvas();
+    RECT client = ClientRect();
+    TkrvSkinEngine* engine = FSkinner ? FSkinner->Engine() : nullptr;
+    if (!engine)
+        return;
+    FillRectColor(canvas.Handle(), client, engine->GetColor(SKIN2_CONTROLCOLOR));
+    canvas.Pen()->SetColor(engine->GetColor(SKIN2_CONTROLBORDERCOLOR));
+    canvas.MoveTo(0, -1);
+    canvas.LineTo(0, client.bottom + 1);
+    bool enabled = FControl && FControl->Enabled();
+    DrawArrowGlyph(canvas.Handle(), ArrowDirection::Down, client.right / 2 - 3, client.bottom / 2 - 2, enabled);
+}
+
+void TkrvSkinInternalComboButton::BeforeDestruction()
+{
+    FControl = nullptr;
+    if (TkrvSkinExtComboboxLikeControl* skinner = std::exchange(FSkinner, nullptr))
+        skinner->ButtonGone(this);
+    TCustomPanel::BeforeDestruction();
+}
+
+// --- controls with a button panel ---------------------------------------------------------------------
+
+TkrvSkinExtComboboxLikeControl::~TkrvSkinExtComboboxLikeControl() { FreeButton(); }
+
+void TkrvSkinExtComboboxLikeControl::Initialize()
+{
+    TkrvSkinBorderWinControl::Initialize();
+    if (FEngine->Designing())
+        return;
+    auto* button = new TkrvSkinInternalComboButton(FEngine, &Windowed(), this);
+    try {
+        button->SetParent(&Windowed());
+        button->SetAlign(alRight);
+        button->SetVisible(true);
+        button->BringToFront();
+        FButton = button;
+    } catch (...) {
+        button->ForgetSkinner();
+        button->Free();
+    }
+}
+
+// The engine, when it is going, frees the panel it owns itself.
+void TkrvSkinExtComboboxLikeControl::FreeButton()
+{
+    TkrvSkinInternalComboButton* button = std::exchange(FButton, nullptr);
+    if (!button)
+        return;
+    button->ForgetSkinner();
+    if (!FEngine->Destroying())
+        button->Free();
+}
+
+void TkrvSkinExtComboboxLikeControl::ButtonGone(TkrvSkinInternalComboButton* button)
+{
+    if (FButton == button)
+        FButton = nullptr;
+}
+
+void TkrvSkinExtComboboxLikeControl::Detach()
+{
+    TkrvSkinBorderWinControl::Detach();
+    FreeButton();
+}
+
+void TkrvSkinExtComboboxLikeControl::Update()
+{
+    TkrvSkinBorderWinControl::Update();
+    if (FButton)
+        FButton->SetVisible(FEngine->IsWorking());
+}
+
+void TkrvSkinExtComboboxLikeControl::AfterMessage(TMessage& message)
+{
+    TkrvSkinBorderWinControl::AfterMessage(message);
+    if (message.Msg == CM_VISIBLECHANGED && FButton)
+        FButton->SetVisible(FControl->Visible());
+}
+
+void TkrvSkinExtComboboxLikeControl::Paint()
+{
+    PaintFrame();
+    if (FButton && Windowed().HandleAllocated() && FButton->HandleAllocated())
+        FButton->Invalidate();
+}
+
+// --- date pickers -------------------------------------------------------------------------------------
+
+TkrvSkinDateTimePicker::~TkrvSkinDateTimePicker() { FreeUpDown(); }
+
+bool TkrvSkinDateTimePicker::ShowsDropDownButton() const
+{
+    auto& picker = static_cast<TDateTimePicker&>(*FControl);
+    return picker.Kind() != dtkTime && picker.DateMode() != dmUpDown;
+}
+
+void TkrvSkinDateTimePicker::Initialize()
+{
+    TkrvSkinExtComboboxLikeControl::Initialize();
+    if (FEngine->Designing())
+        return;
+    if (FButton)
+        FButton->SetVisible(ShowsDropDownButton());
+    if (FControl->Tag() == kOwnSpinTag)
+        return;
+    auto* upDown = new TkrvSkinInternalUpDown(FControl, &Windowed(), this);
+    try {
+        upDown->SetParent(&Windowed());
+        upDown->SetVisible(!FButton || !FButton->Visible());
+        upDown->BringToFront();
+        upDown->SetAlign(alRight);
+        FUpDown = upDown;
+    } catch (...) {
+        upDown->ForgetSkinner();
+        upDown->Free();
+    }
+}
+
+void TkrvSkinDateTimePicker::Update()
+{
+    TkrvSkinExtComboboxLikeControl::Update();
+    HWND spin = Windowed().HandleAllocated() ? FindPickerSpin(Windowed().WindowHandle()) : nullptr;
+    if (FButton && FButton->Visible())
+        FButton->SetVisible(ShowsDropDownButton());
+    if (!FUpDown)
+        return;
+    bool working = FEngine->IsWorking();
+    // While the skin works, the skinned up-down takes the place of the picker's own.
+    FUpDown->SetVisible(working && !(FButton && FButton->Visible()));
+    if (spin)
+        ::ShowWindow(spin, !working && !ShowsDropDownButton() ? SW_SHOWNA : SW_HIDE);
+}
+
+void TkrvSkinDateTimePicker::FreeUpDown()
+{
+    TkrvSkinInternalUpDown* upDown = std::exchange(FUpDown, nullptr);
+    if (!upDown)
+        return;
+    upDown->ForgetSkinner();
+    if (!FControl->ComponentState().Contains(csDestroying))
+        upDown->Free();
+}
+
+void TkrvSkinDateTimePicker::UpDownGone(TkrvSkinInternalUpDown* upDown)
+{
+    if (FUpDown == upDown)
+        FUpDown = nullptr;
+}
+
+// The picker's own spin buttons come back with the picker's own look.
+void TkrvSkinDateTimePicker::Detach()
+{
+    TkrvSkinExtComboboxLikeControl::Detach();
+    bool hadUpDown = FUpDown != nullptr;
+    FreeUpDown();
+    if (hadUpDown && Windowed().HandleAllocated() && !FControl->ComponentState().Contains(csDestroying))
+        if (HWND spin = FindPickerSpin(Windowed().WindowHandle()); spin && !ShowsDropDownButton())
+            ::ShowWindow(spin, SW_SHOWNA);
+}
+
+}  // namespace ov

@@ -1,0 +1,129 @@
+// Combo boxes and date pickers in the skin's look. They keep their own behaviour and most of their
+// own painting: TkrvSkinComboBox, TkrvSkinComboBoxEx and TkrvSkinWndComboBox frame the control
+// and paint its drop-down button again after the control has painted itself. A date picker's
+// button is no separate part of the control, so TkrvSkinDateTimePicker covers it with a small panel
+// of its own (TkrvSkinInternalComboButton), or covers its spin buttons with a skinned up-down, and
+// hands every click on to the picker.
+#pragma once
+
+#include <windows.h>
+
+#include "framework/panel.h"
+#include "skin/controls/scroll_skinners.h"
+
+namespace ov {
+
+class TkrvSkinEngine;
+class TkrvSkinExtComboboxLikeControl;
+class TkrvSkinInternalUpDown;
+
+// The drop-down button's face as the combo skinners draw it: `button` filled with the control
+// colour, the separator line beside it, the arrow.
+struct TkrvComboButtonLook {
+    RECT face;
+    POINT lineFrom;
+    POINT lineTo;  // exclusive, as LineTo draws
+    POINT arrow;   // first corner of the down arrow glyph
+};
+// For a button rectangle in client co-ordinates; the separator stands at the button's right edge
+// when the control reads right to left.
+TkrvComboButtonLook ComboButtonLook(const RECT& button, bool rightToLeft);
+
+// Draws the face described by `look` on `dc`.
+void DrawComboButton(HDC dc, TkrvSkinEngine& engine, const TkrvComboButtonLook& look, bool enabled);
+
+class TkrvSkinComboBox : public TkrvSkinControlVCL {
+public:
+    TkrvSkinComboBox(TControl* control, TkrvSkinWindow* owner) : TkrvSkinControlVCL(control, owner) {}
+    void Paint() override;
+
+protected:
+    // Paints `combo` (the control itself, or the inner combo box of an extended one): frame rings
+    // round `frame`, the list's frame while it is open, and the button.
+    void PaintCombo(HWND combo, HDC dc, const RECT& frame);
+};
+
+class TkrvSkinComboBoxEx : public TkrvSkinComboBox {
+public:
+    TkrvSkinComboBoxEx(TControl* control, TkrvSkinWindow* owner) : TkrvSkinComboBox(control, owner) {}
+    void AfterMessage(TMessage& message) override;
+    void Paint() override;
+};
+
+class TkrvSkinWndComboBox : public TkrvSkinBorderWndControl {
+public:
+    TkrvSkinWndComboBox(HWND window, TkrvSkinWindow* owner) : TkrvSkinBorderWndControl(window, owner) {}
+    void Paint() override;
+};
+
+// The panel laid over a control's drop-down button.
+class TkrvSkinInternalComboButton : public TCustomPanel {
+    OV_CLASS(TkrvSkinInternalComboButton, TCustomPanel)
+
+    TkrvSkinInternalComboButton(TComponent* owner, TWinControl* control, TkrvSkinExtComboboxLikeControl* skinner);
+
+    void ForgetSkinner() noexcept { FSkinner = nullptr; }
+    void WndProc(TMessage& message) override;
+
+protected:
+    void Paint() override;
+    void BeforeDestruction() override;
+
+private:
+    void PassClickToControl(UINT message);
+
+    TWinControl* FControl;
+    TkrvSkinExtComboboxLikeControl* FSkinner;
+};
+
+class TkrvSkinExtComboboxLikeControl : public TkrvSkinBorderWinControl {
+public:
+    TkrvSkinExtComboboxLikeControl(TControl* control, TkrvSkinWindow* owner) : TkrvSkinBorderWinControl(control, owner)
+    {
+    }
+    ~TkrvSkinExtComboboxLikeControl() override;
+
+    void Initialize() override;
+    void Detach() override;
+    void Update() override;
+    void AfterMessage(TMessage& message) override;
+    void Paint() override;
+
+    TkrvSkinInternalComboButton* Button() const noexcept { return FButton; }
+    void ButtonGone(TkrvSkinInternalComboButton* button);
+
+protected:
+    TWinControl& Windowed() const { return static_cast<TWinControl&>(*FControl); }
+
+    TkrvSkinInternalComboButton* FButton = nullptr;
+
+private:
+    void FreeButton();
+};
+
+class TkrvSkinDateTimePicker : public TkrvSkinExtComboboxLikeControl {
+public:
+    // A picker with this Tag keeps its own spin buttons.
+    static constexpr int kOwnSpinTag = 9998;
+
+    TkrvSkinDateTimePicker(TControl* control, TkrvSkinWindow* owner) : TkrvSkinExtComboboxLikeControl(control, owner)
+    {
+    }
+    ~TkrvSkinDateTimePicker() override;
+
+    void Initialize() override;
+    void Update() override;
+    void Detach() override;
+
+    TkrvSkinInternalUpDown* UpDown() const noexcept { return FUpDown; }
+    void UpDownGone(TkrvSkinInternalUpDown* upDown);
+
+private:
+    // A drop-down calendar, rather than spin buttons.
+    bool ShowsDropDownButton() const;
+    void FreeUpDown();
+
+    TkrvSkinInternalUpDown* FUpDown = nullptr;
+};
+
+}  // namespace ov
