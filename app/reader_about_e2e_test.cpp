@@ -18,14 +18,6 @@ namespace {
 
 constexpr int kAboutToolButton = 3;
 
-std::wstring ReaderPath()
-{
-    std::wstring path = L"Z:";
-    for (char c : std::string(OVALUNE_EXE))
-        path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
-    return path;
-}
-
 TkrvSkinReader& Skin()
 {
     static TkrvSkinReader reader(testing::HostPath(OV_BUILTIN_SKIN_PATH), "");
@@ -37,7 +29,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(Skin().Loaded());
-        ASSERT_TRUE(reader.Start(ReaderPath())) << "the reader did not paint its first chapter";
+        ASSERT_TRUE(reader.Start(WinePath(OVALUNE_EXE))) << "the reader did not paint its first chapter";
         reader.ClickToolButton(kAboutToolButton);
         ASSERT_TRUE(WaitUntil([&] { return (about = reader.FindTopLevel(L"关于")) != nullptr; }));
         for (HWND child : Descendants(about))

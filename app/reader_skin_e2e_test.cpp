@@ -20,14 +20,6 @@
 namespace ov::test {
 namespace {
 
-std::wstring ReaderPath()
-{
-    std::wstring path = L"Z:";
-    for (char c : std::string(OVALUNE_EXE))
-        path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
-    return path;
-}
-
 TkrvSkinReader& Skin()
 {
     static TkrvSkinReader reader(testing::HostPath(OV_BUILTIN_SKIN_PATH), "");
@@ -71,7 +63,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(Skin().Loaded());
-        ASSERT_TRUE(reader.Start(ReaderPath())) << "the reader did not paint its first chapter";
+        ASSERT_TRUE(reader.Start(WinePath(OVALUNE_EXE))) << "the reader did not paint its first chapter";
         main = reader.MainWindow();
     }
 

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "app/reader_driver.h"
+#include "gallery/gallery_process.h"
+#include "tests/real_input.h"
 
 namespace ov::test {
 namespace {
@@ -18,113 +20,11 @@ namespace {
 constexpr int kButtonWidth = 100;  // the tool bar's ButtonWidth in the gallery's layout
 constexpr int kPageCount = 6;
 
-// One run of the gallery; ended when the test is done.
-class GalleryProcess {
-public:
-    explicit GalleryProcess(const std::wstring& arguments)
-    {
-        std::string exe = GALLERY_EXE;
-        std::wstring command = L"\"" + std::wstring(exe.begin(), exe.end()) + L"\" " + arguments;
-        STARTUPINFOW startup{};
-        startup.cb = sizeof(startup);
-        PROCESS_INFORMATION info{};
-        if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
-            return;
-        CloseHandle(info.hThread);
-        process_ = info.hProcess;
-        processId_ = info.dwProcessId;
-        WaitUntil([this] { return (main_ = FindMain()) != nullptr; });
-    }
-    ~GalleryProcess()
-    {
-        if (!process_)
-            return;
-        if (WaitForSingleObject(process_, 0) == WAIT_TIMEOUT) {
-            TerminateProcess(process_, 1);
-            WaitForSingleObject(process_, INFINITE);
-        }
-        CloseHandle(process_);
-    }
-    GalleryProcess(const GalleryProcess&) = delete;
-    GalleryProcess& operator=(const GalleryProcess&) = delete;
-
-    HWND Main() const noexcept { return main_; }
-    HWND Child(const wchar_t* className) const
-    {
-        for (HWND window : Descendants(main_))
-            if (WindowClass(window) == className)
-                return window;
-        return nullptr;
-    }
-    // The dialog in front of the main window: another captioned, visible and enabled window of the
-    // gallery, or null.
-    HWND DialogWindow() const
-    {
-        return FindWindowOfProcess([this](HWND window) {
-            bool captioned = (GetWindowLongW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
-            return window != main_ && captioned && IsWindowEnabled(window);
-        });
-    }
-    // Closes the main window; the exit code, or -1 when it did not end.
-    int Close()
-    {
-        PostMessageW(main_, WM_CLOSE, 0, 0);
-        if (WaitForSingleObject(process_, 20000) != WAIT_OBJECT_0)
-            return -1;
-        DWORD code = 0;
-        GetExitCodeProcess(process_, &code);
-        return static_cast<int>(code);
-    }
-
-private:
-    HWND FindMain() const
-    {
-        return FindWindowOfProcess([](HWND window) { return WindowClass(window) == L"TGalleryForm"; });
-    }
-    // The first visible top-level window of the gallery that is wanted, or null.
-    HWND FindWindowOfProcess(const std::function<bool(HWND)>& wanted) const
-    {
-        struct Search {
-            DWORD processId;
-            const std::function<bool(HWND)>& wanted;
-            HWND found = nullptr;
-        } search{processId_, wanted};
-        EnumWindows(
-            [](HWND window, LPARAM data) {
-                auto s = reinterpret_cast<Search*>(data);
-                DWORD owner = 0;
-                GetWindowThreadProcessId(window, &owner);
-                if (owner != s->processId || !IsWindowVisible(window) || !s->wanted(window))
-                    return TRUE;
-                s->found = window;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        return search.found;
-    }
-
-    HANDLE process_ = nullptr;
-    DWORD processId_ = 0;
-    HWND main_ = nullptr;
-};
-
-INPUT MouseAt(POINT screen, DWORD flags)
-{
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-    input.mi.dx = static_cast<LONG>((screen.x * 65535 + width / 2) / (width - 1));
-    input.mi.dy = static_cast<LONG>((screen.y * 65535 + height / 2) / (height - 1));
-    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    return input;
-}
-
-// A real click at a client point of a window: every event carries the absolute position.
+// A real click at a client point of a window.
 void ClickAt(HWND window, POINT client)
 {
     ClientToScreen(window, &client);
-    INPUT inputs[] = {MouseAt(client, 0), MouseAt(client, MOUSEEVENTF_LEFTDOWN), MouseAt(client, MOUSEEVENTF_LEFTUP)};
-    SendInput(3, inputs, sizeof(INPUT));
+    ov::test::ClickAt(client);
 }
 
 void PressKey(WORD key)
@@ -138,7 +38,7 @@ void PressKey(WORD key)
 
 TEST(GalleryEndToEnd, ShowsTheSkinNamedOnItsCommandLine)
 {
-    GalleryProcess gallery(L"C:\\skins\\blue.ssk --password secret");
+    GalleryProcess gallery(GALLERY_EXE, L"C:\\skins\\blue.ssk --password secret");
     ASSERT_NE(gallery.Main(), nullptr);
     std::wstring title = WindowText(gallery.Main());
     EXPECT_NE(title.find(L"C:\\skins\\blue.ssk: no such file"), std::wstring::npos) << "a package it cannot read";
@@ -148,9 +48,9 @@ TEST(GalleryEndToEnd, ShowsTheSkinNamedOnItsCommandLine)
 
 TEST(GalleryEndToEnd, EveryPageComesToTheFront)
 {
-    GalleryProcess gallery(L"");
+    GalleryProcess gallery(GALLERY_EXE, L"");
     ASSERT_NE(gallery.Main(), nullptr);
-    HWND pages = gallery.Child(L"TPageControl");
+    HWND pages = GalleryProcess::Child(gallery.Main(), L"TPageControl");
     ASSERT_NE(pages, nullptr);
     SetForegroundWindow(gallery.Main());
     ClickAt(pages, {12, 8});  // the first tab: the page control takes the keyboard focus
@@ -175,9 +75,9 @@ TEST(GalleryEndToEnd, EveryPageComesToTheFront)
 
 TEST(GalleryEndToEnd, EveryDialogOfTheToolBarOpensAndCloses)
 {
-    GalleryProcess gallery(L"");
+    GalleryProcess gallery(GALLERY_EXE, L"");
     ASSERT_NE(gallery.Main(), nullptr);
-    HWND toolBar = gallery.Child(L"TToolBar");
+    HWND toolBar = GalleryProcess::Child(gallery.Main(), L"TToolBar");
     ASSERT_NE(toolBar, nullptr);
     const std::vector<std::pair<std::wstring, std::wstring>> expected = {
         {L"#32770", L"Skin gallery"},        {L"#32770", L"Open a skin package"},

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/reader_driver.h"
+#include "gallery/gallery_process.h"
 #include "gallery/plain_dialog_ids.h"
 #include "framework/bitmap.h"
 #include "framework/canvas.h"
@@ -51,38 +52,11 @@ RECT ClientToScreenRect(HWND window, RECT r)
 // The gallery, started for one test and ended after it.
 class Gallery {
 public:
-    Gallery()
+    Gallery() : process_(GALLERY_EXE, L""), main_(process_.Main())
     {
-        std::string exe = GALLERY_EXE;
-        std::wstring command = L"\"" + std::wstring(exe.begin(), exe.end()) + L"\"";
-        STARTUPINFOW startup{};
-        startup.cb = sizeof(startup);
-        PROCESS_INFORMATION info{};
-        if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
-            return;
-        CloseHandle(info.hThread);
-        process_ = info.hProcess;
-        WaitUntil([&] {
-            main_ = FindWindowW(L"TGalleryForm", nullptr);
-            return main_ && IsWindowVisible(main_);
-        });
         if (main_)
             SetForegroundWindow(main_);
     }
-    ~Gallery()
-    {
-        if (!process_)
-            return;
-        if (main_)
-            PostMessageW(main_, WM_CLOSE, 0, 0);
-        if (WaitForSingleObject(process_, 10000) != WAIT_OBJECT_0) {
-            TerminateProcess(process_, 1);
-            WaitForSingleObject(process_, INFINITE);
-        }
-        CloseHandle(process_);
-    }
-    Gallery(const Gallery&) = delete;
-    Gallery& operator=(const Gallery&) = delete;
 
     HWND Main() const noexcept { return main_; }
 
@@ -116,17 +90,11 @@ public:
         }
         return nullptr;
     }
-    static HWND Find(HWND root, const wchar_t* className)
-    {
-        for (HWND window : Descendants(root))
-            if (WindowClass(window) == className)
-                return window;
-        return nullptr;
-    }
+    static HWND Find(HWND root, const wchar_t* className) { return GalleryProcess::Child(root, className); }
 
 private:
-    HANDLE process_ = nullptr;
-    HWND main_ = nullptr;
+    GalleryProcess process_;
+    HWND main_;
 };
 
 // The filled and empty pieces' cap rows are copied as they are, so those rows of a bar are the
