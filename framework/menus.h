@@ -117,6 +117,7 @@ protected:
 private:
     friend class TMenu;
     friend class TMainMenu;
+    friend std::vector<TMenuItem*> MergeMenuItems(const TMenuItem& own, const TMenuItem* merged);
 
     void Changed();
     void RebuildHandle();
@@ -187,9 +188,30 @@ class TMainMenu : public TMenu {
     OV_CLASS(TMainMenu, TMenu)
 
     explicit TMainMenu(TComponent* owner);
-    // Redraws the menu bar of the form that shows this menu.
+    // Redraws the menu bar of the form that shows this menu (and of the menu it is merged into).
     void MenuChanged() override;
+
+    // An MDI parent's bar shows its active child's menu merged into its own (MergeMenuItems);
+    // null unmerges. A menu is merged into at most one other.
+    void Merge(TMainMenu* menu);
+    void Unmerge(TMainMenu* menu);
+    TMainMenu* Merged() const noexcept { return merged_; }
+    // The top-level items the bar shows: the menu's own, with the merged menu's in their places.
+    std::vector<TMenuItem*> BarItems() const;
+    // Clicks the item (own or merged) with this command identifier.
+    bool DispatchMergedCommand(UINT command);
+
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    TMainMenu* merged_ = nullptr;
+    TMainMenu* mergedInto_ = nullptr;
 };
+
+// How the platform merges a child's menu bar into its parent's: every child item replaces the
+// parent's items of its GroupIndex and stands, in the child's order, before the first parent
+// item of a higher GroupIndex. Invisible items are left out.
+std::vector<TMenuItem*> MergeMenuItems(const TMenuItem& own, const TMenuItem* merged);
 
 class TPopupMenu : public TMenu {
     OV_CLASS(TPopupMenu, TMenu)
