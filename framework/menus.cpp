@@ -341,8 +341,20 @@ void TMenuItem::Changed()
 // Fills the submenu again from the visible sub-items (simple and always right; menus are small).
 void TMenuItem::RebuildHandle()
 {
-    if (!handle_ || ComponentState().Contains(csDestroying))
+    if (ComponentState().Contains(csDestroying) || rebuilding_)
         return;
+    if (!handle_) {
+        // A menu never shown may still be merged into a bar that is.
+        if (menu_)
+            menu_->MenuChanged();
+        return;
+    }
+    // Appending a merged item makes its submenu, which tells this bar to rebuild once more.
+    rebuilding_ = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{rebuilding_};
     HMENU menu = handle_.get();
     while (GetMenuItemCount(menu) > 0)
         RemoveMenu(menu, 0, MF_BYPOSITION);

@@ -142,6 +142,7 @@ private:
     UINT command_;
     UniqueMenu handle_;
     bool mainMenuBar_ = false;  // the root of a TMainMenu is a menu bar, not a popup
+    bool rebuilding_ = false;
 };
 
 class TMenu : public TComponent {
