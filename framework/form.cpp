@@ -351,7 +351,7 @@ void TCustomForm::SetMenu(TMainMenu* value)
     if (value)
         value->FreeNotification(this);
     if (formStyle_ == fsMDIChild)
-        MergeMenuIntoMainForm(Application->MainForm() && Application->MainForm()->ActiveMDIChild() == this);
+        MergeMenuIntoMainForm(MDIParent() && MDIParent()->ActiveMDIChild() == this);
     else if (WindowHandle())
         ::SetMenu(WindowHandle(), value ? value->Handle() : nullptr);
 }

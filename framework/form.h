@@ -111,6 +111,9 @@ class TCustomForm : public TWinControl {
     // MDI (form_mdi.cpp). An fsMDIForm owns the platform's MDI client window, which fills the
     // client area its aligned controls leave; fsMDIChild forms live inside the main form's client.
     HWND ClientHandle() const noexcept { return clientHandle_; }
+    // The MDI form an fsMDIChild lives in: its owner when that is an MDI form, else the main form
+    // when that is one, else the first MDI form on the screen; null when there is none.
+    TCustomForm* MDIParent() const;
     TCustomForm* ActiveMDIChild() const;
     int MDIChildCount() const;
     TCustomForm* MDIChildren(int index) const;

@@ -17,6 +17,21 @@ constexpr UINT kFirstMDIChildId = 0xFF00;
 
 }  // namespace
 
+TCustomForm* TCustomForm::MDIParent() const
+{
+    if (formStyle_ != fsMDIChild)
+        return nullptr;
+    if (auto* owner = dynamic_cast<TCustomForm*>(Owner()); owner && owner->formStyle_ == fsMDIForm)
+        return owner;
+    TCustomForm* main = Application->MainForm();
+    if (main && main != this && main->formStyle_ == fsMDIForm)
+        return main;
+    for (int i = 0; i < Screen->CustomFormCount(); ++i)
+        if (TCustomForm* form = Screen->CustomForms(i); form->formStyle_ == fsMDIForm && form->WindowHandle())
+            return form;
+    return nullptr;
+}
+
 void TCustomForm::CreateClientWindow()
 {
     CLIENTCREATESTRUCT create{};
@@ -35,8 +50,8 @@ void TCustomForm::CreateClientWindow()
 // An MDI child is a child window of the main form's client, with a frame of its own.
 void TCustomForm::CreateMDIChildParams(TCreateParams& params)
 {
-    TCustomForm* main = Application->MainForm();
-    if (!main || main == this || main->FormStyle() != fsMDIForm || !main->Handle() || !main->ClientHandle())
+    TCustomForm* main = MDIParent();
+    if (!main || !main->Handle() || !main->ClientHandle())
         throw Exception(L"Cannot create form. No MDI forms are currently active");
     params.Style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CAPTION | (Enabled() ? 0 : WS_DISABLED);
     if (borderStyle_ == bsSizeable || borderStyle_ == bsSizeToolWin)
@@ -62,7 +77,7 @@ void TCustomForm::CreateMDIChildParams(TCreateParams& params)
 // An MDI child leaves through its client, which then activates the next child.
 void TCustomForm::DestroyWnd()
 {
-    TCustomForm* main = Application->MainForm();
+    TCustomForm* main = MDIParent();
     if (formStyle_ == fsMDIChild && WindowHandle() && main && main->ClientHandle() &&
         ::GetParent(WindowHandle()) == main->ClientHandle()) {
         MergeMenuIntoMainForm(false);
@@ -169,8 +184,8 @@ void TCustomForm::HandleMDIActivate(TMessage& message)
 
 void TCustomForm::MergeMenuIntoMainForm(bool active)
 {
-    TCustomForm* main = Application->MainForm();
-    TMainMenu* bar = main && main != this ? main->Menu() : nullptr;
+    TCustomForm* main = MDIParent();
+    TMainMenu* bar = main ? main->Menu() : nullptr;
     if (!bar)
         return;
     if (active)

@@ -72,8 +72,8 @@ void TkrvSkinWindowVCL::Attach(HWND)
     SetTitleVisible(FHadFrame);
     SetBordersVisible(FForm->BorderStyle() != bsNone);
     FreeNotification(FForm);
-    TCustomForm* main = Application->MainForm();
-    if (IsMDIChild() && main && main != FForm && main->HandleAllocated())
+    TCustomForm* main = FForm->MDIParent();
+    if (IsMDIChild() && main && main->HandleAllocated())
         ::SendMessageW(main->WindowHandle(), WM_KRV_REBUILDWINDOWMENU, 0, 0);
 }
 
@@ -219,8 +219,8 @@ void TkrvSkinWindowVCL::MeasureNativeFrame()
 // which menu to merge.
 void TkrvSkinWindowVCL::MeasureMDIChildInsets()
 {
-    TCustomForm* main = Application->MainForm();
-    HWND client = main && main != FForm ? main->ClientHandle() : nullptr;
+    TCustomForm* main = FForm->MDIParent();
+    HWND client = main ? main->ClientHandle() : nullptr;
     if (!client)
         return;
     if (auto top = static_cast<int>(::SendMessageW(client, WM_KRV_CLIENTTOP, 0, 0)); top > 0) {

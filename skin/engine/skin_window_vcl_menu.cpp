@@ -22,8 +22,6 @@ constexpr int kMDIButtonSize = 18;
 constexpr int kFirstMDIButtonTag = -1380;  // button i carries -1380 - i
 constexpr int kCascadeStep = 22;
 
-TCustomForm* MainForm() { return Application->MainForm(); }
-
 }  // namespace
 
 // --- creation -------------------------------------------------------------------------------------------
@@ -339,8 +337,8 @@ void TkrvSkinWindowVCL::RebuildWindowMenu()
 bool TkrvSkinWindowVCL::PostProcessMDI(TMessage& message)
 {
     HWND window = FForm->WindowHandle();
-    TCustomForm* main = MainForm();
-    HWND mainWindow = main && main != FForm ? main->WindowHandle() : nullptr;
+    TCustomForm* main = FForm->MDIParent();
+    HWND mainWindow = main ? main->WindowHandle() : nullptr;
     switch (message.Msg) {
     case WM_MDIACTIVATE:
         if (IsMDIChild() && reinterpret_cast<HWND>(message.LParam) == window && mainWindow) {
@@ -393,8 +391,8 @@ bool TkrvSkinWindowVCL::PostProcessMDI(TMessage& message)
 // A maximised child tells its parent (which shows the buttons) once, and un-tells it on restoring.
 void TkrvSkinWindowVCL::AnnounceMDIChildSize()
 {
-    TCustomForm* main = MainForm();
-    HWND mainWindow = main && main != FForm ? main->WindowHandle() : nullptr;
+    TCustomForm* main = FForm->MDIParent();
+    HWND mainWindow = main ? main->WindowHandle() : nullptr;
     if (!IsMDIChild() || !mainWindow)
         return;
     if (IsMaximized()) {
