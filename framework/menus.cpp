@@ -679,10 +679,24 @@ void TPopupMenu::Notification(TComponent* component, TOperation operation)
         popupComponent_ = nullptr;
 }
 
+namespace {
+
+TPopupMenuHook& PopupMenuHook()
+{
+    static TPopupMenuHook hook;
+    return hook;
+}
+
+}  // namespace
+
+void SetPopupMenuHook(TPopupMenuHook hook) { PopupMenuHook() = std::move(hook); }
+
 void TPopupMenu::Popup(int x, int y)
 {
     popupPoint_ = {x, y};
     OnPopup.Fire(this);
+    if (PopupMenuHook())
+        PopupMenuHook()(*this);
     UINT align = alignment_ == paRight ? TPM_RIGHTALIGN : alignment_ == paCenter ? TPM_CENTERALIGN : TPM_LEFTALIGN;
     HWND owner = PopupOwnerWindow();
     UINT command = static_cast<UINT>(

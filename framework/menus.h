@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -240,6 +241,12 @@ private:
     TComponent* popupComponent_ = nullptr;
     POINT popupPoint_{0, 0};
 };
+
+// Runs with every popup menu just before it shows, after its OnPopup; one per process. Whoever
+// draws menus of its own (the skin engine) takes over menus made after it last looked, such as a
+// view's edit menu, this way.
+using TPopupMenuHook = std::function<void(TPopupMenu& menu)>;
+void SetPopupMenuHook(TPopupMenuHook hook);
 
 // WM_MEASUREITEM, WM_DRAWITEM (of menus) and WM_INITMENUPOPUP for the menus of the framework;
 // answers whether the message was one of them.
