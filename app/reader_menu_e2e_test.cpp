@@ -78,8 +78,10 @@ TEST_F(ReaderMenus, RightClickInAChapterShowsTheEditMenuDrawnByTheSkin)
     EXPECT_EQ(PixelAt({first.x + 26 + 10, first.y + kItemHeight + 2}), kSeparatorColour) << "the line after Undo";
     int selectAll = first.y + kItemHeight + kLineHeight + 4 * kItemHeight + kLineHeight;
     POINT inside{r.right - 12, selectAll + kItemHeight / 2};
-    MoveMouseTo(inside);
-    EXPECT_TRUE(WaitUntil([&] { return PixelAt(inside) == SkinColour(SKIN2_SELECTEDMENUCOLOR); }));
+    EXPECT_TRUE(WaitUntil([&] {  // given again until the menu's loop, maybe not running yet, takes it
+        MoveMouseTo(inside);
+        return PixelAt(inside) == SkinColour(SKIN2_SELECTEDMENUCOLOR);
+    }));
     EXPECT_EQ(PixelAt({inside.x, selectAll}), SkinColour(SKIN2_SELECTEDMENUBORDERCOLOR));
     reader.PressKey(VK_ESCAPE);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(popup); }));

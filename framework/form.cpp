@@ -648,6 +648,12 @@ void TCustomForm::WndProc(TMessage& message)
     case CM_DIALOGKEY:
         HandleDialogKey(message);
         return;
+    case CM_DIALOGCHAR:
+        // An MDI child's accelerators that it does not take are its parent's (the menu bar's).
+        TWinControl::WndProc(message);
+        if (message.Result == 0 && formStyle_ == fsMDIChild && MDIParent())
+            message.Result = MDIParent()->Perform(CM_DIALOGCHAR, message.WParam, message.LParam);
+        return;
     case CM_RELEASE:
         HandleRelease();
         return;

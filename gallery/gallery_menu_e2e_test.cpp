@@ -26,6 +26,7 @@ constexpr int kMDIButtonIndex = 7;     // the tool bar button opening the MDI wi
 constexpr int kGalleryButtonWidth = 100;  // the gallery tool bar's ButtonWidth
 constexpr int kItemHeight = 21;        // a menu item of the skin (images 16 high + 5)
 constexpr int kLineHeight = 5;         // a separator
+constexpr COLORREF kSeparatorColour = 0x848284;
 
 TkrvSkinReader& Skin()
 {
@@ -115,12 +116,21 @@ protected:
         ASSERT_TRUE(WaitUntil([&] { return Children().size() == 3 && IsWindowVisible(bar_); }));
         MoveMouseTo({1200, 1000});
     }
+    // Ends the gallery the way a user does (an open menu first), so that nothing of this run is
+    // left on the desktop for the next one.
     void TearDown() override
     {
         if (!process_)
             return;
-        TerminateProcess(process_, 0);
-        WaitForSingleObject(process_, INFINITE);
+        if (TopLevel(L"#32768"))
+            PressKey(VK_ESCAPE);
+        WaitUntil([&] { return TopLevel(L"#32768") == nullptr; });
+        if (HWND main = TopLevel(L"TGalleryForm"))
+            PostMessageW(main, WM_CLOSE, 0, 0);
+        if (WaitForSingleObject(process_, 20000) != WAIT_OBJECT_0) {
+            TerminateProcess(process_, 1);
+            WaitForSingleObject(process_, INFINITE);
+        }
         CloseHandle(process_);
     }
 
@@ -166,17 +176,27 @@ protected:
         MapWindowPoints(bar_, nullptr, reinterpret_cast<POINT*>(&r), 2);
         return r;
     }
-    // Opens a bar menu with a click; its popup window.
+    // Opens a bar menu with a click; its popup window. Both menus opened here have a separator
+    // as their third item, which tells that the menu stands painted on the screen (under Wine a
+    // popup is now and then reported visible but never mapped; then it is closed and clicked again).
     HWND OpenMenu(int index)
     {
-        RECT b = BarButton(index);
-        ClickAt({(b.left + b.right) / 2, (b.top + b.bottom) / 2});
-        HWND popup = nullptr;
-        EXPECT_TRUE(WaitUntil([&] {
-            popup = FindWindowW(L"#32768", nullptr);
-            return popup && IsWindowVisible(popup);
-        }));
-        return popup;
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            RECT b = BarButton(index);
+            ClickAt({(b.left + b.right) / 2, (b.top + b.bottom) / 2});
+            HWND popup = nullptr;
+            if (!WaitUntil([&] { return (popup = TopLevel(L"#32768")) != nullptr; }))
+                continue;
+            for (int round = 0; round < 60; ++round, Sleep(50)) {
+                POINT first = FirstItem(popup);
+                if (PixelAt({first.x + 26 + 10, first.y + 2 * kItemHeight + 2}) == kSeparatorColour)
+                    return popup;
+            }
+            PressKey(VK_ESCAPE);
+            WaitUntil([&] { return TopLevel(L"#32768") == nullptr; });
+        }
+        ADD_FAILURE() << "the menu did not show";
+        return nullptr;
     }
     // The top-left corner of the popup's first item: inside the menu window's border and margin.
     static POINT FirstItem(HWND popup)
@@ -215,8 +235,10 @@ TEST_F(MDIGallery, MenuBarAndItsHotItemAreInTheSkinsColours)
             EXPECT_NE(PixelAt({x, bar.bottom - 1}), start);
     }
     RECT file = BarButton(0);
-    MoveMouseTo({(file.left + file.right) / 2, (file.top + file.bottom) / 2});
-    EXPECT_TRUE(WaitUntil([&] { return PixelAt({file.left + 2, file.top + 2}) == SkinColour(SKIN2_TOPSELECTEDMENUCOLOR); }));
+    EXPECT_TRUE(WaitUntil([&] {
+        MoveMouseTo({(file.left + file.right) / 2, (file.top + file.bottom) / 2});
+        return PixelAt({file.left + 2, file.top + 2}) == SkinColour(SKIN2_TOPSELECTEDMENUCOLOR);
+    }));
     EXPECT_EQ(PixelAt({file.left, file.top + 4}), SkinColour(SKIN2_TOPSELECTEDMENUBORDERCOLOR));
 }
 
@@ -229,8 +251,11 @@ TEST_F(MDIGallery, OpenMenuSelectsInTheSkinsColoursAndShowsTheCheckMark)
     POINT first = FirstItem(popup);
     RECT r = ScreenRect(popup);
     int right = r.right - 8;
-    MoveMouseTo({right, first.y + kItemHeight / 2});
-    EXPECT_TRUE(WaitUntil([&] { return PixelAt({right, first.y + kItemHeight / 2}) == SkinColour(SKIN2_SELECTEDMENUCOLOR); }));
+    // The move is given again until the menu's loop, which may not be running yet, selects the item.
+    EXPECT_TRUE(WaitUntil([&] {
+        MoveMouseTo({right, first.y + kItemHeight / 2});
+        return PixelAt({right, first.y + kItemHeight / 2}) == SkinColour(SKIN2_SELECTEDMENUCOLOR);
+    }));
     EXPECT_EQ(PixelAt({right, first.y}), SkinColour(SKIN2_SELECTEDMENUBORDERCOLOR));
 
     TBitmap mark = GalleryBitmap(L"KRVSKIN_MENU_CHECKED");
@@ -263,6 +288,23 @@ TEST_F(MDIGallery, MenuShortcutStillFiresWhileSkinned)
     SetForegroundWindow(form_);
     PressChord(VK_CONTROL, 'N');
     EXPECT_TRUE(WaitUntil([&] { return Children().size() == 4; }));
+}
+
+// Alt+F opens the File menu from the bar although the keyboard is in a child; plain F does not.
+TEST_F(MDIGallery, AltLetterOpensABarMenu)
+{
+    SetForegroundWindow(form_);
+    PressKey('F');
+    Sleep(300);
+    EXPECT_EQ(TopLevel(L"#32768"), nullptr) << "a plain letter while no bar button is hot";
+    Key(VK_MENU, false);
+    PressKey('F');
+    Key(VK_MENU, true);
+    EXPECT_TRUE(WaitUntil([&] { return TopLevel(L"#32768") != nullptr; }));
+    RECT file = BarButton(0);
+    EXPECT_TRUE(WaitUntil([&] { return PixelAt({file.left + 2, file.top + 2}) == SkinColour(SKIN2_TOPSELECTEDMENUCOLOR); }))
+        << "the open menu's button in the skin's selection colour";
+    PressKey(VK_ESCAPE);
 }
 
 // Window > Cascade: from the last child to the first at (0, 0), (22, 22), (44, 44), each 0.8 x 0.6
@@ -307,21 +349,25 @@ TEST_F(MDIGallery, MaximisedChildShowsTheThreeButtonsAndTheyWork)
     std::vector<HWND> shown = buttons();
     TBitmap strip = GalleryBitmap(L"KRVSKIN_MDI_CONTROLER");
     ASSERT_FALSE(strip.Empty());
+    MoveMouseTo({1200, 1000});
     for (int i = 0; i < 3; ++i) {
         TBitmap glyph;
         CopyCell(&strip, glyph, 3, 3 - i);
         TColor key = glyph.Pixel(0, glyph.Height() - 1);  // transparent: the bottom-left pixel's colour
         RECT r = ScreenRect(shown[static_cast<size_t>(i)]);
         int drawn = 0, matching = 0;
-        for (int y = 0; y < glyph.Height() && y + 1 < r.bottom - r.top; ++y)
-            for (int x = 0; x < glyph.Width() && x + 1 < r.right - r.left; ++x) {
-                if (glyph.Pixel(x, y) == key)
-                    continue;
-                ++drawn;
-                matching += PixelAt({r.left + 1 + x, r.top + 1 + y}) == ColorToRGB(glyph.Pixel(x, y));
-            }
-        EXPECT_GT(drawn, 0) << i;
-        EXPECT_EQ(matching, drawn) << "frame " << 3 - i << " of the strip";
+        auto compare = [&] {  // shown before they have painted: wait for the glyphs
+            drawn = matching = 0;
+            for (int y = 0; y < glyph.Height() && y + 1 < r.bottom - r.top; ++y)
+                for (int x = 0; x < glyph.Width() && x + 1 < r.right - r.left; ++x) {
+                    if (glyph.Pixel(x, y) == key)
+                        continue;
+                    ++drawn;
+                    matching += PixelAt({r.left + 1 + x, r.top + 1 + y}) == ColorToRGB(glyph.Pixel(x, y));
+                }
+            return drawn > 0 && matching == drawn;
+        };
+        EXPECT_TRUE(WaitUntil(compare)) << "frame " << 3 - i << " of the strip: " << matching << " of " << drawn;
     }
     auto click = [&](HWND button) {
         RECT r = ScreenRect(button);
