@@ -201,5 +201,35 @@ TEST(SkinnedMenuBar, MenuOpeningsLeaveNoGdiOrUserObject)
     EXPECT_EQ(testing::LiveThreadWindows(), windows);
 }
 
+// The window menu of a skinned frame enables its items as the frame's buttons are drawn: a form
+// with only a close button offers only Close.
+TEST(SkinnedMenuBar, WindowMenuItemsFollowTheDrawnButtons)
+{
+    test::SkinnedForm skinned(test::FormLayout(240, 120, "  BorderIcons = [biSystemMenu]\n"));
+    skinned.ShowInFront();
+    TkrvSkinWindow* skinner = skinned.Engine()->FindSkinWindow(skinned.Window());
+    ASSERT_NE(skinner, nullptr);
+    ASSERT_TRUE(skinner->DrewCloseButton());
+    ASSERT_FALSE(skinner->DrewMaxButton());
+    static std::vector<bool> enabled;
+    static TPopupMenu* menu = nullptr;
+    enabled.clear();
+    menu = skinned.Engine()->SystemMenu();
+    UINT_PTR timer = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) {
+        HWND popup = FindWindowW(L"#32768", nullptr);
+        if (!popup || !IsWindowVisible(popup) || !enabled.empty())
+            return;
+        for (int i = 0; i < menu->Items()->Count(); ++i)
+            enabled.push_back(menu->Items()->Items(i)->Enabled());
+        EndMenu();
+    });
+    skinner->ShowSystemMenu();
+    KillTimer(nullptr, timer);
+    ASSERT_EQ(enabled.size(), 4u);
+    EXPECT_FALSE(enabled[0]) << "minimise";
+    EXPECT_FALSE(enabled[1]) << "maximise";
+    EXPECT_TRUE(enabled[3]) << "close";
+}
+
 }  // namespace
 }  // namespace ov
