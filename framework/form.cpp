@@ -165,7 +165,9 @@ void TCustomForm::FinishCreation()
     if (!oldCreateOrder_)
         DoCreate();
     creating_ = false;
-    if (Visible())
+    if (formStyle_ == fsMDIChild && !Visible())
+        SetVisible(true);  // an MDI child shows from its creation on, as the platform's do
+    else if (Visible())
         HandleVisibleChanged();
 }
 
@@ -224,6 +226,10 @@ void TCustomForm::ChangeScale(int m, int d)
 void TCustomForm::CreateParams(TCreateParams& params)
 {
     TWinControl::CreateParams(params);
+    if (formStyle_ == fsMDIChild && !Parent()) {
+        CreateMDIChildParams(params);
+        return;
+    }
     params.Style = WS_CLIPCHILDREN | (Enabled() ? 0 : WS_DISABLED);
     params.ExStyle = 0;
     if (Parent()) {
@@ -285,7 +291,9 @@ void TCustomForm::CreateParams(TCreateParams& params)
 void TCustomForm::CreateWnd()
 {
     TWinControl::CreateWnd();
-    if (menu_)
+    if (formStyle_ == fsMDIForm && !Parent())
+        CreateClientWindow();
+    if (menu_ && formStyle_ != fsMDIChild)
         ::SetMenu(WindowHandle(), menu_->Handle());
     if (icon_->Handle())
         IconChanged(icon_.get());
@@ -342,7 +350,9 @@ void TCustomForm::SetMenu(TMainMenu* value)
     menu_ = value;
     if (value)
         value->FreeNotification(this);
-    if (WindowHandle())
+    if (formStyle_ == fsMDIChild)
+        MergeMenuIntoMainForm(MDIParent() && MDIParent()->ActiveMDIChild() == this);
+    else if (WindowHandle())
         ::SetMenu(WindowHandle(), value ? value->Handle() : nullptr);
 }
 
@@ -364,7 +374,7 @@ void TCustomForm::Notification(TComponent* component, TOperation operation)
         windowMenu_ = nullptr;
     if (component == menu_) {
         menu_ = nullptr;
-        if (WindowHandle() && !ComponentState().Contains(csDestroying))
+        if (WindowHandle() && !ComponentState().Contains(csDestroying) && formStyle_ != fsMDIChild)
             ::SetMenu(WindowHandle(), nullptr);
     }
     if (component == activeControl_)
@@ -620,9 +630,12 @@ void TCustomForm::WndProc(TMessage& message)
         HandleMinMaxInfo(message);
         return;
     case WM_COMMAND:
-        if (message.LParam == 0 && HIWORD(message.WParam) <= 1 && menu_ && menu_->DispatchCommand(LOWORD(message.WParam)))
+        if (message.LParam == 0 && HIWORD(message.WParam) <= 1 && DispatchMenuCommand(LOWORD(message.WParam)))
             return;
         break;
+    case WM_MDIACTIVATE:
+        HandleMDIActivate(message);
+        return;
     case WM_MEASUREITEM:
     case WM_DRAWITEM:
     case WM_INITMENUPOPUP:
@@ -634,6 +647,12 @@ void TCustomForm::WndProc(TMessage& message)
         return;
     case CM_DIALOGKEY:
         HandleDialogKey(message);
+        return;
+    case CM_DIALOGCHAR:
+        // An MDI child's accelerators that it does not take are its parent's (the menu bar's).
+        TWinControl::WndProc(message);
+        if (message.Result == 0 && formStyle_ == fsMDIChild && MDIParent())
+            message.Result = MDIParent()->Perform(CM_DIALOGCHAR, message.WParam, message.LParam);
         return;
     case CM_RELEASE:
         HandleRelease();

@@ -32,6 +32,7 @@ enum TPosition {
 enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
+enum TTileMode { tbHorizontal, tbVertical };
 
 OV_ENUM_TYPE(TFormBorderStyle, L"bsNone", L"bsSingle", L"bsSizeable", L"bsDialog", L"bsToolWindow",
              L"bsSizeToolWin")
@@ -42,6 +43,7 @@ OV_ENUM_TYPE(TPosition, L"poDesigned", L"poDefault", L"poDefaultPosOnly", L"poDe
 OV_ENUM_TYPE(TFormStyle, L"fsNormal", L"fsMDIChild", L"fsMDIForm", L"fsStayOnTop")
 OV_ENUM_TYPE(TWindowState, L"wsNormal", L"wsMinimized", L"wsMaximized")
 OV_ENUM_TYPE(TCloseAction, L"caNone", L"caHide", L"caFree", L"caMinimize")
+OV_ENUM_TYPE(TTileMode, L"tbHorizontal", L"tbVertical")
 // The type of a control's BorderStyle: bsNone or bsSingle.
 const TTypeInfo& BorderStyleType();
 
@@ -106,6 +108,23 @@ class TCustomForm : public TWinControl {
     bool KeyPreview() const noexcept { return keyPreview_; }
     void SetKeyPreview(bool value) noexcept { keyPreview_ = value; }
 
+    // MDI (form_mdi.cpp). An fsMDIForm owns the platform's MDI client window, which fills the
+    // client area its aligned controls leave; fsMDIChild forms live inside the main form's client.
+    HWND ClientHandle() const noexcept { return clientHandle_; }
+    // The MDI form an fsMDIChild lives in: its owner when that is an MDI form, else the main form
+    // when that is one, else the first MDI form on the screen; null when there is none.
+    TCustomForm* MDIParent() const;
+    TCustomForm* ActiveMDIChild() const;
+    int MDIChildCount() const;
+    TCustomForm* MDIChildren(int index) const;
+    TTileMode TileMode() const noexcept { return tileMode_; }
+    void SetTileMode(TTileMode value) noexcept { tileMode_ = value; }
+    void Cascade();
+    void Tile();
+    void ArrangeIcons();
+    void Next();
+    void Previous();
+
     // The control that has (or, when the form is inactive, will get) the focus.
     TWinControl* ActiveControl() const noexcept { return activeControl_; }
     void SetActiveControl(TWinControl* control);
@@ -157,6 +176,9 @@ protected:
     void BeforeDestruction() override;
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
+    void DestroyWnd() override;
+    void DefaultHandler(TMessage& message) override;
+    void AlignControls(TControl* control, RECT& rect) override;
     void ChangeScale(int m, int d) override;
     void Notification(TComponent* component, TOperation operation) override;
 
@@ -172,6 +194,12 @@ private:
     void FocusActiveControl();
     void CloseModal();
     void IconChanged(TObject* sender);
+    // MDI (form_mdi.cpp).
+    void CreateClientWindow();
+    void CreateMDIChildParams(TCreateParams& params);
+    void HandleMDIActivate(TMessage& message);
+    void MergeMenuIntoMainForm(bool active);
+    bool DispatchMenuCommand(UINT command);
 
     TFormBorderStyle borderStyle_ = bsSizeable;
     TBorderIcons borderIcons_{biSystemMenu, biMinimize, biMaximize};
@@ -180,6 +208,8 @@ private:
     TWindowState windowState_ = wsNormal;
     TMainMenu* menu_ = nullptr;
     TMenuItem* windowMenu_ = nullptr;
+    HWND clientHandle_ = nullptr;  // the MDI client of an fsMDIForm
+    TTileMode tileMode_ = tbHorizontal;
     std::unique_ptr<TIcon> icon_;
     bool oldCreateOrder_ = false;
     bool scaled_ = true;

@@ -341,16 +341,28 @@ void TMenuItem::Changed()
 // Fills the submenu again from the visible sub-items (simple and always right; menus are small).
 void TMenuItem::RebuildHandle()
 {
-    if (!handle_ || ComponentState().Contains(csDestroying))
+    if (ComponentState().Contains(csDestroying) || rebuilding_)
         return;
+    if (!handle_) {
+        // A menu never shown may still be merged into a bar that is.
+        if (menu_)
+            menu_->MenuChanged();
+        return;
+    }
+    // Appending a merged item makes its submenu, which tells this bar to rebuild once more.
+    rebuilding_ = true;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{rebuilding_};
     HMENU menu = handle_.get();
     while (GetMenuItemCount(menu) > 0)
         RemoveMenu(menu, 0, MF_BYPOSITION);
     TMenu* owner = GetParentMenu();
     bool ownerDraw = owner && owner->OwnerDraw();
-    for (TMenuItem* item : items_)
-        if (item->visible_)
-            item->AppendTo(menu, ownerDraw);
+    auto* bar = dynamic_cast<TMainMenu*>(menu_);
+    for (TMenuItem* item : bar ? bar->BarItems() : MergeMenuItems(*this, nullptr))
+        item->AppendTo(menu, ownerDraw);
     if (owner)
         owner->MenuChanged();
 }
@@ -559,11 +571,80 @@ TMainMenu::TMainMenu(TComponent* owner) : TMenu(owner) { Items()->mainMenuBar_ =
 
 void TMainMenu::MenuChanged()
 {
+    if (mergedInto_)
+        mergedInto_->Items()->RebuildHandle();
     for (int i = 0; i < Screen->CustomFormCount(); ++i) {
         TCustomForm* form = Screen->CustomForms(i);
-        if (form->Menu() == this && form->WindowHandle())
+        if (form->Menu() == this && form->WindowHandle() && form->FormStyle() != fsMDIChild)
             DrawMenuBar(form->WindowHandle());
     }
+}
+
+void TMainMenu::Merge(TMainMenu* menu)
+{
+    if (menu == merged_ || menu == this)
+        return;
+    if (merged_) {
+        merged_->mergedInto_ = nullptr;
+        merged_->RemoveFreeNotification(this);
+    }
+    if (menu && menu->mergedInto_)
+        menu->mergedInto_->Unmerge(menu);
+    merged_ = menu;
+    if (menu) {
+        menu->mergedInto_ = this;
+        menu->FreeNotification(this);
+    }
+    Items()->RebuildHandle();
+}
+
+void TMainMenu::Unmerge(TMainMenu* menu)
+{
+    if (menu && menu == merged_)
+        Merge(nullptr);
+}
+
+std::vector<TMenuItem*> TMainMenu::BarItems() const
+{
+    return MergeMenuItems(*Items(), merged_ ? merged_->Items() : nullptr);
+}
+
+bool TMainMenu::DispatchMergedCommand(UINT command)
+{
+    return DispatchCommand(command) || (merged_ && merged_->DispatchCommand(command));
+}
+
+void TMainMenu::Notification(TComponent* component, TOperation operation)
+{
+    TMenu::Notification(component, operation);
+    if (operation != opRemove)
+        return;
+    if (component == mergedInto_)
+        mergedInto_ = nullptr;
+    if (component == merged_) {
+        merged_ = nullptr;
+        if (!ComponentState().Contains(csDestroying))
+            Items()->RebuildHandle();
+    }
+}
+
+std::vector<TMenuItem*> MergeMenuItems(const TMenuItem& own, const TMenuItem* merged)
+{
+    std::vector<TMenuItem*> result;
+    for (TMenuItem* item : own.items_)
+        if (item->visible_)
+            result.push_back(item);
+    if (!merged)
+        return result;
+    for (TMenuItem* item : merged->items_) {
+        if (!item->visible_)
+            continue;
+        std::erase_if(result, [&](TMenuItem* o) { return o->groupIndex_ == item->groupIndex_ && o->Parent() == &own; });
+        auto place = std::find_if(result.begin(), result.end(),
+                                  [&](TMenuItem* o) { return o->groupIndex_ > item->groupIndex_; });
+        result.insert(place, item);
+    }
+    return result;
 }
 
 const TClassInfo& TPopupMenu::StaticClass()
@@ -598,10 +679,24 @@ void TPopupMenu::Notification(TComponent* component, TOperation operation)
         popupComponent_ = nullptr;
 }
 
+namespace {
+
+TPopupMenuHook& PopupMenuHook()
+{
+    static TPopupMenuHook hook;
+    return hook;
+}
+
+}  // namespace
+
+void SetPopupMenuHook(TPopupMenuHook hook) { PopupMenuHook() = std::move(hook); }
+
 void TPopupMenu::Popup(int x, int y)
 {
     popupPoint_ = {x, y};
     OnPopup.Fire(this);
+    if (PopupMenuHook())
+        PopupMenuHook()(*this);
     UINT align = alignment_ == paRight ? TPM_RIGHTALIGN : alignment_ == paCenter ? TPM_CENTERALIGN : TPM_LEFTALIGN;
     HWND owner = PopupOwnerWindow();
     UINT command = static_cast<UINT>(

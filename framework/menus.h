@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -117,6 +118,7 @@ protected:
 private:
     friend class TMenu;
     friend class TMainMenu;
+    friend std::vector<TMenuItem*> MergeMenuItems(const TMenuItem& own, const TMenuItem* merged);
 
     void Changed();
     void RebuildHandle();
@@ -141,6 +143,7 @@ private:
     UINT command_;
     UniqueMenu handle_;
     bool mainMenuBar_ = false;  // the root of a TMainMenu is a menu bar, not a popup
+    bool rebuilding_ = false;
 };
 
 class TMenu : public TComponent {
@@ -187,9 +190,30 @@ class TMainMenu : public TMenu {
     OV_CLASS(TMainMenu, TMenu)
 
     explicit TMainMenu(TComponent* owner);
-    // Redraws the menu bar of the form that shows this menu.
+    // Redraws the menu bar of the form that shows this menu (and of the menu it is merged into).
     void MenuChanged() override;
+
+    // An MDI parent's bar shows its active child's menu merged into its own (MergeMenuItems);
+    // null unmerges. A menu is merged into at most one other.
+    void Merge(TMainMenu* menu);
+    void Unmerge(TMainMenu* menu);
+    TMainMenu* Merged() const noexcept { return merged_; }
+    // The top-level items the bar shows: the menu's own, with the merged menu's in their places.
+    std::vector<TMenuItem*> BarItems() const;
+    // Clicks the item (own or merged) with this command identifier.
+    bool DispatchMergedCommand(UINT command);
+
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    TMainMenu* merged_ = nullptr;
+    TMainMenu* mergedInto_ = nullptr;
 };
+
+// How the platform merges a child's menu bar into its parent's: every child item replaces the
+// parent's items of its GroupIndex and stands, in the child's order, before the first parent
+// item of a higher GroupIndex. Invisible items are left out.
+std::vector<TMenuItem*> MergeMenuItems(const TMenuItem& own, const TMenuItem* merged);
 
 class TPopupMenu : public TMenu {
     OV_CLASS(TPopupMenu, TMenu)
@@ -217,6 +241,12 @@ private:
     TComponent* popupComponent_ = nullptr;
     POINT popupPoint_{0, 0};
 };
+
+// Runs with every popup menu just before it shows, after its OnPopup; one per process. Whoever
+// draws menus of its own (the skin engine) takes over menus made after it last looked, such as a
+// view's edit menu, this way.
+using TPopupMenuHook = std::function<void(TPopupMenu& menu)>;
+void SetPopupMenuHook(TPopupMenuHook hook);
 
 // WM_MEASUREITEM, WM_DRAWITEM (of menus) and WM_INITMENUPOPUP for the menus of the framework;
 // answers whether the message was one of them.

@@ -8,6 +8,7 @@
 
 #include "framework/font.h"
 #include "framework/hint.h"
+#include "framework/menus.h"
 #include "framework/mouse.h"
 #include "framework/properties.h"
 #include "framework/window_class.h"
@@ -70,6 +71,9 @@ const TClassInfo& TToolButton::StaticClass()
                                         .Property(L"Indeterminate", &TToolButton::Indeterminate,
                                                   &TToolButton::SetIndeterminate)
                                         .Property(L"Marked", &TToolButton::Marked, &TToolButton::SetMarked)
+                                        .Property(L"Grouped", &TToolButton::Grouped, &TToolButton::SetGrouped)
+                                        .Property(L"AutoSize", &TToolButton::AutoSize, &TToolButton::SetAutoSize)
+                                        .Property(L"MenuItem", &TToolButton::MenuItem, &TToolButton::SetMenuItem)
                                         .Property(L"Style", &TToolButton::Style, &TToolButton::SetStyle)
                                         .Build();
     return info;
@@ -144,6 +148,61 @@ void TToolButton::SetMarked(bool value)
         toolBar_->UpdateButtonState(this);
 }
 
+void TToolButton::SetGrouped(bool value)
+{
+    if (value == std::exchange(grouped_, value))
+        return;
+    if (toolBar_)
+        toolBar_->UpdateButtonItem(this);
+}
+
+void TToolButton::SetAutoSize(bool value)
+{
+    if (value == std::exchange(autoSize_, value))
+        return;
+    if (toolBar_)
+        toolBar_->UpdateButtonItem(this);
+}
+
+void TToolButton::SetMenuItem(TMenuItem* value)
+{
+    if (menuItem_ == value)
+        return;
+    if (menuItem_)
+        menuItem_->RemoveFreeNotification(this);
+    menuItem_ = value;
+    if (value)
+        value->FreeNotification(this);
+    UpdateFromMenuItem();
+}
+
+void TToolButton::UpdateFromMenuItem()
+{
+    if (!menuItem_)
+        return;
+    SetCaption(menuItem_->Caption());
+    SetImageIndex(menuItem_->ImageIndex());
+    SetEnabled(menuItem_->Enabled());
+    SetVisible(menuItem_->Visible());
+}
+
+void TToolButton::Notification(TComponent* component, TOperation operation)
+{
+    TControl::Notification(component, operation);
+    if (operation == opRemove && component == menuItem_)
+        menuItem_ = nullptr;
+}
+
+// A button standing for a command item runs the item; one with a submenu drops it instead
+// (TToolBar::TrackMenu), so its click has nothing to run.
+void TToolButton::Click()
+{
+    if (menuItem_ && menuItem_->Count() == 0)
+        menuItem_->Click();
+    else if (!menuItem_)
+        TControl::Click();
+}
+
 void TToolButton::WndProc(TMessage& message)
 {
     TControl::WndProc(message);
@@ -183,6 +242,8 @@ const TClassInfo& TToolBar::StaticClass()
             .Property(L"ShowCaptions", &TToolBar::ShowCaptions, &TToolBar::SetShowCaptions)
             .Property(L"Transparent", &TToolBar::Transparent, &TToolBar::SetTransparent)
             .Property(L"Wrapable", &TToolBar::Wrapable, &TToolBar::SetWrapable)
+            .Property(L"EdgeBorders", &TToolBar::EdgeBorders, &TToolBar::SetEdgeBorders)
+            .Property(L"Indent", &TToolBar::Indent, &TToolBar::SetIndent)
             .Event(L"OnCustomDraw", &TToolBar::OnCustomDraw)
             .Event(L"OnCustomDrawButton", &TToolBar::OnCustomDrawButton)
             .Build();
@@ -266,6 +327,35 @@ void TToolBar::SetAutoSize(bool value)
 {
     autoSize_ = value;
     AdjustAutoSize();
+}
+
+void TToolBar::SetEdgeBorders(TEdgeBorders value)
+{
+    if (value == edgeBorders_)
+        return;
+    edgeBorders_ = value;
+    if (HandleAllocated())
+        SetWindowPos(WindowHandle(), nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    LayoutChanged();
+}
+
+void TToolBar::SetIndent(int value)
+{
+    if (value < 0 || value == indent_)
+        return;
+    indent_ = value;
+    if (HandleAllocated())
+        SendMessageW(WindowHandle(), TB_SETINDENT, static_cast<WPARAM>(value), 0);
+    LayoutChanged();
+}
+
+// The etched edges take two pixels on each side that has one.
+RECT TToolBar::EdgeInsets() const
+{
+    constexpr int kEdge = 2;
+    return {edgeBorders_.Contains(ebLeft) ? kEdge : 0, edgeBorders_.Contains(ebTop) ? kEdge : 0,
+            edgeBorders_.Contains(ebRight) ? kEdge : 0, edgeBorders_.Contains(ebBottom) ? kEdge : 0};
 }
 
 void TToolBar::SetBorderWidth(int value)
@@ -352,6 +442,8 @@ void TToolBar::CreateWnd()
         SendMessageW(window, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_->Handle()));
     if (hotImages_)
         SendMessageW(window, TB_SETHOTIMAGELIST, 0, reinterpret_cast<LPARAM>(hotImages_->Handle()));
+    if (indent_ > 0)
+        SendMessageW(window, TB_SETINDENT, static_cast<WPARAM>(indent_), 0);
     for (int i = 0; i < ButtonCount(); ++i)
         InsertButtonItem(i);
     LayoutChanged();
@@ -411,6 +503,10 @@ void TToolBar::InsertButtonItem(int index)
     item.idCommand = button->command_;
     item.fsState = ButtonState(*button);
     item.fsStyle = ButtonStyle(button->Style());
+    if (button->Grouped())
+        item.fsStyle |= BTNS_GROUP;
+    if (button->AutoSize())
+        item.fsStyle |= BTNS_AUTOSIZE;
     item.iString = showCaptions_ && !separator ? reinterpret_cast<INT_PTR>(caption.c_str()) : -1;
     SendMessageW(WindowHandle(), TB_INSERTBUTTONW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
 }
@@ -488,7 +584,8 @@ void TToolBar::AdjustAutoSize()
     for (TToolButton* button : buttons_)
         if (button->Visible())
             bottom = std::max(bottom, button->Top() + button->Height());
-    int height = bottom + 2 * borderWidth_;
+    RECT edges = EdgeInsets();
+    int height = bottom + 2 * borderWidth_ + edges.top + edges.bottom;
     if (height != Height())
         SetHeight(height);
 }
@@ -516,10 +613,23 @@ TToolButton* TToolBar::ButtonAt(POINT point) const
 void TToolBar::WndProc(TMessage& message)
 {
     if (IsClientMouseMessage(message.Msg)) {
-        HandleMouse(message);
+        if (!HandleMenuButtonPress(message))
+            HandleMouse(message);
         return;
     }
     switch (message.Msg) {
+    case CM_DIALOGCHAR:
+        if (!HandleAccelerator(message))
+            TWinControl::WndProc(message);
+        return;
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+        if (HandleMenuMessage(message))
+            return;
+        break;
+    case WM_MENUSELECT:
+        HandleMenuSelect(message);
+        return;
     case WM_PAINT:  // the system control draws the buttons; they have nothing of their own
         DefaultHandler(message);
         return;
@@ -628,10 +738,15 @@ void TToolBar::HandleCustomDraw(TMessage& message)
 void TToolBar::HandleNcCalcSize(TMessage& message)
 {
     DefaultHandler(message);
-    if (borderWidth_ <= 0)
+    RECT edges = EdgeInsets();
+    if (borderWidth_ <= 0 && edgeBorders_ == TEdgeBorders{})
         return;
     auto rect = reinterpret_cast<RECT*>(message.LParam);  // rgrc[0] when WParam is TRUE
     InflateRect(rect, -borderWidth_, -borderWidth_);
+    rect->left += edges.left;
+    rect->top += edges.top;
+    rect->right -= edges.right;
+    rect->bottom -= edges.bottom;
     if (rect->right < rect->left)
         rect->right = rect->left;
     if (rect->bottom < rect->top)
@@ -641,7 +756,7 @@ void TToolBar::HandleNcCalcSize(TMessage& message)
 void TToolBar::HandleNcPaint(TMessage& message)
 {
     DefaultHandler(message);
-    if (borderWidth_ <= 0)
+    if (borderWidth_ <= 0 && edgeBorders_ == TEdgeBorders{})
         return;
     HWND window = WindowHandle();
     UniqueWindowDC dc(GetWindowDC(window), handle_traits::WindowDC{window});
@@ -657,6 +772,10 @@ void TToolBar::HandleNcPaint(TMessage& message)
     OffsetRect(&windowRect, -windowRect.left, -windowRect.top);
     ExcludeClipRect(dc.get(), client.left, client.top, client.right, client.bottom);
     FillRect(dc.get(), &windowRect, BrushHandle());
+    UINT sides = (edgeBorders_.Contains(ebLeft) ? BF_LEFT : 0) | (edgeBorders_.Contains(ebTop) ? BF_TOP : 0) |
+                 (edgeBorders_.Contains(ebRight) ? BF_RIGHT : 0) | (edgeBorders_.Contains(ebBottom) ? BF_BOTTOM : 0);
+    if (sides)
+        DrawEdge(dc.get(), &windowRect, EDGE_ETCHED, sides);
 }
 
 }  // namespace ov

@@ -17,9 +17,15 @@ namespace ov {
 
 class TToolBar;
 class TToolButton;
+class TMenuItem;
+class TPopupMenu;
 
 enum TToolButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider };
 OV_ENUM_TYPE(TToolButtonStyle, L"tbsButton", L"tbsCheck", L"tbsDropDown", L"tbsSeparator", L"tbsDivider")
+enum TEdgeBorder { ebLeft, ebTop, ebRight, ebBottom };
+using TEdgeBorders = TSet<TEdgeBorder>;
+OV_ENUM_TYPE(TEdgeBorder, L"ebLeft", L"ebTop", L"ebRight", L"ebBottom")
+OV_SET_TYPE(TEdgeBorders)
 
 // OnCustomDraw(Sender, ARect, DefaultDraw): before the tool bar paints; ARect is the area being
 // painted. Setting DefaultDraw false leaves the whole painting to the handler.
@@ -53,9 +59,23 @@ class TToolButton : public TControl {
     void SetIndeterminate(bool value);
     bool Marked() const noexcept { return marked_; }
     void SetMarked(bool value);
+    // Check buttons of one group (neighbours with Grouped) are down one at a time.
+    bool Grouped() const noexcept { return grouped_; }
+    void SetGrouped(bool value);
+    // The button is as wide as its caption and image instead of ButtonWidth.
+    bool AutoSize() const noexcept { return autoSize_; }
+    void SetAutoSize(bool value);
+    // A menu item the button stands for: its caption, image, enabled state and visibility are the
+    // item's; a click drops the item's submenu below the button, or clicks an item without one.
+    TMenuItem* MenuItem() const noexcept { return menuItem_; }
+    void SetMenuItem(TMenuItem* value);
+    // Reads caption, image and state from MenuItem again (the item changed).
+    void UpdateFromMenuItem();
 
+    void Click() override;
     void SetParent(TWinControl* parent) override;
     void WndProc(TMessage& message) override;
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     friend class TToolBar;
@@ -67,6 +87,9 @@ private:
     bool down_ = false;
     bool indeterminate_ = false;
     bool marked_ = false;
+    bool grouped_ = false;
+    bool autoSize_ = false;
+    TMenuItem* menuItem_ = nullptr;
 };
 
 // Buttons are ButtonWidth × ButtonHeight, laid out left to right in the order of Buttons and
@@ -108,6 +131,21 @@ class TToolBar : public TWinControl {
     void SetImages(TCustomImageList* value);
     TCustomImageList* HotImages() const noexcept { return hotImages_; }
     void SetHotImages(TCustomImageList* value);
+    // Etched edges drawn on these sides, outside the client area.
+    TEdgeBorders EdgeBorders() const noexcept { return edgeBorders_; }
+    void SetEdgeBorders(TEdgeBorders value);
+    // Space left of the first button.
+    int Indent() const noexcept { return indent_; }
+    void SetIndent(int value);
+
+    // Drops the submenu of a button that carries a menu item (tool_bar_menu.cpp). While it is open,
+    // moving the pointer onto another such button, or Left/Right on the menu's first level, moves
+    // the open menu there. Returns after the menu closed (and the chosen item was clicked).
+    void TrackMenu(TToolButton* button);
+    // Closes a menu dropped from a button.
+    void CancelMenu();
+    // The button whose menu is open, or null.
+    TToolButton* MenuButton() const noexcept { return menuButton_; }
 
     // Valid while a custom-draw event runs (its DC is the tool bar's paint DC then).
     TCanvas* Canvas() noexcept { return &canvas_; }
@@ -146,6 +184,14 @@ private:
     void HandleNcCalcSize(TMessage& message);
     void HandleNcPaint(TMessage& message);
     void ImageListChange(TObject* sender);
+    RECT EdgeInsets() const;
+    // Menu tracking (tool_bar_menu.cpp).
+    bool HandleMenuButtonPress(TMessage& message);
+    bool HandleAccelerator(TMessage& message);
+    void HandleMenuSelect(TMessage& message);
+    bool HandleMenuFilter(const MSG& msg);
+    TToolButton* NeighbourMenuButton(TToolButton* button, bool forward) const;
+    static LRESULT CALLBACK MenuFilterHook(int code, WPARAM wParam, LPARAM lParam);
 
     std::vector<TToolButton*> buttons_;
     int nextCommand_ = 1;
@@ -164,6 +210,13 @@ private:
     TChangeLink hotImageChangeLink_;
     TCanvas canvas_;
     bool updatingBounds_ = false;
+    TEdgeBorders edgeBorders_;
+    int indent_ = 0;
+    TToolButton* menuButton_ = nullptr;   // the button whose menu is open
+    TToolButton* nextMenuButton_ = nullptr;  // where the open menu moves when it closes
+    TPopupMenu* dropMenu_ = nullptr;      // owned: stands for the dropped menu (its OnPopup fires)
+    HMENU selectedMenu_ = nullptr;        // the (sub)menu holding the selected item
+    bool selectedHasSubmenu_ = false;
 };
 
 }  // namespace ov

@@ -15,6 +15,7 @@
 #include "framework/tool_bar.h"
 #include "framework/tree_view.h"
 #include "gallery/gallery_frame.h"
+#include "gallery/mdi_form.h"
 #include "gallery/plain_dialog.h"
 #include "gallery/second_form.h"
 #include "gallery/system_dialogs.h"
@@ -65,6 +66,7 @@ const TClassInfo& TGalleryForm::StaticClass()
             .Method(L"PlainDialogButtonClick", &TGalleryForm::PlainDialogButtonClick)
             .Method(L"SecondFormButtonClick", &TGalleryForm::SecondFormButtonClick)
             .Method(L"SkinButtonClick", &TGalleryForm::SkinButtonClick)
+            .Method(L"MDIButtonClick", &TGalleryForm::MDIButtonClick)
             .Method(L"DrawGrid1DrawCell", &TGalleryForm::DrawGrid1DrawCell)
             .Build();
     return info;
@@ -72,8 +74,9 @@ const TClassInfo& TGalleryForm::StaticClass()
 
 TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner)
 {
-    // The frame class on the Containers page must be known by name before the layout is read.
+    // Classes made by name from layouts must be known before a layout is read.
     TGalleryFrame::StaticClass();
+    TGalleryMDIChild::StaticClass();
 }
 
 void TGalleryForm::FormCreate(TObject*)
@@ -213,6 +216,22 @@ void TGalleryForm::SecondFormButtonClick(TObject*)
     TComponentPtr<TSecondForm> form(new TSecondForm(nullptr));
     form->InitForm();
     lastResult_ = form->ShowModal() == mrOk ? L"OK" : L"Cancel";
+}
+
+// The window is skinned before its children come, so that each child finds its parent's skinned
+// client when it is created (and is skinned from there).
+void TGalleryForm::MDIButtonClick(TObject*)
+{
+    if (!mdiForm_) {
+        mdiForm_ = new TGalleryMDIForm(this);
+        mdiForm_->InitForm();
+        if (krvSkinEngine1)
+            krvSkinEngine1->SkinWindow(mdiForm_->Handle(), false);
+        mdiForm_->Show();
+        for (int i = 0; i < 3; ++i)
+            mdiForm_->AddChild();
+    }
+    mdiForm_->Show();
 }
 
 }  // namespace ov

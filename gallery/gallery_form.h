@@ -23,6 +23,7 @@ class TImage;
 class TOvRichEdit;
 class TToolButton;
 class TkrvSkinEngine;
+class TGalleryMDIForm;
 
 class TGalleryForm : public TForm {
     OV_CLASS(TGalleryForm, TForm)
@@ -50,6 +51,8 @@ class TGalleryForm : public TForm {
     void FolderButtonClick(TObject* Sender);
     void PlainDialogButtonClick(TObject* Sender);
     void SecondFormButtonClick(TObject* Sender);
+    // Shows the MDI window (made on first use) with three children.
+    void MDIButtonClick(TObject* Sender);
     // Turns the skin off and on.
     void SkinButtonClick(TObject* Sender);
     void DrawGrid1DrawCell(TObject* Sender, int ACol, int ARow, RECT Rect, TGridDrawState State);
@@ -67,6 +70,7 @@ private:
     void FillPicture();
 
     std::wstring lastResult_;
+    TGalleryMDIForm* mdiForm_ = nullptr;
 };
 
 }  // namespace ov

@@ -72,6 +72,13 @@ object GalleryForm: TGalleryForm
       ImageIndex = 0
       OnClick = SkinButtonClick
     end
+    object MDIButton: TToolButton
+      Left = 700
+      Top = 0
+      Caption = 'MDI window'
+      ImageIndex = 3
+      OnClick = MDIButtonClick
+    end
   end
   object PageControl1: TPageControl
     Left = 4

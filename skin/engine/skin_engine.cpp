@@ -283,8 +283,8 @@ TkrvSkinEngine::TkrvSkinEngine(TComponent* owner) : TComponent(owner)
     FOwnReader->SetOnLoaded(TNotifyEvent(this, &TkrvSkinEngine::ApplySkin));
     FReader = FOwnReader.get();
     BuildSystemMenu();
-    if (!Designing())
-        InstallSkinHook(this);
+    if (!Designing() && InstallSkinHook(this))
+        SetPopupMenuHook([this](TPopupMenu& menu) { PrepareShownPopup(menu); });
 }
 
 TkrvSkinEngine::~TkrvSkinEngine() = default;
@@ -294,8 +294,11 @@ TkrvSkinEngine::~TkrvSkinEngine() = default;
 void TkrvSkinEngine::BeforeDestruction()
 {
     Destroying();
-    if (WorkingEngine() == this && !Designing())
+    if (WorkingEngine() == this && !Designing()) {
+        SetPopupMenuHook(nullptr);
         RemoveSkinHook(this);
+    }
+    ReleaseShownPopups();
     while (!FSkinWindows.empty())
         FSkinWindows.front()->Free();
     if (FSystemMenu) {
@@ -417,6 +420,7 @@ void TkrvSkinEngine::Notification(TComponent* component, TOperation operation)
             throw Exception(L"One form can only catch one TkrvSkinEngine!");
         }
     } else if (auto* menu = dynamic_cast<TMenu*>(component)) {
+        std::erase(FShownPopups, menu);
         ReleaseMenu(menu);
     }
 }

@@ -188,6 +188,10 @@ class TkrvSkinEngine : public TComponent {
     void PrepareMenu(TMenu* menu);
     void PrepareMenuItem(TMenuItem* item);
     void ReleaseMenu(TMenu* menu);
+    // A popup menu about to show for a control of a skinned form is drawn by the skin too, when the
+    // walk has not met it (menus made later, or owned by no control). Released with the engine.
+    void PrepareShownPopup(TPopupMenu& menu);
+    void ReleaseShownPopups();
     void MeasureMenuItem(TObject* sender, TCanvas* canvas, int& width, int& height);
     void DrawMenuItem(TObject* sender, TCanvas* canvas, RECT rect, bool selected);
 
@@ -235,6 +239,7 @@ private:
     int FCaptionLeft = -10000;  // negative: every frame places its caption itself
     int FMinFormWidth = 0;
     bool FRemoving = false;
+    std::vector<TPopupMenu*> FShownPopups;  // prepared by PrepareShownPopup
     bool FSkinningAll = false;
 };
 

@@ -9,6 +9,8 @@
 #include "skin/data/skin_text_win.h"
 #include "skin/engine/skin_engine.h"
 #include "skin/engine/skin_globals.h"
+#include "skin/engine/skin_window.h"
+#include "framework/form.h"
 
 namespace ov {
 
@@ -56,6 +58,38 @@ void TkrvSkinEngine::ReleaseMenu(TMenu* menu)
         mainMenu->SetImages(nullptr);
     for (int i = 0; i < menu->Items()->Count(); ++i)
         HookMenuItems(menu->Items()->Items(i), TMenuMeasureItemEvent(), TMenuDrawItemEvent());
+}
+
+// The form a control stands on, through its parents.
+static TCustomForm* FormOf(TControl* control)
+{
+    while (control && !dynamic_cast<TCustomForm*>(control))
+        control = control->Parent();
+    return static_cast<TCustomForm*>(control);
+}
+
+void TkrvSkinEngine::PrepareShownPopup(TPopupMenu& menu)
+{
+    if (!IsWorking() || menu.Tag() == DisabledTag() || menu.OwnerDraw())
+        return;
+    TCustomForm* form = FormOf(dynamic_cast<TControl*>(menu.PopupComponent()));
+    TkrvSkinWindow* skinWindow = form && form->HandleAllocated() ? FindSkinWindow(form->WindowHandle()) : nullptr;
+    if (!skinWindow || !skinWindow->SkinOn())
+        return;
+    PrepareMenu(&menu);
+    if (std::find(FShownPopups.begin(), FShownPopups.end(), &menu) == FShownPopups.end()) {
+        FShownPopups.push_back(&menu);
+        menu.FreeNotification(this);
+    }
+}
+
+// Menus that outlive the engine must not keep its painters.
+void TkrvSkinEngine::ReleaseShownPopups()
+{
+    for (TPopupMenu* menu : std::exchange(FShownPopups, {})) {
+        menu->RemoveFreeNotification(this);
+        ReleaseMenu(menu);
+    }
 }
 
 void TkrvSkinEngine::MeasureMenuItem(TObject* sender, TCanvas* canvas, int& width, int& height)

@@ -26,6 +26,8 @@ inline constexpr UINT WM_KRV_CLIENTLEFT = WM_APP + 1004;
 inline constexpr UINT WM_KRV_CLIENTBOTTOM = WM_APP + 1005;
 // An MDI child answers 1 while it is shown hidden (left out of the Window menu).
 inline constexpr UINT WM_KRV_HIDDENCHILD = WM_APP + 1006;
+// Posted to an MDI parent when a child window (lParam) was created: the parent skins it.
+inline constexpr UINT WM_KRV_SKINMDICHILD = WM_APP + 1007;
 
 static_assert(WM_KRV_MDIMENUCHANGED == 0x83E8 && WM_KRV_HIDDENCHILD == 0x83EE);
 

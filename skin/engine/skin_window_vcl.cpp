@@ -60,6 +60,9 @@ TkrvSkinWindowVCL::TkrvSkinWindowVCL(TComponent* owner, TkrvSkinEngine* engine, 
 void TkrvSkinWindowVCL::Attach(HWND)
 {
     FForm->SetAutoScroll(false);
+    CreateMenuBar();
+    if (IsMDIForm())
+        CreateMDIButtons();
     if (!IsMDIChild()) {
         FApplicationEvents = std::make_unique<TApplicationEvents>(nullptr);
         FApplicationEvents->OnMessage = TMessageEvent(this, &TkrvSkinWindowVCL::ShortcutFilter);
@@ -69,12 +72,30 @@ void TkrvSkinWindowVCL::Attach(HWND)
     SetTitleVisible(FHadFrame);
     SetBordersVisible(FForm->BorderStyle() != bsNone);
     FreeNotification(FForm);
+    TCustomForm* main = FForm->MDIParent();
+    if (IsMDIChild() && main && main->HandleAllocated())
+        ::SendMessageW(main->WindowHandle(), WM_KRV_REBUILDWINDOWMENU, 0, 0);
 }
 
 void TkrvSkinWindowVCL::Detach()
 {
     if (FHook)
         FHook->Remove();
+    if (FClientHook) {
+        if (FSpareWindowMenu && FForm->ClientHandle() && FForm->WindowMenu())
+            ::SendMessageW(FForm->ClientHandle(), WM_MDISETMENU, 0,
+                           reinterpret_cast<LPARAM>(FForm->WindowMenu()->Handle()));
+        FClientHook->Remove();
+        FClientHook.reset();
+    }
+    if (FEngine->Removing()) {
+        FreeWindowMenuItems();
+        if (FMenuBar)
+            std::exchange(FMenuBar, nullptr)->Free();
+        for (auto& button : FMDIButtons)
+            if (button)
+                std::exchange(button, nullptr)->Free();
+    }
     if (FApplicationEvents)
         std::exchange(FApplicationEvents, nullptr).release()->Free();
     if (FEngine->Removing() && FForm->HandleAllocated())
@@ -88,6 +109,17 @@ void TkrvSkinWindowVCL::Notification(TComponent* component, TOperation operation
     TkrvSkinWindow::Notification(component, operation);
     if (operation != opRemove)
         return;
+    if (component == FMenuBar)
+        FMenuBar = nullptr;
+    for (auto& button : FMDIButtons)
+        if (component == button)
+            button = nullptr;
+    std::erase(FWindowMenuItems, component);
+    std::erase(FMenuItems, component);
+    if (component == FMergedChildMenu || component == FLastBuiltChildMenu) {
+        FMergedChildMenu = FMergedChildMenu == component ? nullptr : FMergedChildMenu;
+        FLastBuiltChildMenu = FLastBuiltChildMenu == component ? nullptr : FLastBuiltChildMenu;
+    }
     for (size_t i = FControlSkinners.size(); i > 0; --i) {
         if (FControlSkinners[i - 1]->Control() != component)
             continue;
@@ -172,7 +204,34 @@ void TkrvSkinWindowVCL::MeasureNativeFrame()
     FBottomInset = 4;
     FLeftInset = client.left - bounds.left;
     FBottomInset2 = bounds.bottom - client.bottom;
+    if (IsMDIForm()) {
+        FSideInset = client.left - bounds.left;
+        FBottomInset = bounds.bottom - client.bottom;
+    }
+    if (IsMDIChild())
+        MeasureMDIChildInsets();
     FFormColor = FForm->Color();
+    if (FLeftInset >= 5 && FMenuBar)
+        FMenuBar->SetIndent(FLeftInset - 4);
+}
+
+// A child takes its insets from its parent's client (the parent's frame), and tells the parent
+// which menu to merge.
+void TkrvSkinWindowVCL::MeasureMDIChildInsets()
+{
+    TCustomForm* main = FForm->MDIParent();
+    HWND client = main ? main->ClientHandle() : nullptr;
+    if (!client)
+        return;
+    if (auto top = static_cast<int>(::SendMessageW(client, WM_KRV_CLIENTTOP, 0, 0)); top > 0) {
+        FTopInset = top;
+        FBottomInset = std::max(4, static_cast<int>(::SendMessageW(client, WM_KRV_CLIENTBOTTOM, 0, 0)));
+        FSideInset = std::max(4, static_cast<int>(::SendMessageW(client, WM_KRV_CLIENTLEFT, 0, 0)));
+        FLeftInset = 4;
+    }
+    if (!(FEngine->SkinningAll() && main->MDIChildCount() > 1))
+        ::PostMessageW(main->WindowHandle(), WM_KRV_MDIMENUCHANGED, reinterpret_cast<WPARAM>(FForm),
+                       reinterpret_cast<LPARAM>(FMainMenu));
 }
 
 void TkrvSkinWindowVCL::ApplySkinState() { FSkinOn ? SwitchOn() : SwitchOff(); }
@@ -211,6 +270,7 @@ void TkrvSkinWindowVCL::SwitchOn()
     FForm->SetMenu(nullptr);
     FForm->SetAutoScroll(false);
     FForm->SetScaled(false);
+    SwitchMenuBarOn();
     ApplyConstraints();
     if (!FControlsShifted && MenuBarHeight() > 0) {
         ShiftControls(MenuBarHeight());
@@ -225,6 +285,8 @@ void TkrvSkinWindowVCL::SwitchOn()
     }
     FSettingClientSize = false;
     PrepareFormMenus(true);
+    if (IsMDIChild() && IsMaximized() && !FMDIChildMaximized)
+        AnnounceMDIChildSize();
 }
 
 void TkrvSkinWindowVCL::SwitchOff()
@@ -254,6 +316,7 @@ void TkrvSkinWindowVCL::SwitchOff()
         FControlsShifted = false;
     }
     PrepareFormMenus(false);
+    SwitchMenuBarOff();
     FRestoring = false;
 }
 
@@ -287,6 +350,8 @@ void TkrvSkinWindowVCL::ShiftControls(int distance)
     FShiftedBy = distance > 0 ? distance : FShiftedBy;
     for (int i = 0; i < FForm->ControlCount(); ++i) {
         TControl* control = FForm->Controls(i);
+        if (control == FMenuBar || std::find(FMDIButtons.begin(), FMDIButtons.end(), control) != FMDIButtons.end())
+            continue;
         TAnchors anchors = control->Anchors();
         bool bottom = anchors.Contains(akBottom), top = anchors.Contains(akTop);
         if (bottom && !top)
@@ -322,9 +387,13 @@ void TkrvSkinWindowVCL::PrepareFormMenus(bool prepare)
 
 void TkrvSkinWindowVCL::PostProcess(TMessage& message)
 {
+    if (PostProcessMDI(message))
+        return;
     switch (message.Msg) {
     case WM_SHOWWINDOW:
     case CM_VISIBLECHANGED:
+        if (message.Msg == WM_SHOWWINDOW && IsMDIChild())
+            FMDIChildHidden = message.WParam == 0;
         if (!FShownOnce && FForm == Application->MainForm() && FEngine->SkinAllForms()) {
             FShownOnce = true;
             FEngine->SkinOpenForms();
@@ -333,6 +402,7 @@ void TkrvSkinWindowVCL::PostProcess(TMessage& message)
         }
         break;
     case WM_SIZE:
+        AnnounceMDIChildSize();
         PaintFrame();
         UpdateRegion();
         if (FStarted && !FSettingClientSize && !IsMaximized() && message.WParam != SIZE_MINIMIZED)
@@ -378,7 +448,10 @@ void TkrvSkinWindowVCL::ShortcutFilter(MSG& msg, bool& handled)
     HWND window = FForm->HandleAllocated() ? FForm->WindowHandle() : nullptr;
     if (!window || (::SendMessageW(window, WM_KRV_QUERYACTIVE, 0, 0) != 1 && !IsMDIForm()))
         return;
-    if (FMainMenu->IsShortCut(static_cast<WORD>(msg.wParam), KeyboardShiftState()))
+    auto key = static_cast<WORD>(msg.wParam);
+    TShiftState shift = KeyboardShiftState();
+    if ((FMergedChildMenu && IsMDIForm() && FMergedChildMenu->IsShortCut(key, shift)) ||
+        FMainMenu->IsShortCut(key, shift))
         handled = true;
 }
 
