@@ -153,7 +153,7 @@ TEST_F(PaintingTest, HintShowsAsToolTip)
     Application->SetHintPause(1);
     SendMessageW(form->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(25, 35));
     HWND tip = nullptr;
-    for (int i = 0; i < 400 && !tip; ++i) {
+    for (int i = 0; i < 4000 && !tip; ++i) {  // up to 20 s on a busy machine
         Application->ProcessMessages();
         Sleep(5);
         tip = VisibleToolTipOfThisThread();

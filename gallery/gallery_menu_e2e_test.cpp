@@ -182,6 +182,9 @@ protected:
     HWND OpenMenu(int index)
     {
         for (int attempt = 0; attempt < 3; ++attempt) {
+            // The gallery done with what it had to do (repaints after a change): a menu opened
+            // meanwhile may not show under Wine.
+            WaitForInputIdle(process_, 5000);
             RECT b = BarButton(index);
             ClickAt({(b.left + b.right) / 2, (b.top + b.bottom) / 2});
             HWND popup = nullptr;

@@ -62,6 +62,7 @@ class TkrvSkinWindowVCL : public TkrvSkinWindow {
     void PaintMenuBarBackground(TToolBar* bar, const RECT& rect, bool& defaultDraw);
     void PaintMenuBarButton(TToolBar* bar, TToolButton* button, TCustomDrawState state, bool& defaultDraw);
     void RebuildWindowMenu();
+    std::vector<TCustomForm*> ListedMDIChildren() const;
     // The MDI control buttons: 1 close (Tag -1381), 2 restore (-1382), 3 minimise (-1383).
     TkrvSkinMenuBarControlButton* MDIButton(int i) const { return FMDIButtons.at(static_cast<size_t>(i - 1)); }
 

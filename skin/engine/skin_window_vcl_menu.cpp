@@ -1,6 +1,7 @@
 // The framework form skinner's menu bar and MDI support: building the bar from the form's menu
 // merged with the active child's, painting it, the Window menu list, the MDI client's cascade and
 // tile, and the three buttons of a maximised child.
+#include <algorithm>
 #include <cmath>
 
 #include "framework/image_list.h"
@@ -293,6 +294,24 @@ void TkrvSkinWindowVCL::FreeWindowMenuItems()
     }
 }
 
+// The visible children in the order they were made (the MDI client numbers them so), as the
+// system's own Window menu lists them; the order of activation would move them about.
+std::vector<TCustomForm*> TkrvSkinWindowVCL::ListedMDIChildren() const
+{
+    std::vector<TCustomForm*> children;
+    for (int i = 0; i < FForm->MDIChildCount(); ++i) {
+        TCustomForm* child = FForm->MDIChildren(i);
+        HWND window = child->WindowHandle();
+        if (!child->ComponentState().Contains(csDestroying) && ::IsWindowVisible(window) &&
+            ::SendMessageW(window, WM_KRV_HIDDENCHILD, 0, 0) != 1)
+            children.push_back(child);
+    }
+    std::stable_sort(children.begin(), children.end(), [](TCustomForm* a, TCustomForm* b) {
+        return ::GetDlgCtrlID(a->WindowHandle()) < ::GetDlgCtrlID(b->WindowHandle());
+    });
+    return children;
+}
+
 void TkrvSkinWindowVCL::RebuildWindowMenu()
 {
     TMenuItem* windowMenu = FForm->WindowMenu();
@@ -310,12 +329,8 @@ void TkrvSkinWindowVCL::RebuildWindowMenu()
     add(line);
     TCustomForm* active = FForm->ActiveMDIChild();
     HWND client = FForm->ClientHandle();
-    for (int i = 0; i < FForm->MDIChildCount(); ++i) {
-        TCustomForm* child = FForm->MDIChildren(i);
+    for (TCustomForm* child : ListedMDIChildren()) {
         HWND window = child->WindowHandle();
-        if (child->ComponentState().Contains(csDestroying) || !::IsWindowVisible(window) ||
-            ::SendMessageW(window, WM_KRV_HIDDENCHILD, 0, 0) == 1)
-            continue;
         auto* item = new TMenuItem(nullptr);
         item->SetCaption(child->Caption());
         item->SetChecked(child == active);
