@@ -204,6 +204,20 @@ void TkrvSkinInternalScrollBar::BeforeDestruction()
     TCustomPanel::BeforeDestruction();
 }
 
+bool TkrvSkinInternalScrollBar::ShowsPicture(const RECT& thumb, bool thumbShown) const
+{
+    return FPictureMade && FPictureThumbShown == thumbShown && EqualRect(&FPictureThumb, &thumb) &&
+           FPictureSize.cx == FBitmap.Width() && FPictureSize.cy == FBitmap.Height();
+}
+
+void TkrvSkinInternalScrollBar::PictureMade(const RECT& thumb, bool thumbShown)
+{
+    FPictureMade = true;
+    FPictureThumb = thumb;
+    FPictureThumbShown = thumbShown;
+    FPictureSize = {FBitmap.Width(), FBitmap.Height()};
+}
+
 void TkrvSkinInternalScrollBar::Paint()
 {
     if (FBitmap.Width() == 0 || FBitmap.Height() == 0) {
@@ -298,9 +312,12 @@ void TkrvSkinScrollWinControl::Update()
 {
     TkrvSkinBorderWinControl::Update();
     bool working = FEngine->IsWorking();
-    for (TkrvSkinInternalScrollBar* bar : {FVertBar, FHorzBar})
-        if (bar)
-            bar->SetVisible(working);
+    for (TkrvSkinInternalScrollBar* bar : {FVertBar, FHorzBar}) {
+        if (!bar)
+            continue;
+        bar->SetVisible(working);
+        bar->ForgetPicture();  // the skin may have changed
+    }
 }
 
 void TkrvSkinScrollWinControl::AfterMessage(TMessage& message)
@@ -372,13 +389,14 @@ bool TkrvSkinScrollWinControl::UpdateScrollBar(TkrvSkinInternalScrollBar& overla
         return false;
     }
     // Moved, raised and shown only when it is not already so: each of those costs the windows
-    // around it a repaint.
+    // around it a repaint. Placed before it is shown, so that a new overlay never moves on the
+    // screen (which would have the view under it repaint its whole chapter).
     RECT placed = overlay.BoundsRect();
     if (!overlay.Visible() || !EqualRect(&r, &placed) ||
         ::GetWindow(overlay.Handle(), GW_HWNDPREV) != nullptr) {
+        overlay.SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
         overlay.BringToFront();
         overlay.Show();
-        overlay.SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
     }
     TBitmap& bitmap = overlay.Bitmap();
     bitmap.SetSize(std::max<int>(r.right - r.left, 1), std::max<int>(r.bottom - r.top, 1));
@@ -392,10 +410,13 @@ bool TkrvSkinScrollWinControl::UpdateScrollBar(TkrvSkinInternalScrollBar& overla
         thumb = horizontal ? RECT{track.thumbTop, 0, track.thumbBottom, bitmap.Height()}
                            : RECT{0, track.thumbTop, bitmap.Width(), track.thumbBottom};
     bool drawThumb = (info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) == 0;
-    PaintSkinScrollBar(*bitmap.Canvas(), *FEngine, {0, 0, bitmap.Width(), bitmap.Height()}, thumb, drawThumb,
-                       !horizontal);
-    overlay.Invalidate();
-    ::UpdateWindow(overlay.Handle());
+    if (!overlay.ShowsPicture(thumb, drawThumb)) {
+        PaintSkinScrollBar(*bitmap.Canvas(), *FEngine, {0, 0, bitmap.Width(), bitmap.Height()}, thumb, drawThumb,
+                           !horizontal);
+        overlay.PictureMade(thumb, drawThumb);
+        overlay.Invalidate();
+        ::UpdateWindow(overlay.Handle());
+    }
     return true;
 }
 

@@ -51,6 +51,11 @@ class TkrvSkinInternalScrollBar : public TCustomPanel {
     bool Horizontal() const noexcept { return FHorizontal; }
     // The skinner no longer keeps this overlay.
     void ForgetSkinner() noexcept { FSkinner = nullptr; }
+    // Whether the bitmap already shows the bar at its size with this thumb: a bar whose control
+    // repaints without scrolling is not drawn again.
+    bool ShowsPicture(const RECT& thumb, bool thumbShown) const;
+    void PictureMade(const RECT& thumb, bool thumbShown);
+    void ForgetPicture() noexcept { FPictureMade = false; }
     void WndProc(TMessage& message) override;
 
 protected:
@@ -65,6 +70,10 @@ private:
     TBitmap FBitmap;
     TkrvSkinScrollWinControl* FSkinner;
     bool FHorizontal;
+    bool FPictureMade = false;
+    RECT FPictureThumb{};
+    bool FPictureThumbShown = false;
+    SIZE FPictureSize{};
 };
 
 class TkrvSkinScrollWinControl : public TkrvSkinBorderWinControl {
