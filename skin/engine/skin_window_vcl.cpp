@@ -8,6 +8,7 @@
 #include "skin/data/windows_version_win.h"
 #include "skin/engine/skin_control.h"
 #include "skin/engine/skin_engine.h"
+#include "skin/engine/skin_globals.h"
 #include "skin/engine/skin_messages.h"
 #include "skin/engine/skinner_tables.h"
 
@@ -79,6 +80,8 @@ void TkrvSkinWindowVCL::Attach(HWND)
 
 void TkrvSkinWindowVCL::Detach()
 {
+    if (FForm->HandleAllocated())
+        ::KillTimer(FForm->WindowHandle(), kSkinOpenFormsTimer);
     if (FHook)
         FHook->Remove();
     if (FClientHook) {
@@ -385,6 +388,14 @@ void TkrvSkinWindowVCL::PrepareFormMenus(bool prepare)
 
 // --- messages -----------------------------------------------------------------------------------------
 
+void CALLBACK TkrvSkinWindowVCL::SkinOpenFormsNow(HWND window, UINT, UINT_PTR timer, DWORD)
+{
+    ::KillTimer(window, timer);
+    TkrvSkinEngine* engine = WorkingEngine();
+    if (engine && engine->IsWorking() && engine->SkinAllForms() && engine->FindSkinWindow(window))
+        engine->SkinOpenForms();
+}
+
 void TkrvSkinWindowVCL::PostProcess(TMessage& message)
 {
     if (PostProcessMDI(message))
@@ -396,7 +407,10 @@ void TkrvSkinWindowVCL::PostProcess(TMessage& message)
             FMDIChildHidden = message.WParam == 0;
         if (!FShownOnce && FForm == Application->MainForm() && FEngine->SkinAllForms()) {
             FShownOnce = true;
-            FEngine->SkinOpenForms();
+            // The other forms are hidden until asked for: they are skinned as soon as the main
+            // window stands painted (a timer's turn comes after every pending paint), so that
+            // skinning them does not hold the program's first window back.
+            ::SetTimer(FForm->WindowHandle(), kSkinOpenFormsTimer, USER_TIMER_MINIMUM, &SkinOpenFormsNow);
         } else if (message.Msg == WM_SHOWWINDOW) {
             RemoveSystemMenuStyle();
         }

@@ -106,6 +106,8 @@ private:
     TColor FFormColor = clBtnFace;   // the form's unskinned Color
     std::unique_ptr<TApplicationEvents> FApplicationEvents;
     bool FShownOnce = false;
+    static constexpr UINT_PTR kSkinOpenFormsTimer = 0x4B53;
+    static void CALLBACK SkinOpenFormsNow(HWND window, UINT, UINT_PTR timer, DWORD);
     bool FRestoring = false;
     bool FSettingClientSize = false;
     bool FControlsShifted = false;
