@@ -218,12 +218,7 @@ void TkrvSkinExtComboboxLikeControl::Initialize()
 // The engine, when it is going, frees the panel it owns itself.
 void TkrvSkinExtComboboxLikeControl::FreeButton()
 {
-    TkrvSkinInternalComboButton* button = std::exchange(FButton, nullptr);
-    if (!button)
-        return;
-    button->ForgetSkinner();
-    if (!FEngine->Destroying())
-        button->Free();
+    ReleaseSkinnerWindow(FButton, FEngine->Destroying());
 }
 
 void TkrvSkinExtComboboxLikeControl::ButtonGone(TkrvSkinInternalComboButton* button)
@@ -308,12 +303,7 @@ void TkrvSkinDateTimePicker::Update()
 
 void TkrvSkinDateTimePicker::FreeUpDown()
 {
-    TkrvSkinInternalUpDown* upDown = std::exchange(FUpDown, nullptr);
-    if (!upDown)
-        return;
-    upDown->ForgetSkinner();
-    if (!FControl->ComponentState().Contains(csDestroying))
-        upDown->Free();
+    ReleaseSkinnerWindow(FUpDown, FControl->ComponentState().Contains(csDestroying));
 }
 
 void TkrvSkinDateTimePicker::UpDownGone(TkrvSkinInternalUpDown* upDown)

@@ -284,14 +284,8 @@ void TkrvSkinScrollWinControl::MakeOverlays()
 // The engine, when it is going, frees the overlays it owns itself.
 void TkrvSkinScrollWinControl::FreeOverlays()
 {
-    for (TkrvSkinInternalScrollBar** bar : {&FVertBar, &FHorzBar}) {
-        TkrvSkinInternalScrollBar* overlay = std::exchange(*bar, nullptr);
-        if (!overlay)
-            continue;
-        overlay->ForgetSkinner();
-        if (!FEngine->Destroying())
-            overlay->Free();
-    }
+    ReleaseSkinnerWindow(FVertBar, FEngine->Destroying());
+    ReleaseSkinnerWindow(FHorzBar, FEngine->Destroying());
 }
 
 void TkrvSkinScrollWinControl::OverlayGone(TkrvSkinInternalScrollBar* bar)
@@ -516,12 +510,7 @@ void TkrvSkinScrollBar::Initialize()
 
 void TkrvSkinScrollBar::FreeBar()
 {
-    TkrvSkinInternalScrollBar2* bar = std::exchange(FBar, nullptr);
-    if (!bar)
-        return;
-    bar->ForgetSkinner();
-    if (!FEngine->Destroying() && !FControl->ComponentState().Contains(csDestroying))
-        bar->Free();
+    ReleaseSkinnerWindow(FBar, FEngine->Destroying() || FControl->ComponentState().Contains(csDestroying));
 }
 
 void TkrvSkinScrollBar::BarGone(TkrvSkinInternalScrollBar2* bar)

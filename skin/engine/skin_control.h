@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 #include "framework/bitmap.h"
 #include "framework/control.h"
@@ -164,5 +165,19 @@ struct TkrvThumbTrack {
 };
 TkrvThumbTrack& VerticalThumbTrack();
 TkrvThumbTrack& HorizontalThumbTrack();
+
+// A window a control skinner made over or inside its control (an overlay bar, a button panel),
+// let go by the skinner: the window forgets the skinner and is freed, unless whoever owns it is
+// going and frees it anyway. Either may go first; the slot is empty afterwards.
+template <class Window>
+void ReleaseSkinnerWindow(Window*& slot, bool ownerFreesIt)
+{
+    Window* window = std::exchange(slot, nullptr);
+    if (!window)
+        return;
+    window->ForgetSkinner();
+    if (!ownerFreesIt)
+        window->Free();
+}
 
 }  // namespace ov
