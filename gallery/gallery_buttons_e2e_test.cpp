@@ -203,6 +203,7 @@ TEST_F(GalleryButtons, ThePlainDialogsButtonsCheckBoxAndRadioButtonsAreSkinnedAn
     HWND ok = GalleryProcess::Child(dialog, L"Button", L"OK");
     HWND cancel = GalleryProcess::Child(dialog, L"Button", L"Cancel");
     ASSERT_TRUE(check && first && second && ok && cancel);
+    MoveMouseTo(TopLeft(dialog));  // not over a control, whose hot picture would show instead
 
     // The dialog opens with the box checked and the first choice taken.
     EXPECT_TRUE(ShowsImage(SKIN2_CHECKBOX, kCheckBoxImages, 1, TopLeft(check)));
