@@ -138,6 +138,7 @@ TEST(SkinnedMenuBar, AFormWithoutAMainMenuKeepsItsBarHidden)
     ASSERT_NE(skinner, nullptr);
     EXPECT_EQ(SendMessageW(skinned.Window(), WM_KRV_MENUBARHEIGHT, 0, 0), 0);
     EXPECT_FALSE(skinner->MenuBar()->Visible());
+    EXPECT_FALSE(skinner->MenuBar()->HandleAllocated()) << "a bar with nothing to show makes no window";
 }
 
 // The menu's items stand on the bar; the form's controls move down by its height once, however

@@ -91,10 +91,12 @@ void TkrvSkinWindowVCL::Detach()
         FClientHook->Remove();
         FClientHook.reset();
     }
-    if (FEngine->Removing()) {
+    if (FEngine->Removing())
         FreeWindowMenuItems();
-        if (FMenuBar)
-            std::exchange(FMenuBar, nullptr)->Free();
+    // A bar never placed on the form is not freed with the form's controls.
+    if (FMenuBar && (FEngine->Removing() || !FMenuBar->Parent()))
+        std::exchange(FMenuBar, nullptr)->Free();
+    if (FEngine->Removing()) {
         for (auto& button : FMDIButtons)
             if (button)
                 std::exchange(button, nullptr)->Free();

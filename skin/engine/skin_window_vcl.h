@@ -83,6 +83,7 @@ private:
     bool HasTitleButton(TBorderIcon icon);
     // Menu bar and MDI (skin_window_vcl_menu.cpp).
     void CreateMenuBar();
+    void PlaceMenuBar();
     void CreateMDIButtons();
     void SwitchMenuBarOn();
     void SwitchMenuBarOff();

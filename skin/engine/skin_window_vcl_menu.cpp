@@ -40,8 +40,18 @@ void TkrvSkinWindowVCL::CreateMenuBar()
     FMenuBar->SetAutoSize(true);
     FMenuBar->OnCustomDraw = TTBCustomDrawEvent(this, &TkrvSkinWindowVCL::PaintMenuBarBackground);
     FMenuBar->OnCustomDrawButton = TTBCustomDrawBtnEvent(this, &TkrvSkinWindowVCL::PaintMenuBarButton);
-    FMenuBar->SetParent(FForm);
     FreeNotification(FMenuBar);
+    if (FForm->Menu() || IsMDIForm())
+        PlaceMenuBar();
+}
+
+// The bar goes onto the form, and gets its window, once the form has a menu for it: most forms
+// have none and never need the window. An MDI form's bar is placed at once, under the MDI buttons
+// made after it.
+void TkrvSkinWindowVCL::PlaceMenuBar()
+{
+    if (!FMenuBar->Parent())
+        FMenuBar->SetParent(FForm);
 }
 
 // Button i shows frame 4 - i of the three frames of "KRVSKIN_MDI_CONTROLER".
@@ -76,6 +86,7 @@ void TkrvSkinWindowVCL::SwitchMenuBarOn()
 {
     const auto& colors = FEngine->Metrics().menuColors;
     if (FMainMenu && FMenuBar) {
+        PlaceMenuBar();
         FMenuBar->SetTop(-100);
         FMenuBar->SetVisible(!IsMDIChild());
         FMenuBar->SetParentColor(false);
@@ -215,6 +226,7 @@ void TkrvSkinWindowVCL::BuildMenuBar(bool force)
 
 void TkrvSkinWindowVCL::FillMenuBar(const TkrvMenuBarItems& collected)
 {
+    PlaceMenuBar();
     FMenuBar->SetAutoSize(false);
     FMenuBar->SetImages(collected.hasImages ? PlaceholderImages() : nullptr);
     SetMenuFont(*FMenuBar->Font());
