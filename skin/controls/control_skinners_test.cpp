@@ -160,14 +160,15 @@ TEST(ScrollSkinner, AMemosScrollBarIsTheSkinsAndScrollsTheMemo)
     EXPECT_EQ(SendMessageW(control->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0), first + 1);
 
     // Off, the memo's own bar shows; on again, the skinned one, and no overlay is left behind.
-    EXPECT_EQ(overlays(), 2) << "one for each bar";
+    EXPECT_EQ(overlays(), 1) << "one for the bar it shows, none for the horizontal bar it has not";
+    EXPECT_EQ(skinner->HorzBar(), nullptr);
     skinned.Engine()->SetActive(false);
     test::Pump(50);
     EXPECT_FALSE(skinner->VertBar()->Visible());
     skinned.Engine()->SetActive(true);
     test::Pump(100);
     EXPECT_TRUE(skinner->VertBar()->Visible());
-    EXPECT_EQ(overlays(), 2);
+    EXPECT_EQ(overlays(), 1);
 }
 
 TEST(ScrollSkinner, ImplausibleBarsAreLeftToTheSystem)

@@ -250,15 +250,20 @@ bool TkrvSkinScrollWinControl::WantsOverlays() const
     return true;
 }
 
+// The overlays sit beside the control, on its parent (or on the form of a control without one).
+TWinControl* TkrvSkinScrollWinControl::OverlayParent() const
+{
+    if (TWinControl* parent = FControl->Parent())
+        return parent;
+    return dynamic_cast<TWinControl*>(FOwnerWindow->Owner());
+}
+
 TkrvSkinInternalScrollBar* TkrvSkinScrollWinControl::MakeOverlay(bool horizontal)
 {
     auto* bar = new TkrvSkinInternalScrollBar(FEngine, FControl, this, horizontal);
     try {
         bar->SetVisible(false);
-        TWinControl* parent = FControl->Parent();
-        if (!parent)
-            parent = dynamic_cast<TWinControl*>(FOwnerWindow->Owner());
-        bar->SetParent(parent);
+        bar->SetParent(OverlayParent());
         return bar;
     } catch (...) {
         bar->Free();
@@ -266,19 +271,12 @@ TkrvSkinInternalScrollBar* TkrvSkinScrollWinControl::MakeOverlay(bool horizontal
     }
 }
 
+// Each overlay is made when its bar is first on the screen: a form with many scrolled controls on
+// pages not in front makes windows only for those shown, and a control that never shows one of
+// its bars never has that overlay.
 void TkrvSkinScrollWinControl::Initialize()
 {
-    FOverlaysWanted = !FEngine->Designing() && WantsOverlays();
-}
-
-// The overlays are made when the control is first on the screen: a form with many scrolled
-// controls on pages not in front makes windows only for those shown.
-void TkrvSkinScrollWinControl::MakeOverlays()
-{
-    if (!std::exchange(FOverlaysWanted, false))
-        return;
-    FVertBar = MakeOverlay(false);
-    FHorzBar = MakeOverlay(true);
+    FVertWanted = FHorzWanted = !FEngine->Designing() && WantsOverlays();
 }
 
 // The engine, when it is going, frees the overlays it owns itself.
@@ -347,9 +345,8 @@ void TkrvSkinScrollWinControl::UpdateScrollBars()
 {
     if (!FEngine->DrawScrollBar())
         return;
-    MakeOverlays();
-    bool vertical = FVertBar && UpdateScrollBar(*FVertBar);
-    bool horizontal = FHorzBar && UpdateScrollBar(*FHorzBar);
+    bool vertical = UpdateScrollBar(FVertBar, FVertWanted, false);
+    bool horizontal = UpdateScrollBar(FHorzBar, FHorzWanted, true);
     if (!vertical || !horizontal)
         return;
     // The square where the two bars meet, in the form colour.
@@ -364,24 +361,30 @@ void TkrvSkinScrollWinControl::UpdateScrollBars()
         FillRectColor(dc.get(), corner, FEngine->FormColor());
 }
 
-bool TkrvSkinScrollWinControl::UpdateScrollBar(TkrvSkinInternalScrollBar& overlay)
+bool TkrvSkinScrollWinControl::UpdateScrollBar(TkrvSkinInternalScrollBar*& made, bool& wanted, bool horizontal)
 {
-    bool horizontal = overlay.Horizontal();
     HWND window = static_cast<TWinControl*>(FControl)->WindowHandle();
     SCROLLBARINFO info{};
     info.cbSize = sizeof(info);
-    if (!SkinGetScrollBarInfo(window, horizontal ? OBJID_HSCROLL : OBJID_VSCROLL, &info) ||
-        (info.rgstate[0] & STATE_SYSTEM_INVISIBLE)) {
-        overlay.Hide();
+    RECT r{};
+    bool shown = SkinGetScrollBarInfo(window, horizontal ? OBJID_HSCROLL : OBJID_VSCROLL, &info) &&
+                 !(info.rgstate[0] & STATE_SYSTEM_INVISIBLE);
+    if (shown) {
+        r = info.rcScrollBar;
+        TWinControl* parent = made ? made->Parent() : OverlayParent();
+        ::MapWindowPoints(nullptr, parent ? parent->Handle() : nullptr, reinterpret_cast<POINT*>(&r), 2);
+        shown = PlausibleScrollBarRect(r, horizontal);
+    }
+    if (!shown) {
+        if (made)
+            made->Hide();
         return false;
     }
-    RECT r = info.rcScrollBar;
-    HWND parent = overlay.Parent() ? overlay.Parent()->Handle() : nullptr;
-    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-    if (!PlausibleScrollBarRect(r, horizontal)) {
-        overlay.Hide();
+    if (!made && std::exchange(wanted, false))
+        made = MakeOverlay(horizontal);
+    if (!made)
         return false;
-    }
+    TkrvSkinInternalScrollBar& overlay = *made;
     // Moved, raised and shown only when it is not already so: each of those costs the windows
     // around it a repaint. Placed before it is shown, so that a new overlay never moves on the
     // screen (which would have the view under it repaint its whole chapter).

@@ -97,16 +97,18 @@ public:
 
 private:
     bool WantsOverlays() const;
+    TWinControl* OverlayParent() const;
     TkrvSkinInternalScrollBar* MakeOverlay(bool horizontal);
-    void MakeOverlays();
     void UpdateScrollBars();
-    // Places and paints one overlay; true when it shows.
-    bool UpdateScrollBar(TkrvSkinInternalScrollBar& overlay);
+    // Places and paints the overlay of one bar, making it the first time the bar is on the
+    // screen; true when it shows.
+    bool UpdateScrollBar(TkrvSkinInternalScrollBar*& overlay, bool& wanted, bool horizontal);
     void FreeOverlays();
 
     TkrvSkinInternalScrollBar* FVertBar = nullptr;
     TkrvSkinInternalScrollBar* FHorzBar = nullptr;
-    bool FOverlaysWanted = false;  // until they are made
+    bool FVertWanted = false;  // until that overlay is made
+    bool FHorzWanted = false;
 };
 
 // Where the overlay of a bar goes, in the overlay parent's client co-ordinates: the bar's screen
