@@ -367,9 +367,10 @@ void TBitmap::Draw(TCanvas& canvas, const RECT& rect) const
     if (!target || !source)
         return;
     int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    // gdi32's own transparent copy: no further library is loaded for it.
     if (Transparent())
-        ::TransparentBlt(target, rect.left, rect.top, width, height, source, 0, 0, width_, height_,
-                         ColorToRGB(TransparentColor()));
+        ::GdiTransparentBlt(target, rect.left, rect.top, width, height, source, 0, 0, width_, height_,
+                            ColorToRGB(TransparentColor()));
     else
         ::StretchBlt(target, rect.left, rect.top, width, height, source, 0, 0, width_, height_, canvas.CopyMode());
 }

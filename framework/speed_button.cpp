@@ -229,8 +229,9 @@ void TSpeedButton::DrawGlyph(HDC dc, int x, int y)
     if (index >= numGlyphs_)
         index = 0;
     HDC source = glyph_->Canvas()->Handle();
-    TransparentBlt(dc, x, y, size.cx, size.cy, source, index * size.cx, 0, size.cx, size.cy,
-                   ColorToRGB(glyph_->TransparentColor()));
+    // gdi32's own transparent copy: no further library is loaded for it.
+    GdiTransparentBlt(dc, x, y, size.cx, size.cy, source, index * size.cx, 0, size.cx, size.cy,
+                      ColorToRGB(glyph_->TransparentColor()));
 }
 
 void TSpeedButton::PaintGlyphAndCaption(const RECT& rect, int offset)

@@ -102,8 +102,9 @@ void BlitPixels(HDC target, const PixelView& source, PixelRect from, PixelRect t
         Stretch(sized.Dc(), {0, 0, to.Width(), to.Height()}, piece, COLORONCOLOR);
         piece = std::move(sized);
     }
-    ::TransparentBlt(target, to.left, to.top, to.Width(), to.Height(), piece.Dc(), 0, 0, piece.Width(), piece.Height(),
-                     key & kRgbMask);
+    // gdi32's own transparent copy: no further library is loaded for it.
+    ::GdiTransparentBlt(target, to.left, to.top, to.Width(), to.Height(), piece.Dc(), 0, 0, piece.Width(),
+                        piece.Height(), key & kRgbMask);
 }
 
 }  // namespace ov
