@@ -102,7 +102,7 @@ private:
     void UpdateScrollBars();
     // Places and paints the overlay of one bar, making it the first time the bar is on the
     // screen; true when it shows.
-    bool UpdateScrollBar(TkrvSkinInternalScrollBar*& overlay, bool& wanted, bool horizontal);
+    bool UpdateScrollBar(TkrvSkinInternalScrollBar*& made, bool& wanted, bool horizontal);
     void FreeOverlays();
 
     TkrvSkinInternalScrollBar* FVertBar = nullptr;
