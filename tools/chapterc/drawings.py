@@ -254,10 +254,18 @@ def FollicleGrowth():
 
 
 # ---------------------------------------------------------------------------------------------
-# timing-plan: one month as a calendar, with the period, the fertile window and suggested days.
+# timing-plan: one month as a calendar, with the period, the fertile window, the days after the
+# estimated ovulation day on which ovulation often still falls, and suggested days.
 
 kMonthDays, kMonthStartColumn, kPeriodStart = 31, 2, 3   # the 1st is a Wednesday; bleeding starts the 3rd
-kSuggestedCycleDays = (9, 11, 13, 14)
+kPlanCycleDays = 28
+# Estimated as the cycle length minus 14; the phase after ovulation is on average nearer 12 to 13
+# days, so ovulation often comes a day or two later, and the plan runs on past the estimated day.
+kPlanOvulationDay = kPlanCycleDays - 14
+kPlanLateDays = (15, 16, 17)
+# Every other day from five days before the estimated day to three days after it.
+kSuggestedCycleDays = (9, 11, 13, 15, 17)
+kPlanLegend = "建议同房：每1~2天一次，一直到预计排卵日之后两三天"
 
 
 def _CycleDay(date):
@@ -267,16 +275,18 @@ def _CycleDay(date):
 def _DayColours(cycleDay):
     if 1 <= cycleDay <= 5:
         return PERIOD_LIGHT, PERIOD
-    if 9 <= cycleDay <= 13:
+    if kPlanOvulationDay - 5 <= cycleDay < kPlanOvulationDay:
         return ROSE_LIGHT, ROSE_DARK
-    if cycleDay == 14:
+    if cycleDay == kPlanOvulationDay:
         return ROSE, WHITE
+    if cycleDay in kPlanLateDays:
+        return ROSE_PALE, ROSE_DARK
     return WHITE, INK
 
 
 def TimingPlan():
-    c = Canvas(kPictureWidth, 420)
-    _Title(c, "同房安排示例（周期约28天，仅供参考）")
+    c = Canvas(kPictureWidth, 448)
+    _Title(c, f"同房安排示例（周期约{kPlanCycleDays}天，仅供参考）")
     cellW, cellH, left, top = 88, 54, 32, 72
     for col, name in enumerate("一二三四五六日"):
         c.Text(left + col * cellW + cellW / 2, top - 16, "星期" + name, size=11, color=MUTED, anchor="mm")
@@ -285,26 +295,31 @@ def TimingPlan():
         x0, y0 = left + (slot % 7) * cellW, top + (slot // 7) * cellH
         cycleDay = _CycleDay(date)
         fill, ink = _DayColours(cycleDay)
-        c.Rect(x0 + 2, y0 + 2, x0 + cellW - 2, y0 + cellH - 2, fill=fill, outline=GRID, radius=5)
-        c.Text(x0 + 9, y0 + 7, str(date), size=15, color=ink, bold=cycleDay == 14)
+        late = cycleDay in kPlanLateDays
+        c.Rect(x0 + 2, y0 + 2, x0 + cellW - 2, y0 + cellH - 2, fill=fill, outline=ROSE if late else GRID,
+               width=1.2 if late else 1, radius=5)
+        c.Text(x0 + 9, y0 + 7, str(date), size=15, color=ink, bold=cycleDay == kPlanOvulationDay)
         if cycleDay >= 1:
-            dayText = "下次月经" if cycleDay == 29 else f"周期第{cycleDay}天"
+            dayText = "下次月经" if cycleDay == kPlanCycleDays + 1 else f"周期第{cycleDay}天"
             c.Text(x0 + cellW - 8, y0 + cellH - 7, dayText, size=9, color=ink if fill != WHITE else MUTED,
                    anchor="rd")
-        if cycleDay == 29:
+        if cycleDay == kPlanCycleDays + 1:
             c.Rect(x0 + 5, y0 + 5, x0 + cellW - 5, y0 + cellH - 5, outline=PERIOD, width=1.2, radius=4)
         if cycleDay in kSuggestedCycleDays:
-            c.Heart(x0 + cellW - 16, y0 + 16, 14, WHITE if cycleDay == 14 else ROSE_DARK)
+            c.Heart(x0 + cellW - 16, y0 + 16, 14, WHITE if cycleDay == kPlanOvulationDay else ROSE_DARK)
     legendY = top + 5 * cellH + 22
     x = left
-    for fill, text in ((PERIOD_LIGHT, "月经期"), (ROSE_LIGHT, "易孕期"), (ROSE, "预计排卵日")):
-        c.Rect(x, legendY - 8, x + 22, legendY + 8, fill=fill, radius=3)
+    for fill, text in ((PERIOD_LIGHT, "月经期"), (ROSE_LIGHT, "易孕期"), (ROSE, "预计排卵日"),
+                       (ROSE_PALE, "排卵可能推后到的几天")):
+        c.Rect(x, legendY - 8, x + 22, legendY + 8, fill=fill, outline=ROSE if fill == ROSE_PALE else None,
+               width=1.2, radius=3)
         c.Text(x + 28, legendY, text, size=12, color=INK, anchor="lm")
         x += 40 + c.TextWidth(text, 12)
-    c.Heart(x + 8, legendY, 14, ROSE_DARK)
-    c.Text(x + 22, legendY, "建议同房（每1~2天一次，到排卵日为止）", size=12, color=INK, anchor="lm")
-    c.Text(left, legendY + 24, "排卵日按“下次月经第一天往前推14天”估计，实际可能提前或推后几天。",
-           size=11, color=MUTED, anchor="lm")
+    c.Heart(left + 11, legendY + 26, 14, ROSE_DARK)
+    c.Text(left + 28, legendY + 26, kPlanLegend, size=12, color=INK, anchor="lm")
+    c.Text(left, legendY + 50, f"预计排卵日按“周期天数减14”估计（{kPlanCycleDays}−14＝{kPlanOvulationDay}）；"
+           "排卵后的黄体期平均约12~14天，", size=11, color=MUTED, anchor="lm")
+    c.Text(left, legendY + 68, "所以实际排卵常常比预计的晚一两天，也可能提前。", size=11, color=MUTED, anchor="lm")
     return c.Result()
 
 
