@@ -44,6 +44,20 @@ def Sentences(lines, marks="。；？！"):
     return [(where, part) for where, text in lines for part in re.split(f"[{marks}]", text) if part]
 
 
+def Blocks(lines):
+    """(where, text) for each block of consecutive non-blank lines (a paragraph, a list, a note),
+    its lines joined with newlines; where is its first line."""
+    blocks, previous = [], None
+    for where, text in lines:
+        path, number = where.rsplit(":", 1)
+        if previous and previous[0] == path and previous[1] + 1 == int(number):
+            blocks[-1] = (blocks[-1][0], blocks[-1][1] + "\n" + text)
+        else:
+            blocks.append((where, text))
+        previous = (path, int(number))
+    return blocks
+
+
 def Han(number):
     with open(os.path.join(kChapterDir, f"chapter{number}.txt"), encoding="utf-8") as source:
         return len(re.findall(r"[\u4e00-\u9fff]", source.read()))
@@ -63,7 +77,14 @@ class BookTest(unittest.TestCase):
             (r"机率", "几率 is the book's spelling"),
             (r"°C", "the degree sign is ℃, in the pictures as in the text"),
             (r"其它(?!需要注意事项)", "其他 in running text; 其它 only in that page's title"),
-            (r"你(?!们)", "the book addresses its reader as 您"),
+            (r"你", "the book addresses its reader as 您 (您和伴侣 for both)"),
+            (r"夫妇", "夫妻, throughout"),
+            (r"\d+岁以上", "ages are written 35岁及以上, 40岁及以上, as the doctor lists count them"),
+            (r"电子排卵测试|电子测试|中段尿", "电子排卵检测笔; the pen-type strip is a 笔型试纸"),
+            (r"(?<!子宫)输卵管造影", "子宫输卵管造影"),
+            (r"平均约14天|往前推14天", "the luteal phase averages 约12~14天; ovulation is estimated as 周期天数减14"),
+            (r"月经稀少|结束于排卵日|半小时左右|受孕机会会更好|国内外的指南|稍后再记录|每个月相差",
+             "wording replaced in the third edition"),
             (r"控制线", "the C line is the 对照线"),
             (r"黄体酮", "the hormone is 孕酮 (黄体酮 is the drug)"),
             (r"(?<!脑)垂体", "脑垂体"),
@@ -89,18 +110,19 @@ class BookTest(unittest.TestCase):
         self.assertNowhere(rise, "34~36 hours is counted from the start of the LH rise")
 
     def testOneCaffeineExample(self):
-        examples = {m for _, t in self.everything for m in re.findall(r"相当于([^，。；（）]*?咖啡)(?!因)", t)}
-        self.assertEqual(examples, {"一杯中等大小的现煮咖啡"})
+        examples = {m for _, t in self.everything for m in re.findall(r"相当于([^，。；]*?咖啡)(?!因)", t)}
+        self.assertEqual(examples, {"一杯中等大小（约350毫升）的现煮咖啡"})
         limits = [(w, t) for w, t in self.everything
                   if "咖啡因" in t and set(re.findall(r"(\d+)毫克", t)) - {"200"}]
         self.assertNowhere(limits, "the daily caffeine limit is 200毫克")
 
-    def testRecurrentMiscarriageIsTwoInARow(self):
+    def testRecurrentMiscarriageIsTwoWhetherInARowOrNot(self):
         found = [(w, t) for w, t in self.everything
                  for m in re.finditer(r"[两二2]次[或及]以上", t)
-                 if m.group() != "2次及以上" or "连续" not in t[max(0, m.start() - 8):m.start()]]
-        found += [(w, t) for w, t in self.everything if "反复流产" in t]
-        self.assertNowhere(found, "连续2次及以上 (two or more in a row)")
+                 if m.group() != "2次及以上" or "连续" in t[max(0, m.start() - 8):m.start()]
+                 or not t[m.end():].startswith("流产（不论是否连续）")]
+        found += [(w, t) for w, t in self.everything if re.search(r"反复流产|连续[两二2]次", t)]
+        self.assertNowhere(found, "2次及以上流产（不论是否连续）")
 
     def testShortLutealPhaseHasOneThreshold(self):
         found = [(w, t) for w, t in self.everything if re.search(r"高温相|黄体期", t)
@@ -114,6 +136,76 @@ class BookTest(unittest.TestCase):
     def testConceptionWithinAYearKeepsItsCondition(self):
         found = [(w, t) for w, t in self.everything if "80%" in t and "一年" in t and "40岁以下" not in t]
         self.assertNowhere(found, "over 80% within a year holds for women under 40")
+
+    def testOneWordingAfterAPositiveStrip(self):
+        advice = "试纸第一次转阳的当天和第二天各同房一次"
+        strip = [(w, s) for w, s in Sentences(self.everything) if "同房" in s
+                 and ("转阳" in s or ("阳性" in s and "验孕" not in s))]
+        timed = [(w, s) for w, s in strip if re.search(r"当天|次日|第二天|\d~\d天内|[一两]两天内", s)]
+        self.assertNowhere([(w, s) for w, s in timed if advice not in s], advice)
+        chapters = {w.split(":")[0] for w, _ in strip}
+        self.assertTrue(chapters)
+        for chapter in chapters:
+            with self.subTest(chapter=chapter):
+                self.assertTrue(any(w.startswith(chapter + ":") and advice in s for w, s in strip), advice)
+
+    def testEveryDoctorListHasTheSameAgesAndFigures(self):
+        blocks = Blocks(self.chapters)
+        lists = [(w, b) for w, b in blocks if "35岁及以上" in b]
+        self.assertTrue(lists)
+        self.assertNowhere([(w, b) for w, b in lists if "40岁及以上" not in b],
+                           "a list that gives 35岁及以上 gives 40岁及以上 too")
+        self.assertNowhere([(w, b) for w, b in lists if not re.search(r"6个月|半年", b)
+                            or ("35岁以下" in b and not re.search(r"12个月|一年", b))],
+                           "35岁以下: 12个月 (一年); 35岁及以上: 6个月 (半年)")
+        self.assertNowhere([(w, t) for w, t in self.everything if "40岁及以上" in t and "开始备孕时就去看医生" not in t],
+                           "40岁及以上: 开始备孕时就去看医生")
+        cycles = [(w, s) for w, s in Sentences(self.everything) if re.search(r"短于|长于|相差超过", s)
+                  and not re.search(r"高温相|黄体期", s)]
+        self.assertNowhere([(w, s) for w, s in cycles if set(re.findall(r"短于(\d+)天", s)) - {"21"}
+                            or set(re.findall(r"长于(\d+)天", s)) - {"35"}
+                            or set(re.findall(r"相差超过(\d+)天", s)) - {"7"}],
+                           "cycles shorter than 21 or longer than 35 days, or differing by more than 7")
+        self.assertNowhere([(w, s) for w, s in cycles if "短于21天" in s and "相差超过7天" not in s],
+                           "an irregular cycle is named with all three figures")
+
+    def testEighteenHighDaysHaveOneWording(self):
+        found = [(w, s) for w, s in Sentences(self.everything) if "18天" in s and "高温" in s
+                 and "高温相持续18天及以上" not in s]
+        self.assertNowhere(found, "高温相持续18天及以上")
+
+    def testHigherFolicAcidDoseNamesTheSameGroups(self):
+        terms = ("神经管缺陷患儿", "家族", "糖尿病", "肥胖", "癫痫", "吸收不良", "叶酸代谢")
+        groups = {w: {term for term in terms if term in t} for w, t in self.chapters if "神经管缺陷患儿" in t}
+        self.assertGreaterEqual(len(groups), 2)
+        self.assertEqual(1, len({frozenset(g) for g in groups.values()}), groups)
+
+    def testLongTermMedicinesKeepContraceptionUntilADoctorHasSeenThem(self):
+        for number in kChapters:
+            text = "".join(t for w, t in self.chapters if w.startswith(f"chapter{number}.txt"))
+            with self.subTest(chapter=number):
+                if "自行停用" in text:
+                    self.assertIn("继续避孕", text, "not stopping medicines alone goes with keeping contraception")
+        sentences = Sentences(self.chapters)
+        self.assertNowhere([(w, s) for w, s in sentences if "异维A酸停药后" in s and "至少1个月" not in s],
+                           "no pregnancy for at least a month after isotretinoin")
+        self.assertNowhere([(w, s) for w, s in sentences if "阿维A停药后" in s and "以年计算" not in s],
+                           "acitretin's wait is counted in years, as its label says")
+
+    def testTheSectionPagesCallThemselvesPages(self):
+        found = [(w, t) for w, t in self.chapters if re.match(r"chapter[5-8]\.txt", w) and "本章" in t]
+        self.assertNowhere(found, "chapters 5 to 8 are pages: 本页")
+
+    def testTimingPlanRunsPastTheEstimatedDayAsTheTextSays(self):
+        ovulation, days = drawings.kPlanOvulationDay, drawings.kSuggestedCycleDays
+        self.assertEqual(ovulation, drawings.kPlanCycleDays - 14)
+        self.assertEqual(days[0], ovulation - 5)
+        self.assertTrue(all(1 <= b - a <= 2 for a, b in zip(days, days[1:])), "every 1~2 days")
+        said = {m for _, t in self.everything for m in re.findall(r"预计排卵日之后(一两|两三)天", t)}
+        self.assertEqual(len(said), 1, said)
+        self.assertIn(days[-1] - ovulation, {"一两": (1, 2), "两三": (2, 3)}[said.pop()])
+        self.assertIn("预计排卵日之后", drawings.kPlanLegend)
+        self.assertEqual(list(drawings.kPlanLateDays), list(range(ovulation + 1, days[-1] + 1)))
 
     def testOneMatureFollicleRange(self):
         found = [(w, c) for w, c in Sentences(self.everything, "。；？！，") if "成熟" in c
