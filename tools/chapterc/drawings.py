@@ -317,7 +317,7 @@ def TimingPlan():
         x += 40 + c.TextWidth(text, 12)
     c.Heart(left + 11, legendY + 26, 14, ROSE_DARK)
     c.Text(left + 28, legendY + 26, kPlanLegend, size=12, color=INK, anchor="lm")
-    c.Text(left, legendY + 50, f"预计排卵日按“周期天数减14”估计（{kPlanCycleDays}−14＝{kPlanOvulationDay}）；"
+    c.Text(left, legendY + 50, f"预计排卵日按“周期天数减14”估计（本例为周期第{kPlanOvulationDay}天）；"
            "排卵后的黄体期平均约12~14天，", size=11, color=MUTED, anchor="lm")
     c.Text(left, legendY + 68, "所以实际排卵常常比预计的晚一两天，也可能提前。", size=11, color=MUTED, anchor="lm")
     return c.Result()
