@@ -4,10 +4,10 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "framework/button.h"
-#include "framework/image.h"
-#include "framework/label.h"
-#include "framework/panel.h"
+#include "framework/controls/button.h"
+#include "framework/controls/image.h"
+#include "framework/controls/label.h"
+#include "framework/controls/panel.h"
 
 namespace ov {
 

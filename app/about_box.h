@@ -2,7 +2,7 @@
 // page. Built from the layout TABOUTBOX; created hidden at start-up and shown on demand.
 #pragma once
 
-#include "framework/form.h"
+#include "framework/forms/form.h"
 
 namespace ov {
 

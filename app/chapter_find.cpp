@@ -7,7 +7,7 @@
 #include <dlgs.h>
 #include <richedit.h>
 
-#include "framework/format.h"
+#include "framework/core/format.h"
 #include "richview/find_dialog.h"
 #include "richview/rich_edit.h"
 #include "richview/text_search.h"

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "app/form1.h"
-#include "framework/application.h"
+#include "framework/forms/application.h"
 #include "richview/rich_edit.h"
 
 namespace ov {

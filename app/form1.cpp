@@ -7,11 +7,11 @@
 #include <array>
 
 #include "app/about_box.h"
-#include "framework/format.h"
-#include "framework/image_list.h"
-#include "framework/page_control.h"
-#include "framework/resource_stream.h"
-#include "framework/tool_bar.h"
+#include "framework/core/format.h"
+#include "framework/graphics/image_list.h"
+#include "framework/controls/page_control.h"
+#include "framework/core/resource_stream.h"
+#include "framework/controls/tool_bar.h"
 #include "richview/rich_edit.h"
 #include "skin/engine/skin_engine.h"
 #include "richview/rich_edit_strings.h"

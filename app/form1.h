@@ -2,7 +2,7 @@
 // hidden tabs, each page (or sub-page) holding one chapter view. Built from the layout TFORM1.
 #pragma once
 
-#include "framework/form.h"
+#include "framework/forms/form.h"
 
 namespace ov {
 

@@ -8,9 +8,9 @@
 
 #include <string>
 
-#include "app/reader_driver.h"
-#include "framework/application.h"
-#include "framework/page_control.h"
+#include "tests/reader_driver.h"
+#include "framework/forms/application.h"
+#include "framework/controls/page_control.h"
 #include "richview/rich_edit.h"
 
 namespace ov {

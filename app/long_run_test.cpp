@@ -11,11 +11,11 @@
 
 #include "app/about_box.h"
 #include "app/form1.h"
-#include "framework/application.h"
-#include "framework/button.h"
-#include "framework/page_control.h"
-#include "framework/test_counts.h"
-#include "framework/unicode.h"
+#include "framework/forms/application.h"
+#include "framework/controls/button.h"
+#include "framework/controls/page_control.h"
+#include "tests/test_counts.h"
+#include "framework/core/unicode.h"
 #include "richview/rich_edit.h"
 #include "skin/engine/skin_engine.h"
 

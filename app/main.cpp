@@ -1,4 +1,4 @@
-// Program entry: module initialisation, the application object and its title, the main window
+// Program entry: module initialisation and the control skinners, the application object and its title, the main window
 // and the hidden About box from their stored layouts, then the message loop until the main window
 // closes, with the reading keys (find, zoom) on. No arguments, no settings, nothing written to disk.
 #include <windows.h>
@@ -6,15 +6,17 @@
 #include "app/about_box.h"
 #include "app/app_title.h"
 #include "app/form1.h"
-#include "app/module_init.h"
 #include "app/painted_signal.h"
 #include "app/reading_keys.h"
-#include "framework/application.h"
+#include "framework/forms/application.h"
+#include "richview/module_init.h"
 #include "richview/rich_edit.h"
+#include "skin/controls/control_skinners.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
     using namespace ov;
+    RegisterControlSkinners();
     ModuleInitialisation modules;
     int exitCode = 0;
     try {

@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "framework/control.h"
-#include "framework/handle.h"
+#include "framework/forms/control.h"
+#include "framework/core/handle.h"
 
 namespace ov {
 

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "app/reader_driver.h"
+#include "tests/reader_driver.h"
 #include "skin/data/skin_reader_win.h"
 #include "skin/data/skin_test_builders.h"
 #include "tests/real_input.h"

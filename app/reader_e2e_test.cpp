@@ -13,7 +13,7 @@
 #include <string>
 
 #include "app/app_title.h"
-#include "app/reader_driver.h"
+#include "tests/reader_driver.h"
 
 namespace ov::test {
 namespace {

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "app/app_title.h"
-#include "app/reader_driver.h"
+#include "tests/reader_driver.h"
 #include "tests/real_input.h"
 
 namespace ov::test {

@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "app/reader_driver.h"
+#include "tests/reader_driver.h"
 #include "skin/data/scroll_btn_res_win.h"
 #include "skin/data/skin_bitmap_win.h"
 #include "skin/data/skin_reader_win.h"

@@ -7,7 +7,7 @@
 
 #include "app/chapter_find.h"
 #include "app/chapter_zoom.h"
-#include "framework/component.h"
+#include "framework/core/component.h"
 
 namespace ov {
 

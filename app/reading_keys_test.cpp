@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "app/form1.h"
-#include "framework/application.h"
-#include "framework/page_control.h"
+#include "framework/forms/application.h"
+#include "framework/controls/page_control.h"
 #include "richview/find_dialog.h"
 #include "richview/rich_edit.h"
 #include "richview/rich_edit_strings.h"

@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "framework/exception.h"
-#include "framework/form.h"
-#include "framework/handle.h"
-#include "framework/streams.h"
+#include "framework/core/exception.h"
+#include "framework/forms/form.h"
+#include "framework/core/handle.h"
+#include "framework/core/streams.h"
 #include "richview/rich_edit.h"
 #include "richview/rich_edit_strings.h"
 #include "richview/richedit_library.h"

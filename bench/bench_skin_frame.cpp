@@ -14,9 +14,10 @@
 #include "app/about_box.h"
 #include "app/app_title.h"
 #include "app/form1.h"
-#include "app/module_init.h"
+#include "richview/module_init.h"
 #include "richview/rich_edit.h"
-#include "framework/application.h"
+#include "skin/controls/control_skinners.h"
+#include "framework/forms/application.h"
 #include "skin/engine/skin_engine.h"
 
 namespace {
@@ -61,6 +62,7 @@ Totals Alternate(TkrvSkinEngine& engine, int total, const std::function<void(int
 
 int wmain()
 {
+    RegisterControlSkinners();
     ModuleInitialisation modules;
     Application->SetTitle(kAppTitle);
     Application->CreateForm(&Form1);

@@ -8,8 +8,8 @@
 
 #include <string>
 
-#include "app/reader_driver.h"
-#include "gallery/gallery_process.h"
+#include "tests/reader_driver.h"
+#include "tests/gallery_process.h"
 #include "skin/data/skin_reader_win.h"
 #include "skin/data/skin_test_builders.h"
 #include "tests/real_input.h"

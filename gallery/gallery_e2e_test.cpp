@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "app/reader_driver.h"
-#include "gallery/gallery_process.h"
+#include "tests/reader_driver.h"
+#include "tests/gallery_process.h"
 #include "tests/real_input.h"
 
 namespace ov::test {

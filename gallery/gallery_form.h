@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "framework/form.h"
-#include "framework/grid.h"
+#include "framework/forms/form.h"
+#include "framework/controls/grid.h"
 #include "gallery/command_line.h"
 
 namespace ov {

@@ -9,17 +9,18 @@
 #include <functional>
 #include <string>
 
-#include "app/module_init.h"
-#include "framework/application.h"
-#include "framework/tool_bar.h"
-#include "framework/unicode.h"
+#include "framework/forms/application.h"
+#include "framework/controls/tool_bar.h"
+#include "framework/core/unicode.h"
 #include "skin/data/skin_test_builders.h"
 #include "skin/engine/skin_engine.h"
-#include "framework/button.h"
-#include "framework/page_control.h"
-#include "framework/status_bar.h"
-#include "framework/test_counts.h"
+#include "framework/controls/button.h"
+#include "framework/controls/page_control.h"
+#include "framework/controls/status_bar.h"
+#include "tests/test_counts.h"
 #include "gallery/gallery_frame.h"
+#include "richview/module_init.h"
+#include "skin/controls/control_skinners.h"
 
 namespace ov {
 namespace {
@@ -80,7 +81,11 @@ struct GalleryFormTest : ::testing::Test {
     static inline ModuleInitialisation* modules = nullptr;
     TComponentPtr<TGalleryForm> form{new TGalleryForm(nullptr)};
 
-    static void SetUpTestSuite() { modules = new ModuleInitialisation; }
+    static void SetUpTestSuite()
+    {
+        RegisterControlSkinners();
+        modules = new ModuleInitialisation;
+    }
     static void TearDownTestSuite()
     {
         delete modules;

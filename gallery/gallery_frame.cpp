@@ -1,10 +1,10 @@
 // TGalleryFrame: its own layout read on construction; its components are its own.
 #include "gallery/gallery_frame.h"
 
-#include "framework/button.h"
-#include "framework/edit.h"
-#include "framework/label.h"
-#include "framework/properties.h"
+#include "framework/controls/button.h"
+#include "framework/controls/edit.h"
+#include "framework/controls/label.h"
+#include "framework/core/properties.h"
 
 namespace ov {
 

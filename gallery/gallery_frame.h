@@ -2,7 +2,7 @@
 // Containers page by the gallery form's layout.
 #pragma once
 
-#include "framework/frame.h"
+#include "framework/controls/frame.h"
 
 namespace ov {
 

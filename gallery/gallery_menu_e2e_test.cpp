@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/reader_driver.h"
+#include "tests/reader_driver.h"
 #include "skin/data/skin_bitmap_win.h"
 #include "skin/data/skin_reader_win.h"
 #include "skin/data/skin_test_builders.h"

@@ -10,11 +10,11 @@
 #include <cmath>
 #include <string>
 
-#include "app/reader_driver.h"
-#include "gallery/gallery_process.h"
+#include "tests/reader_driver.h"
+#include "tests/gallery_process.h"
 #include "gallery/plain_dialog_ids.h"
-#include "framework/bitmap.h"
-#include "framework/canvas.h"
+#include "framework/graphics/bitmap.h"
+#include "framework/graphics/canvas.h"
 #include "skin/data/skin_reader_win.h"
 #include "tests/real_input.h"
 #include "tests/screen_pixels.h"

@@ -1,15 +1,18 @@
-// The skin gallery's entry point: module initialisation (rich edit library, OLE), the command
-// line, the main form from its stored layout, then the message loop until it closes.
+// The skin gallery's entry point: module initialisation (rich edit library, OLE), the control
+// skinners, the command line, the main form from its stored layout, then the message loop until it
+// closes.
 #include <windows.h>
 
-#include "app/module_init.h"
-#include "framework/application.h"
+#include "framework/forms/application.h"
 #include "gallery/command_line.h"
 #include "gallery/gallery_form.h"
+#include "richview/module_init.h"
+#include "skin/controls/control_skinners.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
     using namespace ov;
+    RegisterControlSkinners();
     ModuleInitialisation modules;
     int exitCode = 0;
     try {

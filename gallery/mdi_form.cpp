@@ -3,11 +3,11 @@
 
 #include <string>
 
-#include "framework/bitmap.h"
-#include "framework/canvas.h"
-#include "framework/image_list.h"
-#include "framework/menus.h"
-#include "framework/properties.h"
+#include "framework/graphics/bitmap.h"
+#include "framework/graphics/canvas.h"
+#include "framework/graphics/image_list.h"
+#include "framework/forms/menus.h"
+#include "framework/core/properties.h"
 
 namespace ov {
 

@@ -3,7 +3,7 @@
 // children (TGalleryMDIChild, layout TGALLERYMDICHILD) whose own menu is merged into the bar.
 #pragma once
 
-#include "framework/form.h"
+#include "framework/forms/form.h"
 
 namespace ov {
 

@@ -1,7 +1,7 @@
 // TSecondForm: only its class information; everything else is in its layout.
 #include "gallery/second_form.h"
 
-#include "framework/properties.h"
+#include "framework/core/properties.h"
 
 namespace ov {
 

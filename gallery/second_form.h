@@ -2,7 +2,7 @@
 // that a skin author sees a framework dialog besides the main form.
 #pragma once
 
-#include "framework/form.h"
+#include "framework/forms/form.h"
 
 namespace ov {
 

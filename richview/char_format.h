@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <richedit.h>
 
-#include "framework/font.h"
+#include "framework/graphics/font.h"
 
 namespace ov {
 

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "framework/file_stream.h"
+#include "framework/core/file_stream.h"
 
 namespace ov {
 

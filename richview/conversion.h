@@ -9,9 +9,9 @@
 #include <memory>
 #include <string>
 
-#include "framework/class_info.h"
-#include "framework/event.h"
-#include "framework/streams.h"
+#include "framework/core/class_info.h"
+#include "framework/core/event.h"
+#include "framework/core/streams.h"
 
 namespace ov {
 

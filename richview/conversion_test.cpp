@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/file_stream.h"
+#include "framework/core/file_stream.h"
 #include "richview/conversion_list.h"
 #include "richview/test_files.h"
 

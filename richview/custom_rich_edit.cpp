@@ -4,9 +4,9 @@
 
 #include <map>
 
-#include "framework/application.h"
-#include "framework/form.h"
-#include "framework/unicode.h"
+#include "framework/forms/application.h"
+#include "framework/forms/form.h"
+#include "framework/core/unicode.h"
 #include "richview/find_dialog.h"
 #include "richview/object_properties.h"
 #include "richview/rich_edit_attributes.h"

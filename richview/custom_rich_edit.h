@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/menus.h"
+#include "framework/forms/menus.h"
 #include "richview/ex_custom_memo.h"
 #include "richview/ole_callback.h"
 #include "richview/ole_objects.h"

@@ -2,7 +2,7 @@
 // properties item, the view's own PopupMenu, or the fixed edit menu.
 #include "richview/custom_rich_edit.h"
 
-#include "framework/format.h"
+#include "framework/core/format.h"
 #include "richview/hidden_popup.h"
 
 namespace ov {

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/format.h"
-#include "framework/test_counts.h"
+#include "framework/core/format.h"
+#include "tests/test_counts.h"
 #include "richview/rtf_samples.h"
 #include "richview/test_ole_object.h"
 #include "richview/test_view.h"

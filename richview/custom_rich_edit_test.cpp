@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "framework/properties.h"
+#include "framework/core/properties.h"
 #include "richview/richedit_library.h"
 #include "richview/rtf_samples.h"
 #include "richview/test_view.h"

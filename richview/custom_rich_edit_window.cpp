@@ -2,8 +2,8 @@
 // and the state kept while the window is re-created.
 #include "richview/custom_rich_edit.h"
 
-#include "framework/application.h"
-#include "framework/unicode.h"
+#include "framework/forms/application.h"
+#include "framework/core/unicode.h"
 #include "richview/char_format.h"
 #include "richview/rich_edit_state.h"
 #include "richview/richedit_library.h"

@@ -3,7 +3,7 @@
 
 #include <initializer_list>
 
-#include "framework/handle.h"
+#include "framework/core/handle.h"
 
 namespace ov {
 

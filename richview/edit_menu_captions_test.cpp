@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/handle.h"
+#include "framework/core/handle.h"
 
 namespace ov {
 namespace {

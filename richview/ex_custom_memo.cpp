@@ -3,7 +3,7 @@
 
 #include <windowsx.h>
 
-#include "framework/properties.h"
+#include "framework/core/properties.h"
 
 namespace ov {
 

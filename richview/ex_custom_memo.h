@@ -3,9 +3,9 @@
 // operation per control notification.
 #pragma once
 
-#include "framework/canvas.h"
-#include "framework/color.h"
-#include "framework/memo.h"
+#include "framework/graphics/canvas.h"
+#include "framework/graphics/color.h"
+#include "framework/controls/memo.h"
 #include "richview/rich_edit_types.h"
 
 namespace ov {

@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-#include "framework/exception.h"
+#include "framework/core/exception.h"
 #include "richview/custom_rich_edit.h"
 #include "richview/text_search.h"
 

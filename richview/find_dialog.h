@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "framework/messages.h"
+#include "framework/forms/messages.h"
 
 namespace ov {
 

@@ -4,7 +4,7 @@
 
 #include <richedit.h>
 
-#include "framework/properties.h"
+#include "framework/core/properties.h"
 #include "richview/custom_rich_edit.h"
 #include "richview/edit_menu_captions.h"
 

@@ -2,8 +2,8 @@
 // cut, copy, paste, delete, select all) and lends it to whichever edit control asks.
 #pragma once
 
-#include "framework/menus.h"
-#include "framework/win_control.h"
+#include "framework/forms/menus.h"
+#include "framework/forms/win_control.h"
 #include "richview/rich_edit_types.h"
 
 namespace ov {

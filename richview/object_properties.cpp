@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "framework/exception.h"
-#include "framework/format.h"
+#include "framework/core/exception.h"
+#include "framework/core/format.h"
 
 namespace ov {
 

@@ -6,7 +6,7 @@
 
 #include <stdexcept>
 
-#include "framework/handle.h"
+#include "framework/core/handle.h"
 #include "richview/richedit_library.h"
 #include "richview/rtf_samples.h"
 #include "richview/test_windows.h"

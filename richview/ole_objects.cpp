@@ -3,7 +3,7 @@
 
 #include <utility>
 
-#include "framework/exception.h"
+#include "framework/core/exception.h"
 
 namespace ov {
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/exception.h"
+#include "framework/core/exception.h"
 #include "richview/object_properties.h"
 #include "richview/test_ole_object.h"
 #include "richview/test_windows.h"

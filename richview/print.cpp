@@ -3,8 +3,8 @@
 #include <commdlg.h>
 #include <richedit.h>
 
-#include "framework/exception.h"
-#include "framework/handle.h"
+#include "framework/core/exception.h"
+#include "framework/core/handle.h"
 #include "richview/custom_rich_edit.h"
 
 namespace ov {

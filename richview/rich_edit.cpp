@@ -1,7 +1,7 @@
 // TOvRichEdit's published properties and events.
 #include "richview/rich_edit.h"
 
-#include "framework/properties.h"
+#include "framework/core/properties.h"
 #include "richview/rich_edit_strings.h"
 
 namespace ov {

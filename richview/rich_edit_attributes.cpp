@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "framework/properties.h"
+#include "framework/core/properties.h"
 #include "richview/char_format.h"
 #include "richview/custom_rich_edit.h"
 #include "richview/richedit_library.h"

@@ -8,8 +8,8 @@
 
 #include <string>
 
-#include "framework/font.h"
-#include "framework/persistent.h"
+#include "framework/graphics/font.h"
+#include "framework/core/persistent.h"
 
 namespace ov {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "framework/streams.h"
+#include "framework/core/streams.h"
 #include "richview/ole_objects.h"
 #include "richview/rich_edit_types.h"
 

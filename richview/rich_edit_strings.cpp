@@ -4,9 +4,9 @@
 
 #include <richedit.h>
 
-#include "framework/application.h"
-#include "framework/exception.h"
-#include "framework/form.h"
+#include "framework/forms/application.h"
+#include "framework/core/exception.h"
+#include "framework/forms/form.h"
 #include "richview/custom_rich_edit.h"
 #include "richview/richedit_loader.h"
 #include "richview/richedit_library.h"

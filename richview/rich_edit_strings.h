@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "framework/strings.h"
+#include "framework/core/strings.h"
 #include "richview/rich_edit_types.h"
 
 namespace ov {

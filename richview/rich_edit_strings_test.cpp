@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/exception.h"
+#include "framework/core/exception.h"
 #include "richview/test_files.h"
 #include "richview/test_view.h"
 

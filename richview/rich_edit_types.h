@@ -7,10 +7,10 @@
 
 #include <string>
 
-#include "framework/component.h"
-#include "framework/control.h"
-#include "framework/properties.h"
-#include "framework/set.h"
+#include "framework/core/component.h"
+#include "framework/forms/control.h"
+#include "framework/core/properties.h"
+#include "framework/core/set.h"
 
 namespace ov {
 

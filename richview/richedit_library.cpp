@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "framework/handle.h"
+#include "framework/core/handle.h"
 #include "richview/clipboard_formats.h"
 
 namespace ov {

@@ -3,7 +3,7 @@
 
 #include <richedit.h>
 
-#include "framework/exception.h"
+#include "framework/core/exception.h"
 #include "richview/conversion_list.h"
 #include "richview/stream_callbacks.h"
 

@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "framework/streams.h"
+#include "framework/core/streams.h"
 #include "richview/conversion.h"
 #include "richview/rich_edit_types.h"
 

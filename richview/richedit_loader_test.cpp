@@ -7,8 +7,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "framework/exception.h"
-#include "framework/file_stream.h"
+#include "framework/core/exception.h"
+#include "framework/core/file_stream.h"
 #include "richview/rtf_samples.h"
 #include "richview/test_files.h"
 #include "richview/test_windows.h"

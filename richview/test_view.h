@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "framework/form.h"
-#include "framework/streams.h"
+#include "framework/forms/form.h"
+#include "framework/core/streams.h"
 #include "richview/rich_edit.h"
 #include "richview/rich_edit_strings.h"
 #include "richview/test_windows.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "framework/handle.h"
+#include "framework/core/handle.h"
 #include "richview/richedit_library.h"
 
 namespace ov {

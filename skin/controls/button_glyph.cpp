@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <variant>
 
-#include "framework/handle.h"
-#include "framework/image_list.h"
+#include "framework/core/handle.h"
+#include "framework/graphics/image_list.h"
 #include "skin/data/skin_bitmap_win.h"
 
 namespace ov {

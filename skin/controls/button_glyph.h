@@ -4,10 +4,10 @@
 
 #include <windows.h>
 
-#include "framework/bitmap.h"
-#include "framework/canvas.h"
-#include "framework/control.h"
-#include "framework/speed_button.h"
+#include "framework/graphics/bitmap.h"
+#include "framework/graphics/canvas.h"
+#include "framework/forms/control.h"
+#include "framework/controls/speed_button.h"
 
 namespace ov {
 

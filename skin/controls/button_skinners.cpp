@@ -2,7 +2,7 @@
 // plain button's pointer polling.
 #include "skin/controls/button_skinners.h"
 
-#include "framework/form.h"
+#include "framework/forms/form.h"
 #include "skin/controls/button_glyph.h"
 #include "skin/data/rect_ops.h"
 #include "skin/data/skin_bitmap_win.h"

@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "framework/timer.h"
+#include "framework/forms/timer.h"
 #include "skin/engine/skin_control.h"
 
 namespace ov {

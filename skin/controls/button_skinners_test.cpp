@@ -8,14 +8,14 @@
 #include <map>
 #include <string>
 
-#include "framework/application.h"
-#include "framework/button.h"
-#include "framework/check_box.h"
-#include "framework/edit.h"
-#include "framework/group_box.h"
-#include "framework/label.h"
-#include "framework/panel.h"
-#include "framework/speed_button.h"
+#include "framework/forms/application.h"
+#include "framework/controls/button.h"
+#include "framework/controls/check_box.h"
+#include "framework/controls/edit.h"
+#include "framework/controls/group_box.h"
+#include "framework/controls/label.h"
+#include "framework/controls/panel.h"
+#include "framework/controls/speed_button.h"
 #include "skin/controls/button_glyph.h"
 #include "skin/controls/button_skinners.h"
 #include "skin/controls/check_skinners.h"

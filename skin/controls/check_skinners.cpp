@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "framework/radio_button.h"
+#include "framework/controls/radio_button.h"
 #include "skin/data/skin_bitmap_win.h"
 #include "skin/data/skin_shapes_win.h"
 #include "skin/engine/skin_engine.h"

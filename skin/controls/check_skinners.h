@@ -5,7 +5,7 @@
 // buttons of dialogs are drawn on the skin's form colour.
 #pragma once
 
-#include "framework/check_box.h"
+#include "framework/controls/check_box.h"
 #include "skin/data/skin2_define.h"
 #include "skin/engine/skin_control.h"
 

@@ -4,9 +4,9 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
-#include "framework/canvas.h"
-#include "framework/combo_box_ex.h"
-#include "framework/date_time_picker.h"
+#include "framework/graphics/canvas.h"
+#include "framework/controls/combo_box_ex.h"
+#include "framework/controls/date_time_picker.h"
 #include "skin/controls/value_skinners.h"
 #include "skin/data/skin_shapes_win.h"
 #include "skin/data/user32_entries_win.h"

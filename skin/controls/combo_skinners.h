@@ -8,7 +8,7 @@
 
 #include <windows.h>
 
-#include "framework/panel.h"
+#include "framework/controls/panel.h"
 #include "skin/controls/scroll_skinners.h"
 
 namespace ov {

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/combo_box_ex.h"
-#include "framework/date_time_picker.h"
+#include "framework/controls/combo_box_ex.h"
+#include "framework/controls/date_time_picker.h"
 #include "skin/controls/combo_skinners.h"
 #include "skin/controls/control_skinners.h"
 #include "skin/controls/value_skinners.h"

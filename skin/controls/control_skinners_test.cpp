@@ -2,9 +2,9 @@
 // the skin's own tab pictures.
 #include <gtest/gtest.h>
 
-#include "framework/application.h"
-#include "framework/memo.h"
-#include "framework/page_control.h"
+#include "framework/forms/application.h"
+#include "framework/controls/memo.h"
+#include "framework/controls/page_control.h"
 #include "skin/controls/scroll_skinners.h"
 #include "skin/engine/skin_window.h"
 #include "tests/real_input.h"

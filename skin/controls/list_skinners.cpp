@@ -5,10 +5,10 @@
 
 #include <algorithm>
 
-#include "framework/canvas.h"
-#include "framework/grid.h"
-#include "framework/image_list.h"
-#include "framework/list_view.h"
+#include "framework/graphics/canvas.h"
+#include "framework/controls/grid.h"
+#include "framework/graphics/image_list.h"
+#include "framework/controls/list_view.h"
 #include "skin/data/skin_shapes_win.h"
 #include "skin/data/skin_text_win.h"
 #include "skin/engine/skin_engine.h"

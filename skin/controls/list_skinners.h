@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "framework/color.h"
+#include "framework/graphics/color.h"
 #include "skin/controls/scroll_skinners.h"
 #include "skin/engine/window_hooks.h"
 

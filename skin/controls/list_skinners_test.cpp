@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/list_view.h"
-#include "framework/string_grid.h"
+#include "framework/controls/list_view.h"
+#include "framework/controls/string_grid.h"
 #include "skin/controls/control_skinners.h"
 #include "skin/controls/list_skinners.h"
 #include "skin/engine/engine_test_support.h"

@@ -1,7 +1,7 @@
 // The label, panel, group box and frame skinners.
 #include "skin/controls/panel_skinners.h"
 
-#include "framework/canvas.h"
+#include "framework/graphics/canvas.h"
 #include "skin/data/skin_shapes_win.h"
 #include "skin/engine/skin_engine.h"
 

@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <utility>
 
-#include "framework/canvas.h"
-#include "framework/form.h"
-#include "framework/properties.h"
-#include "framework/scroll_bar.h"
+#include "framework/graphics/canvas.h"
+#include "framework/forms/form.h"
+#include "framework/core/properties.h"
+#include "framework/controls/scroll_bar.h"
 #include "skin/data/skin_bitmap_win.h"
 #include "skin/data/skin_forms_win.h"
 #include "skin/data/skin_shapes_win.h"

@@ -8,8 +8,8 @@
 
 #include <memory>
 
-#include "framework/bitmap.h"
-#include "framework/panel.h"
+#include "framework/graphics/bitmap.h"
+#include "framework/controls/panel.h"
 #include "skin/engine/skin_control.h"
 
 namespace ov {

@@ -5,12 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/application.h"
-#include "framework/combo_box.h"
-#include "framework/progress_bar.h"
-#include "framework/test_counts.h"
-#include "framework/track_bar.h"
-#include "framework/unicode.h"
+#include "framework/forms/application.h"
+#include "framework/controls/combo_box.h"
+#include "framework/controls/progress_bar.h"
+#include "tests/test_counts.h"
+#include "framework/controls/track_bar.h"
+#include "framework/core/unicode.h"
 #include "skin/controls/control_skinners.h"
 #include "skin/engine/engine_test_support.h"
 

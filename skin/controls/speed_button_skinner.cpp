@@ -1,8 +1,8 @@
 // The speed button skinner.
 #include "skin/controls/speed_button_skinner.h"
 
-#include "framework/speed_button.h"
-#include "framework/win_control.h"
+#include "framework/controls/speed_button.h"
+#include "framework/forms/win_control.h"
 #include "skin/controls/button_glyph.h"
 #include "skin/data/skin_shapes_win.h"
 #include "skin/engine/skin_engine.h"

@@ -5,9 +5,9 @@
 
 #include <algorithm>
 
-#include "framework/canvas.h"
-#include "framework/image_list.h"
-#include "framework/pen.h"
+#include "framework/graphics/canvas.h"
+#include "framework/graphics/image_list.h"
+#include "framework/graphics/pen.h"
 #include "skin/data/skin_bitmap_win.h"
 #include "skin/data/skin_shapes_win.h"
 #include "skin/data/skin_text_win.h"

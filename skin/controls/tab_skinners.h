@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "framework/tab_control.h"
+#include "framework/controls/tab_control.h"
 #include "skin/engine/skin_control.h"
 
 namespace ov {

@@ -3,10 +3,10 @@
 
 #include <commctrl.h>
 
-#include "framework/canvas.h"
-#include "framework/image_list.h"
-#include "framework/pen.h"
-#include "framework/status_bar.h"
+#include "framework/graphics/canvas.h"
+#include "framework/graphics/image_list.h"
+#include "framework/graphics/pen.h"
+#include "framework/controls/status_bar.h"
 #include "skin/data/skin_bitmap_win.h"
 #include "skin/data/skin_shapes_win.h"
 #include "skin/data/windows_version_win.h"

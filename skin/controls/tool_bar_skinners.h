@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "framework/tool_bar.h"
+#include "framework/controls/tool_bar.h"
 #include "skin/engine/skin_control.h"
 
 namespace ov {

@@ -7,10 +7,10 @@
 #include <cmath>
 #include <functional>
 
-#include "framework/canvas.h"
-#include "framework/progress_bar.h"
-#include "framework/properties.h"
-#include "framework/track_bar.h"
+#include "framework/graphics/canvas.h"
+#include "framework/controls/progress_bar.h"
+#include "framework/core/properties.h"
+#include "framework/controls/track_bar.h"
 #include "skin/controls/combo_skinners.h"
 #include "skin/data/rect_ops.h"
 #include "skin/data/skin_bitmap_win.h"

@@ -10,7 +10,7 @@
 #include <functional>
 #include <utility>
 
-#include "framework/up_down.h"
+#include "framework/controls/up_down.h"
 #include "skin/engine/skin_control.h"
 
 namespace ov {

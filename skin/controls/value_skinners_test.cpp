@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/canvas.h"
-#include "framework/progress_bar.h"
-#include "framework/track_bar.h"
+#include "framework/graphics/canvas.h"
+#include "framework/controls/progress_bar.h"
+#include "framework/controls/track_bar.h"
 #include "skin/controls/control_skinners.h"
 #include "skin/controls/value_skinners.h"
 #include "skin/engine/engine_test_support.h"

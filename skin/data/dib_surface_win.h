@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "framework/handle.h"
+#include "framework/core/handle.h"
 #include "skin/data/pixels.h"
 
 namespace ov {

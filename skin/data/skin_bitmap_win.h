@@ -5,8 +5,8 @@
 
 #include <windows.h>
 
-#include "framework/bitmap.h"
-#include "framework/canvas.h"
+#include "framework/graphics/bitmap.h"
+#include "framework/graphics/canvas.h"
 #include "skin/data/pixels.h"
 
 namespace ov {

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "framework/color.h"
+#include "framework/graphics/color.h"
 #include "skin/data/skin_color.h"
 
 namespace ov {

@@ -1,8 +1,8 @@
 // Forms by window, the active-form question and menu hooking, on real framework forms and menus.
 #include <gtest/gtest.h>
 
-#include "framework/application.h"
-#include "framework/menus.h"
+#include "framework/forms/application.h"
+#include "framework/forms/menus.h"
 #include "skin/data/skin_forms_win.h"
 #include "skin/data/skin_menus_win.h"
 

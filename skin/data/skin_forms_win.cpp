@@ -1,9 +1,9 @@
 // Finding forms by window and deciding which form is active.
 #include "skin/data/skin_forms_win.h"
 
-#include "framework/application.h"
-#include "framework/properties.h"
-#include "framework/screen.h"
+#include "framework/forms/application.h"
+#include "framework/core/properties.h"
+#include "framework/forms/screen.h"
 
 namespace ov {
 namespace {

@@ -6,8 +6,8 @@
 
 #include <string_view>
 
-#include "framework/control.h"
-#include "framework/form.h"
+#include "framework/forms/control.h"
+#include "framework/forms/form.h"
 
 namespace ov {
 

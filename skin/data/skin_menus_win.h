@@ -1,8 +1,8 @@
 // Owner-drawing hooks for framework menus, and which image list draws a menu item's image.
 #pragma once
 
-#include "framework/image_list.h"
-#include "framework/menus.h"
+#include "framework/graphics/image_list.h"
+#include "framework/forms/menus.h"
 
 namespace ov {
 

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "framework/exception.h"
-#include "framework/unicode.h"
+#include "framework/core/exception.h"
+#include "framework/core/unicode.h"
 #include "skin/data/byte_stream.h"
 #include "skin/data/named_list.h"
 #include "skin/data/skin_bitmap_win.h"

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/bitmap.h"
-#include "framework/component.h"
+#include "framework/graphics/bitmap.h"
+#include "framework/core/component.h"
 #include "skin/data/skin2_define.h"
 #include "skin/data/skin_file_reader.h"
 

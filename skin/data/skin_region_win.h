@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "framework/handle.h"
+#include "framework/core/handle.h"
 #include "skin/data/pixels.h"
 
 namespace ov {

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <functional>
 
-#include "framework/exception.h"
+#include "framework/core/exception.h"
 #include "skin/data/crc32.h"
 #include "skin/data/decoded_view.h"
 #include "skin/data/pixel_ops.h"

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "framework/handle.h"
+#include "framework/core/handle.h"
 #include "skin/data/skin_color.h"
 
 namespace ov {

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "framework/color.h"
+#include "framework/graphics/color.h"
 
 namespace ov {
 

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/bitmap.h"
+#include "framework/graphics/bitmap.h"
 #include "skin/data/dib_surface_win.h"
 #include "skin/data/skin_color_win.h"
 #include "skin/data/skin_region_win.h"

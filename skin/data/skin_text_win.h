@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "framework/canvas.h"
-#include "framework/font.h"
+#include "framework/graphics/canvas.h"
+#include "framework/graphics/font.h"
 
 namespace ov {
 

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "framework/handle.h"
+#include "framework/core/handle.h"
 
 namespace ov {
 

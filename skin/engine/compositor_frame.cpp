@@ -1,7 +1,7 @@
 // The compositor's non-client rendering policy, set through DwmSetWindowAttribute when it exists.
 #include "skin/engine/compositor_frame.h"
 
-#include "framework/handle.h"
+#include "framework/core/handle.h"
 
 namespace ov {
 

@@ -3,8 +3,8 @@
 
 #include <chrono>
 
-#include "framework/application.h"
-#include "framework/unicode.h"
+#include "framework/forms/application.h"
+#include "framework/core/unicode.h"
 #include "skin/data/skin_test_builders.h"
 
 namespace ov::test {

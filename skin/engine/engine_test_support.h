@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "framework/form.h"
+#include "framework/forms/form.h"
 #include "skin/data/skin_reader_win.h"
 #include "skin/engine/skin_engine.h"
 

@@ -1,8 +1,8 @@
 // The control skinner base: the message paths of both branches and the shared paint services.
 #include "skin/engine/skin_control.h"
 
-#include "framework/canvas.h"
-#include "framework/form.h"
+#include "framework/graphics/canvas.h"
+#include "framework/forms/form.h"
 #include "skin/data/user32_entries_win.h"
 #include "skin/engine/skin_engine.h"
 #include "skin/engine/skin_messages.h"

@@ -10,11 +10,11 @@
 #include <string>
 #include <utility>
 
-#include "framework/bitmap.h"
-#include "framework/control.h"
-#include "framework/font.h"
-#include "framework/graphic.h"
-#include "framework/handle.h"
+#include "framework/graphics/bitmap.h"
+#include "framework/forms/control.h"
+#include "framework/graphics/font.h"
+#include "framework/graphics/graphic.h"
+#include "framework/core/handle.h"
 #include "skin/engine/window_hooks.h"
 
 namespace ov {

@@ -4,13 +4,13 @@
 
 #include <algorithm>
 
-#include "framework/application.h"
-#include "framework/exception.h"
-#include "framework/file_stream.h"
-#include "framework/filer.h"
-#include "framework/screen.h"
-#include "framework/streams.h"
-#include "framework/unicode.h"
+#include "framework/forms/application.h"
+#include "framework/core/exception.h"
+#include "framework/core/file_stream.h"
+#include "framework/core/filer.h"
+#include "framework/forms/screen.h"
+#include "framework/core/streams.h"
+#include "framework/core/unicode.h"
 #include "skin/data/skin_bitmap_win.h"
 #include "skin/data/skin_forms_win.h"
 #include "skin/data/temp_file.h"

@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "framework/bitmap.h"
-#include "framework/collection.h"
-#include "framework/component.h"
-#include "framework/form.h"
-#include "framework/handle.h"
-#include "framework/menus.h"
-#include "framework/strings.h"
+#include "framework/graphics/bitmap.h"
+#include "framework/core/collection.h"
+#include "framework/core/component.h"
+#include "framework/forms/form.h"
+#include "framework/core/handle.h"
+#include "framework/forms/menus.h"
+#include "framework/core/strings.h"
 #include "skin/data/progress_bar_res_win.h"
 #include "skin/data/scroll_btn_res_win.h"
 #include "skin/data/skin_reader_win.h"

@@ -8,10 +8,10 @@
 #include <set>
 #include <string>
 
-#include "framework/application.h"
-#include "framework/exception.h"
-#include "framework/image_list.h"
-#include "framework/unicode.h"
+#include "framework/forms/application.h"
+#include "framework/core/exception.h"
+#include "framework/graphics/image_list.h"
+#include "framework/core/unicode.h"
 #include "skin/data/skin_test_builders.h"
 #include "skin/data/temp_file.h"
 #include "skin/engine/engine_test_support.h"

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "framework/bitmap.h"
-#include "framework/class_info.h"
-#include "framework/handle.h"
+#include "framework/graphics/bitmap.h"
+#include "framework/core/class_info.h"
+#include "framework/core/handle.h"
 #include "skin/engine/skin_engine.h"
 #include "skin/engine/skin_messages.h"
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "framework/image_list.h"
+#include "framework/graphics/image_list.h"
 
 namespace ov {
 

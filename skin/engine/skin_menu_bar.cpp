@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <set>
 
-#include "framework/canvas.h"
+#include "framework/graphics/canvas.h"
 #include "skin/data/skin_shapes_win.h"
 #include "skin/engine/skin_window_vcl.h"
 

@@ -5,10 +5,10 @@
 
 #include <vector>
 
-#include "framework/bitmap.h"
-#include "framework/menus.h"
-#include "framework/panel.h"
-#include "framework/tool_bar.h"
+#include "framework/graphics/bitmap.h"
+#include "framework/forms/menus.h"
+#include "framework/controls/panel.h"
+#include "framework/controls/tool_bar.h"
 
 namespace ov {
 

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "framework/application.h"
-#include "framework/canvas.h"
-#include "framework/image_list.h"
-#include "framework/label.h"
-#include "framework/test_counts.h"
+#include "framework/forms/application.h"
+#include "framework/graphics/canvas.h"
+#include "framework/graphics/image_list.h"
+#include "framework/controls/label.h"
+#include "tests/test_counts.h"
 #include "skin/engine/engine_test_support.h"
 #include "skin/engine/skin_messages.h"
 #include "skin/engine/skin_window_vcl.h"

@@ -2,15 +2,15 @@
 // measured and drawn (left image column, separators, selection, check mark, shortcut text).
 #include <algorithm>
 
-#include "framework/canvas.h"
-#include "framework/image_list.h"
+#include "framework/graphics/canvas.h"
+#include "framework/graphics/image_list.h"
 #include "skin/data/skin_menus_win.h"
 #include "skin/data/skin_shapes_win.h"
 #include "skin/data/skin_text_win.h"
 #include "skin/engine/skin_engine.h"
 #include "skin/engine/skin_globals.h"
 #include "skin/engine/skin_window.h"
-#include "framework/form.h"
+#include "framework/forms/form.h"
 
 namespace ov {
 

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "framework/application.h"
-#include "framework/form.h"
+#include "framework/forms/application.h"
+#include "framework/forms/form.h"
 #include "skin/data/skin_region_win.h"
 #include "skin/data/skin_bitmap_win.h"
 #include "skin/data/windows_version_win.h"

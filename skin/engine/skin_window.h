@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "framework/bitmap.h"
-#include "framework/component.h"
-#include "framework/messages.h"
+#include "framework/graphics/bitmap.h"
+#include "framework/core/component.h"
+#include "framework/forms/messages.h"
 
 namespace ov {
 

@@ -3,8 +3,8 @@
 // side borders, the bottom composite and the filler strips follow.
 #include <algorithm>
 
-#include "framework/application.h"
-#include "framework/canvas.h"
+#include "framework/forms/application.h"
+#include "framework/graphics/canvas.h"
 #include "skin/data/skin_bitmap_win.h"
 #include "skin/data/skin_shapes_win.h"
 #include "skin/data/skin_text_win.h"

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "framework/application.h"
-#include "framework/button.h"
+#include "framework/forms/application.h"
+#include "framework/controls/button.h"
 #include "skin/data/skin_bitmap_win.h"
 #include "skin/engine/engine_test_support.h"
 #include "skin/engine/skin_messages.h"

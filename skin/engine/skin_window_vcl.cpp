@@ -1,9 +1,9 @@
 // The frame skinner of framework forms.
 #include "skin/engine/skin_window_vcl.h"
 
-#include "framework/exception.h"
-#include "framework/icon.h"
-#include "framework/screen.h"
+#include "framework/core/exception.h"
+#include "framework/graphics/icon.h"
+#include "framework/forms/screen.h"
 #include "skin/data/skin_forms_win.h"
 #include "skin/data/windows_version_win.h"
 #include "skin/engine/skin_control.h"

@@ -10,9 +10,9 @@
 #include <optional>
 #include <vector>
 
-#include "framework/application.h"
-#include "framework/form.h"
-#include "framework/menus.h"
+#include "framework/forms/application.h"
+#include "framework/forms/form.h"
+#include "framework/forms/menus.h"
 #include "skin/engine/skin_menu_bar.h"
 #include "skin/engine/skin_window.h"
 #include "skin/engine/window_hooks.h"

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "framework/image_list.h"
-#include "framework/screen.h"
+#include "framework/graphics/image_list.h"
+#include "framework/forms/screen.h"
 #include "skin/data/skin_bitmap_win.h"
 #include "skin/data/skin_forms_win.h"
 #include "skin/data/skin_shapes_win.h"

@@ -1,7 +1,7 @@
 // The frame skinner of plain windows: message boxes and system dialogs.
 #include "skin/engine/skin_window_wnd.h"
 
-#include "framework/panel.h"
+#include "framework/controls/panel.h"
 #include "skin/data/user32_entries_win.h"
 #include "skin/data/windows_version_win.h"
 #include "skin/engine/skin_control.h"

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "framework/form.h"
-#include "framework/menus.h"
+#include "framework/forms/form.h"
+#include "framework/forms/menus.h"
 #include "skin/data/skin_forms_win.h"
 #include "skin/engine/skin_control.h"
 #include "skin/engine/skin_engine.h"

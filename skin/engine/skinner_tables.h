@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "framework/control.h"
+#include "framework/forms/control.h"
 
 namespace ov {
 

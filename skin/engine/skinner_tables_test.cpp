@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "framework/button.h"
-#include "framework/label.h"
-#include "framework/memo.h"
-#include "framework/page_control.h"
-#include "framework/panel.h"
+#include "framework/controls/button.h"
+#include "framework/controls/label.h"
+#include "framework/controls/memo.h"
+#include "framework/controls/page_control.h"
+#include "framework/controls/panel.h"
 #include "richview/rich_edit.h"
 #include "skin/engine/engine_test_support.h"
 #include "skin/engine/skin_control.h"

@@ -8,8 +8,8 @@
 
 #include <memory>
 
-#include "framework/control.h"
-#include "framework/object_instance.h"
+#include "framework/forms/control.h"
+#include "framework/forms/object_instance.h"
 
 namespace ov {
 
