@@ -23,9 +23,9 @@ TForm1* Form1 = nullptr;
 namespace {
 
 // PageControl1's pages, in the order the layout creates them.
-constexpr int kManualPage = 0;    // TabSheet2, sub pages in PageControl2
-constexpr int kChancesPage = 1;   // TabSheet3, sub pages in PageControl3
-constexpr int kSecretsPage = 2;   // TabSheet1, chapter 0 directly on the page
+constexpr int kManualPage = 0;   // TabSheet2, sub pages in PageControl2
+constexpr int kChancesPage = 1;  // TabSheet3, sub pages in PageControl3
+constexpr int kSecretsPage = 2;  // TabSheet1, chapter 0 directly on the page
 
 template <size_t N>
 TOvRichEdit* SubPageView(int index, const std::array<TOvRichEdit*, N>& views)
@@ -141,10 +141,7 @@ TOvRichEdit* TForm1::ManualView() const
 }
 
 // The About box is modal; what it answers changes nothing here.
-void TForm1::ToolButton5Click(TObject* Sender)
-{
-    AboutBox->ShowModal();
-}
+void TForm1::ToolButton5Click(TObject* Sender) { AboutBox->ShowModal(); }
 
 // The stream reads the resource in place; a missing chapter raises "Resource rtf_<n> not found".
 void TForm1::LoadChapter(int n, TOvRichEdit* view)
@@ -164,9 +161,6 @@ void TForm1::ActivateView(TOvRichEdit* view)
     SendMessageW(window, WM_LBUTTONUP, 0, 0);
 }
 
-void TForm1::ShowPage(int pageIndex)
-{
-    PageControl1->SetActivePageIndex(pageIndex);
-}
+void TForm1::ShowPage(int pageIndex) { PageControl1->SetActivePageIndex(pageIndex); }
 
 }  // namespace ov

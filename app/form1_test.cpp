@@ -18,8 +18,8 @@ namespace {
 
 struct CatalogueEntry {
     TOvRichEdit* TForm1::*view;
-    int page;               // of PageControl1
-    int subPage;            // of the page's sub page control, -1 when the view sits on the page
+    int page;     // of PageControl1
+    int subPage;  // of the page's sub page control, -1 when the view sits on the page
     bool readOnly;
 };
 
@@ -46,7 +46,7 @@ TEST_F(Form1Test, EveryChapterIsInTheViewOfItsPage)
 {
     ASSERT_TRUE(errors.empty()) << errors.front();
     const CatalogueEntry catalogue[] = {
-        {&TForm1::OvRichEdit1, 2, -1, true}, {&TForm1::OvRichEdit2, 0, 0, true}, {&TForm1::OvRichEdit5, 0, 1, false},
+        {&TForm1::OvRichEdit1, 2, -1, true}, {&TForm1::OvRichEdit2, 0, 0, true},  {&TForm1::OvRichEdit5, 0, 1, false},
         {&TForm1::OvRichEdit6, 1, 0, true},  {&TForm1::OvRichEdit7, 1, 1, false}, {&TForm1::OvRichEdit8, 1, 2, false},
         {&TForm1::OvRichEdit9, 1, 3, false},
     };

@@ -21,10 +21,7 @@ constexpr wchar_t kCoffee[] = L"咖啡";
 constexpr wchar_t kAbsent[] = L"鲸鱼";
 
 int FirstVisibleLine(HWND view) { return static_cast<int>(SendMessageW(view, EM_GETFIRSTVISIBLELINE, 0, 0)); }
-int LineOf(HWND view, int character)
-{
-    return static_cast<int>(SendMessageW(view, EM_EXLINEFROMCHAR, 0, character));
-}
+int LineOf(HWND view, int character) { return static_cast<int>(SendMessageW(view, EM_EXLINEFROMCHAR, 0, character)); }
 int TopCharacter(HWND view)
 {
     return static_cast<int>(SendMessageW(view, EM_LINEINDEX, static_cast<WPARAM>(FirstVisibleLine(view)), 0));
@@ -88,8 +85,8 @@ protected:
     {
         if (WaitUntil([&] { return reader.SelectedText(view) == word; }))
             return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << "selected: " << reader.SelectedText(view).size() << " characters, "
-                                             << reader.Describe();
+        return ::testing::AssertionFailure()
+               << "selected: " << reader.SelectedText(view).size() << " characters, " << reader.Describe();
     }
 
     bool InView(HWND view, int character) const

@@ -260,7 +260,8 @@ TEST_F(SkinnedReader, SubPageTabsAreDrawnFromTheSkinsTabBitmap)
         int state = tab == 3 ? 1 : 2;
         EXPECT_TRUE(WaitUntil([&] {
             return ScreenPixels({at.x, at.y, at.x + 1, at.y + 1}).At(0, 0) == facePixel(state, 1, 1);
-        })) << "tab " << tab;
+        })) << "tab "
+            << tab;
     }
     RECT selected = reader.TabRect(pages, 3);
     MapWindowPoints(pages, nullptr, reinterpret_cast<POINT*>(&selected), 2);
@@ -325,7 +326,8 @@ TEST_F(SkinnedReader, AChaptersScrollBarIsTheSkinsAndScrollsTheChapter)
     TBitmap up(side, side);
     StretchBitmap(*pieces.GetVertArrow(1), *up.Canvas(), {0, 0, side, side});
     EXPECT_TRUE(WaitUntil([&] {
-        return CaptureWindow(overlay).At(side / 2, side / 2) == static_cast<COLORREF>(ColorToRGB(up.Pixel(side / 2, side / 2)));
+        return CaptureWindow(overlay).At(side / 2, side / 2) ==
+               static_cast<COLORREF>(ColorToRGB(up.Pixel(side / 2, side / 2)));
     })) << "the skin's up arrow";
     Span thumb;
     ASSERT_TRUE(WaitUntil([&] { return (thumb = OverlayThumb(overlay)).top == side; })) << "the thumb at the top";

@@ -70,10 +70,7 @@ struct BareSource {
     }
 };
 
-double Seconds(Clock::duration d)
-{
-    return std::chrono::duration<double>(d).count();
-}
+double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).count(); }
 
 // One load into a fresh bare control; the characters it then holds are returned through `length`.
 double LoadBare(HWND parent, const std::string& document, LRESULT& length)

@@ -26,20 +26,23 @@ using Bytes = std::vector<uint8_t>;
 // ---- Data sets -------------------------------------------------------------------------------
 
 // English-like text from a Zipf-distributed vocabulary, with punctuation and line breaks.
-void AppendText(Bytes& out, size_t size, std::mt19937& rng) {
+void AppendText(Bytes& out, size_t size, std::mt19937& rng)
+{
     static const std::vector<std::string> vocabulary = [] {
         std::vector<std::string> words;
         std::mt19937 wordRng(99);
         for (int i = 0; i < 5000; ++i) {
             std::string w;
             const int length = 2 + static_cast<int>(wordRng() % 9);
-            for (int k = 0; k < length; ++k) w += static_cast<char>('a' + wordRng() % 26);
+            for (int k = 0; k < length; ++k)
+                w += static_cast<char>('a' + wordRng() % 26);
             words.push_back(w);
         }
         return words;
     }();
     std::vector<double> weights(vocabulary.size());
-    for (size_t i = 0; i < weights.size(); ++i) weights[i] = 1.0 / static_cast<double>(i + 1);
+    for (size_t i = 0; i < weights.size(); ++i)
+        weights[i] = 1.0 / static_cast<double>(i + 1);
     std::discrete_distribution<size_t> pick(weights.begin(), weights.end());
     const size_t end = out.size() + size;
     int sinceBreak = 0;
@@ -62,7 +65,8 @@ void AppendText(Bytes& out, size_t size, std::mt19937& rng) {
 }
 
 // Binary like program and table data: records of counters, small integers, floats and noise.
-void AppendBinary(Bytes& out, size_t size, std::mt19937& rng) {
+void AppendBinary(Bytes& out, size_t size, std::mt19937& rng)
+{
     const size_t end = out.size() + size;
     uint32_t counter = rng();
     while (out.size() < end) {
@@ -72,13 +76,15 @@ void AppendBinary(Bytes& out, size_t size, std::mt19937& rng) {
         std::memcpy(record, fields, 20);
         const float f = static_cast<float>(counter % 1000) * 0.25f;
         std::memcpy(record + 20, &f, 4);
-        for (int i = 24; i < 32; ++i) record[i] = rng() % 8 == 0 ? static_cast<uint8_t>(rng()) : 0;
+        for (int i = 24; i < 32; ++i)
+            record[i] = rng() % 8 == 0 ? static_cast<uint8_t>(rng()) : 0;
         out.insert(out.end(), record, record + 32);
     }
     out.resize(end);
 }
 
-Bytes MixedData(size_t size) {
+Bytes MixedData(size_t size)
+{
     std::mt19937 rng(1);
     Bytes out;
     out.reserve(size);
@@ -93,7 +99,8 @@ Bytes MixedData(size_t size) {
 }
 
 // A 24-bit bottom-up BMP file shaped like skin parts: gradients, flat faces, frames, key colour.
-void AppendSkinBitmap(Bytes& out, int width, int height, std::mt19937& rng) {
+void AppendSkinBitmap(Bytes& out, int width, int height, std::mt19937& rng)
+{
     const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
     const uint32_t size = static_cast<uint32_t>(54 + stride * height);
     uint8_t header[54] = {'B', 'M'};
@@ -111,19 +118,24 @@ void AppendSkinBitmap(Bytes& out, int width, int height, std::mt19937& rng) {
             const bool frame = x == 0 || y == 0 || x == width - 1 || y == height - 1;
             for (int c = 0; c < 3; ++c) {
                 int v = base[c];
-                if (style == 0) v += y * 64 / height;                                    // vertical gradient
-                if (style == 1) v += (x * 48 / width) + ((x / 8 + y / 8) % 2) * 6;       // cells
-                if (style == 2 && rng() % 5 == 0) v += static_cast<int>(rng() % 5) - 2;  // grain
+                if (style == 0)
+                    v += y * 64 / height;  // vertical gradient
+                if (style == 1)
+                    v += (x * 48 / width) + ((x / 8 + y / 8) % 2) * 6;  // cells
+                if (style == 2 && rng() % 5 == 0)
+                    v += static_cast<int>(rng() % 5) - 2;  // grain
                 px[c] = static_cast<uint8_t>(std::clamp(frame ? v / 2 : v, 0, 255));
             }
-            if (corner) px[0] = 255, px[1] = 0, px[2] = 255;  // transparent key colour
+            if (corner)
+                px[0] = 255, px[1] = 0, px[2] = 255;  // transparent key colour
             out.insert(out.end(), px, px + 3);
         }
         out.resize(out.size() + stride - width * 3, 0);
     }
 }
 
-Bytes SkinBitmaps(size_t size) {
+Bytes SkinBitmaps(size_t size)
+{
     std::mt19937 rng(2);
     Bytes out;
     while (out.size() < size) {
@@ -135,7 +147,8 @@ Bytes SkinBitmaps(size_t size) {
 }
 
 // RTF picture groups: 32-bit DIB pixels of photo-like pictures as hex, 128 digits a line.
-Bytes RtfPictureHex(size_t size) {
+Bytes RtfPictureHex(size_t size)
+{
     std::mt19937 rng(3);
     Bytes out;
     const char* digits = "0123456789abcdef";
@@ -168,7 +181,8 @@ Bytes RtfPictureHex(size_t size) {
     return out;
 }
 
-Bytes ZlibDeflate(const Bytes& data, int level) {
+Bytes ZlibDeflate(const Bytes& data, int level)
+{
     z_stream z{};
     deflateInit2(&z, level, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY);
     Bytes out(deflateBound(&z, static_cast<uLong>(data.size())));
@@ -176,7 +190,8 @@ Bytes ZlibDeflate(const Bytes& data, int level) {
     z.avail_in = static_cast<uInt>(data.size());
     z.next_out = out.data();
     z.avail_out = static_cast<uInt>(out.size());
-    if (deflate(&z, Z_FINISH) != Z_STREAM_END) throw std::runtime_error("deflate failed");
+    if (deflate(&z, Z_FINISH) != Z_STREAM_END)
+        throw std::runtime_error("deflate failed");
     out.resize(z.total_out);
     deflateEnd(&z);
     return out;
@@ -188,8 +203,10 @@ Bytes ZlibDeflate(const Bytes& data, int level) {
 class BufferSink final : public ov::ByteSink {
 public:
     explicit BufferSink(Bytes& out) : out_(out) {}
-    void Write(std::span<const uint8_t> bytes) override {
-        if (bytes.size() > out_.size() - at_) throw std::runtime_error("output overflow");
+    void Write(std::span<const uint8_t> bytes) override
+    {
+        if (bytes.size() > out_.size() - at_)
+            throw std::runtime_error("output overflow");
         std::memcpy(out_.data() + at_, bytes.data(), bytes.size());
         at_ += bytes.size();
     }
@@ -200,27 +217,32 @@ private:
     size_t at_ = 0;
 };
 
-size_t OursInflate(const Bytes& in, Bytes& out) {
+size_t OursInflate(const Bytes& in, Bytes& out)
+{
     ov::MemorySource source(in);
     BufferSink sink(out);
-    if (ov::Inflate(source, sink) != ov::InflateStatus::Done) throw std::runtime_error("our inflate failed");
+    if (ov::Inflate(source, sink) != ov::InflateStatus::Done)
+        throw std::runtime_error("our inflate failed");
     return sink.Written();
 }
 
-size_t ZlibInflate(const Bytes& in, Bytes& out) {
+size_t ZlibInflate(const Bytes& in, Bytes& out)
+{
     z_stream z{};
     inflateInit2(&z, -15);
     z.next_in = const_cast<Bytef*>(in.data());
     z.avail_in = static_cast<uInt>(in.size());
     z.next_out = out.data();
     z.avail_out = static_cast<uInt>(out.size());
-    if (inflate(&z, Z_FINISH) != Z_STREAM_END) throw std::runtime_error("zlib inflate failed");
+    if (inflate(&z, Z_FINISH) != Z_STREAM_END)
+        throw std::runtime_error("zlib inflate failed");
     const size_t n = z.total_out;
     inflateEnd(&z);
     return n;
 }
 
-size_t LibdeflateInflate(const Bytes& in, Bytes& out) {
+size_t LibdeflateInflate(const Bytes& in, Bytes& out)
+{
     static libdeflate_decompressor* d = libdeflate_alloc_decompressor();
     size_t n = 0;
     if (libdeflate_deflate_decompress(d, in.data(), in.size(), out.data(), out.size(), &n) != LIBDEFLATE_SUCCESS) {
@@ -231,7 +253,8 @@ size_t LibdeflateInflate(const Bytes& in, Bytes& out) {
 
 using Decoder = std::function<size_t(const Bytes&, Bytes&)>;
 
-double Seconds(const std::function<void()>& work) {
+double Seconds(const std::function<void()>& work)
+{
     const auto start = std::chrono::steady_clock::now();
     work();
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -240,7 +263,8 @@ double Seconds(const std::function<void()>& work) {
 // Best speeds in MB/s (of output) over several rounds. Each round runs every decoder once, so that
 // load from elsewhere on the machine falls on all of them alike; every output is checked.
 std::vector<double> BestSpeeds(const std::vector<Decoder>& decoders, const Bytes& compressed, const Bytes& original,
-                               int rounds) {
+                               int rounds)
+{
     Bytes out(original.size());
     std::vector<double> best(decoders.size() + 1, 1e30);
     for (int round = 0; round < rounds; ++round) {
@@ -248,17 +272,20 @@ std::vector<double> BestSpeeds(const std::vector<Decoder>& decoders, const Bytes
             std::fill(out.begin(), out.end(), 0);
             size_t n = 0;
             best[i] = std::min(best[i], Seconds([&] { n = decoders[i](compressed, out); }));
-            if (n != original.size() || out != original) throw std::runtime_error("decoded output differs");
+            if (n != original.size() || out != original)
+                throw std::runtime_error("decoded output differs");
         }
         best.back() = std::min(best.back(), Seconds([&] { std::memcpy(out.data(), original.data(), out.size()); }));
     }
-    for (double& b : best) b = static_cast<double>(original.size()) / 1e6 / b;
+    for (double& b : best)
+        b = static_cast<double>(original.size()) / 1e6 / b;
     return best;
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     // --quick: a quarter of the data, for trying changes; the figures to report come without it.
     const size_t scale = argc > 1 && std::string(argv[1]) == "--quick" ? 4 : 1;
     struct DataSet {

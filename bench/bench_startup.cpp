@@ -155,8 +155,8 @@ int RunBare(const std::wstring& chapterModule)
     // Chapter 0 is the one visible view, as on the reader's first page.
     for (size_t i = 0; i < kChapters.size(); ++i) {
         DWORD style = WS_CHILD | WS_VSCROLL | ES_MULTILINE | ES_SAVESEL | (i == 0 ? WS_VISIBLE : 0);
-        HWND view = CreateWindowExA(0, "RichEdit20A", "", style, 8, 82, 758, 437, main, nullptr,
-                                    frameClass.hInstance, nullptr);
+        HWND view =
+            CreateWindowExA(0, "RichEdit20A", "", style, 8, 82, 758, 437, main, nullptr, frameClass.hInstance, nullptr);
         SendMessageW(view, EM_EXLIMITTEXT, 0, 0xFFFFFF);
         std::wstring resource = L"RTF_" + std::to_wstring(kChapters[i]);
         StreamCursor cursor{ResourceBytes(chapters.h, resource.c_str())};
@@ -200,8 +200,7 @@ double TimeToPainted(const std::wstring& commandLine)
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     auto start = std::chrono::steady_clock::now();
-    if (!CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process))
+    if (!CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return -1;
     KernelHandle processHandle(process.hProcess);
     KernelHandle threadHandle(process.hThread);
@@ -338,8 +337,8 @@ bool MakeLargeReader(const std::wstring& reader, TemporaryFile& copy, size_t& ch
     HANDLE update = BeginUpdateResourceW(path.c_str(), FALSE);
     if (!update)
         return false;
-    bool replaced = UpdateResourceW(update, RT_RCDATA, L"RTF_0", language, chapter.data(),
-                                    static_cast<DWORD>(chapter.size()));
+    bool replaced =
+        UpdateResourceW(update, RT_RCDATA, L"RTF_0", language, chapter.data(), static_cast<DWORD>(chapter.size()));
     return EndUpdateResourceW(update, !replaced) && replaced;
 }
 

@@ -20,9 +20,11 @@ constexpr size_t kMaxOutput = 1 << 20;  // keeps highly compressed inputs short
 
 // zlib's decoding into `out` (kMaxOutput bytes); its length, or -1 when zlib refuses the data or
 // it does not end within the limit.
-long ZlibInflate(std::span<const uint8_t> in, uint8_t* out) {
+long ZlibInflate(std::span<const uint8_t> in, uint8_t* out)
+{
     z_stream z{};
-    if (inflateInit2(&z, -15) != Z_OK) return -1;
+    if (inflateInit2(&z, -15) != Z_OK)
+        return -1;
     z.next_in = const_cast<Bytef*>(in.data());
     z.avail_in = static_cast<uInt>(in.size());
     z.next_out = out;
@@ -37,8 +39,10 @@ long ZlibInflate(std::span<const uint8_t> in, uint8_t* out) {
 class LimitedSink final : public ov::ByteSink {
 public:
     explicit LimitedSink(std::vector<uint8_t>& out) : out_(out) {}
-    void Write(std::span<const uint8_t> bytes) override {
-        if (out_.size() + bytes.size() > kMaxOutput + (1 << 16)) throw std::length_error("output limit");
+    void Write(std::span<const uint8_t> bytes) override
+    {
+        if (out_.size() + bytes.size() > kMaxOutput + (1 << 16))
+            throw std::length_error("output limit");
         out_.insert(out_.end(), bytes.begin(), bytes.end());
     }
 
@@ -48,7 +52,8 @@ private:
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
     const std::span<const uint8_t> in(data, size);
     std::vector<uint8_t> ours;
     ov::InflateStatus status = ov::InflateStatus::BadData;
@@ -61,7 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     static const std::unique_ptr<uint8_t[]> control = std::make_unique_for_overwrite<uint8_t[]>(kMaxOutput);
     const long length = ZlibInflate(in, control.get());
-    if (length < 0) return 0;
+    if (length < 0)
+        return 0;
     if (status != ov::InflateStatus::Done || ours.size() != static_cast<size_t>(length) ||
         std::memcmp(ours.data(), control.get(), ours.size()) != 0) {
         std::abort();

@@ -10,7 +10,8 @@
 #include "skin/data/sk2_format.h"
 #include "skin/data/skin_error.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
     const std::span<const uint8_t> package(data, size);
     for (const char* password : {"", "secret"}) {
         std::vector<uint8_t> member;

@@ -6,7 +6,8 @@
 #include "skin/data/sk2_file.h"
 #include "skin/data/skin_error.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
     try {
         ov::ParseSkinDataFile(std::span(data, size));
     } catch (const ov::SkinFileError&) {

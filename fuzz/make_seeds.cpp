@@ -14,7 +14,8 @@ namespace {
 
 using ov::testing::Bytes;
 
-Bytes SkinData() {
+Bytes SkinData()
+{
     auto bmp = [](bool topDown) {
         return ov::testing::MakeBmp24(
             4, 3, [](int x, int y) { return x == y ? 0xFF00FFu : 0x203040u * x; }, topDown);
@@ -29,7 +30,8 @@ Bytes SkinData() {
     });
 }
 
-Bytes Package(const Bytes& data, int level, int strategy, const std::string& password) {
+Bytes Package(const Bytes& data, int level, int strategy, const std::string& password)
+{
     ov::testing::PackageMember m;
     m.crc = ov::Crc32(data);
     m.uncompressedSize = static_cast<uint32_t>(data.size());
@@ -45,13 +47,15 @@ Bytes Package(const Bytes& data, int level, int strategy, const std::string& pas
     return ov::testing::MakePackage(m);
 }
 
-std::vector<Bytes> Seeds(const std::string& target) {
+std::vector<Bytes> Seeds(const std::string& target)
+{
     const Bytes data = SkinData();
     if (target == "fuzz_package") {
         return {Package(data, 9, Z_DEFAULT_STRATEGY, ""), Package(data, 0, Z_DEFAULT_STRATEGY, ""),
                 Package(data, 6, Z_FIXED, ""), Package(data, 9, Z_DEFAULT_STRATEGY, "secret")};
     }
-    if (target == "fuzz_skin_data") return {data, ov::testing::MakeSk2({})};
+    if (target == "fuzz_skin_data")
+        return {data, ov::testing::MakeSk2({})};
     if (target == "fuzz_bmp") {
         return {ov::testing::MakeBmp24(5, 2, [](int x, int) { return 0x10203u * x; }),
                 ov::testing::MakeBmp24(
@@ -60,7 +64,8 @@ std::vector<Bytes> Seeds(const std::string& target) {
     if (target == "fuzz_inflate") {
         std::vector<Bytes> seeds;
         for (int strategy : {Z_DEFAULT_STRATEGY, Z_FIXED, Z_HUFFMAN_ONLY, Z_RLE}) {
-            for (int level : {0, 1, 6, 9}) seeds.push_back(ov::testing::ZlibDeflate(data, level, strategy));
+            for (int level : {0, 1, 6, 9})
+                seeds.push_back(ov::testing::ZlibDeflate(data, level, strategy));
         }
         return seeds;
     }
@@ -69,7 +74,8 @@ std::vector<Bytes> Seeds(const std::string& target) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc != 3) {
         std::fputs("usage: fuzz_seeds TARGET FOLDER\n", stderr);
         return 2;

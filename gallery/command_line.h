@@ -12,7 +12,7 @@ struct TGalleryOptions {
     std::wstring SkinPackage;  // empty: the built-in skin
     std::wstring Password;     // for an encrypted package
     bool HasPassword = false;
-    std::wstring Error;        // what was wrong with the command line, empty when nothing
+    std::wstring Error;  // what was wrong with the command line, empty when nothing
 };
 
 // Reads the arguments after the program name.

@@ -80,9 +80,8 @@ TEST(GalleryEndToEnd, EveryDialogOfTheToolBarOpensAndCloses)
     HWND toolBar = GalleryProcess::Child(gallery.Main(), L"TToolBar");
     ASSERT_NE(toolBar, nullptr);
     const std::vector<std::pair<std::wstring, std::wstring>> expected = {
-        {L"#32770", L"Skin gallery"},        {L"#32770", L"Open a skin package"},
-        {L"#32770", L""},                    {L"#32770", L"Plain dialog"},
-        {L"TSecondForm", L"Second form"},
+        {L"#32770", L"Skin gallery"}, {L"#32770", L"Open a skin package"}, {L"#32770", L""},
+        {L"#32770", L"Plain dialog"}, {L"TSecondForm", L"Second form"},
     };
     for (int i = 0; i < static_cast<int>(expected.size()); ++i) {
         SetForegroundWindow(gallery.Main());

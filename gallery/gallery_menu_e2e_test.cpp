@@ -22,10 +22,10 @@
 namespace ov::test {
 namespace {
 
-constexpr int kMDIButtonIndex = 7;     // the tool bar button opening the MDI window
+constexpr int kMDIButtonIndex = 7;        // the tool bar button opening the MDI window
 constexpr int kGalleryButtonWidth = 100;  // the gallery tool bar's ButtonWidth
-constexpr int kItemHeight = 21;        // a menu item of the skin (images 16 high + 5)
-constexpr int kLineHeight = 5;         // a separator
+constexpr int kItemHeight = 21;           // a menu item of the skin (images 16 high + 5)
+constexpr int kLineHeight = 5;            // a separator
 constexpr COLORREF kSeparatorColour = 0x848284;
 
 TkrvSkinReader& Skin()
@@ -88,8 +88,8 @@ protected:
         std::wstring command = L"\"" + GalleryPath() + L"\"";
         STARTUPINFOW startup{sizeof(startup)};
         PROCESS_INFORMATION info{};
-        ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                   &info));
+        ASSERT_TRUE(
+            CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info));
         CloseHandle(info.hThread);
         process_ = info.hProcess;
         processId_ = info.dwProcessId;
@@ -160,8 +160,7 @@ protected:
         for (HWND w = GetWindow(client_, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
             if (WindowClass(w) == L"TGalleryMDIChild")
                 children.push_back(w);
-        std::sort(children.begin(), children.end(),
-                  [](HWND a, HWND b) { return WindowText(a) < WindowText(b); });
+        std::sort(children.begin(), children.end(), [](HWND a, HWND b) { return WindowText(a) < WindowText(b); });
         return children;
     }
     HWND Active() const { return reinterpret_cast<HWND>(SendMessageW(client_, WM_MDIGETACTIVE, 0, 0)); }
@@ -225,8 +224,8 @@ TEST_F(MDIGallery, MenuBarAndItsHotItemAreInTheSkinsColours)
     if (const TBitmap* picture = Skin().GetBitmap(SKIN2_MENUBAR)) {
         bool ground = false;
         for (int y : {height / 2 - 1, height / 2, height / 2 + 1}) {
-            COLORREF expected = ColorToRGB(picture->Pixel(
-                picture->Width() * (x - bar.left) / (bar.right - bar.left), picture->Height() * y / height));
+            COLORREF expected = ColorToRGB(picture->Pixel(picture->Width() * (x - bar.left) / (bar.right - bar.left),
+                                                          picture->Height() * y / height));
             ground = ground || PixelAt({x, bar.top + height / 2}) == expected;
         }
         EXPECT_TRUE(ground) << "the menu bar picture stretched over the bar";
@@ -263,13 +262,14 @@ TEST_F(MDIGallery, OpenMenuSelectsInTheSkinsColoursAndShowsTheCheckMark)
 
     TBitmap mark = GalleryBitmap(L"KRVSKIN_MENU_CHECKED");
     TColor key = clWhite;
-    if (TBitmap own; Skin().GetBitmap(SKIN2_CHECKEDMENUICON) && Skin().GetBitmap(SKIN2_CHECKEDMENUICON)->Width() == mark.Width()) {
+    if (TBitmap own;
+        Skin().GetBitmap(SKIN2_CHECKEDMENUICON) && Skin().GetBitmap(SKIN2_CHECKEDMENUICON)->Width() == mark.Width()) {
         own.Assign(*Skin().GetBitmap(SKIN2_CHECKEDMENUICON));
         mark.Assign(own);
         key = Skin().GetColor(SKIN2_TRANSCOLOR);
     }
     ASSERT_FALSE(mark.Empty());
-    int column = 16 + 10;  // the menu's images are 16 wide
+    int column = 16 + 10;                               // the menu's images are 16 wide
     int top = first.y + 2 * kItemHeight + kLineHeight;  // "Checked" follows two items and a line
     POINT origin{first.x + (column - mark.Width()) / 2, top + (16 + 5 - mark.Height()) / 2};
     int matching = 0, marked = 0;
@@ -305,8 +305,9 @@ TEST_F(MDIGallery, AltLetterOpensABarMenu)
     Key(VK_MENU, true);
     EXPECT_TRUE(WaitUntil([&] { return TopLevel(L"#32768") != nullptr; }));
     RECT file = BarButton(0);
-    EXPECT_TRUE(WaitUntil([&] { return PixelAt({file.left + 2, file.top + 2}) == SkinColour(SKIN2_TOPSELECTEDMENUCOLOR); }))
-        << "the open menu's button in the skin's selection colour";
+    EXPECT_TRUE(WaitUntil([&] {
+        return PixelAt({file.left + 2, file.top + 2}) == SkinColour(SKIN2_TOPSELECTEDMENUCOLOR);
+    })) << "the open menu's button in the skin's selection colour";
     PressKey(VK_ESCAPE);
 }
 
@@ -328,7 +329,8 @@ TEST_F(MDIGallery, CascadePlacesTheChildrenInStepsOf22)
         return r.left == offset && r.top == offset && r.right - r.left == std::lround(0.8 * client.right) &&
                r.bottom - r.top == std::lround(0.6 * client.bottom);
     };
-    EXPECT_TRUE(WaitUntil([&] { return placed(children[2], 0) && placed(children[1], 22) && placed(children[0], 44); }));
+    EXPECT_TRUE(
+        WaitUntil([&] { return placed(children[2], 0) && placed(children[1], 22) && placed(children[0], 44); }));
 }
 
 // A maximised child puts the three buttons at the bar's right end (close, restore, minimise from the

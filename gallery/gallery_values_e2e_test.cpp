@@ -108,7 +108,8 @@ TEST(GalleryValues, AProgressBarShowsTheSkinsPiecesAndSwitchesWithTheSkin)
     ASSERT_NE(bar, nullptr);
     RECT bounds = ScreenRect(bar);
     int width = bounds.right - bounds.left;
-    int firstCap = Skin().GetBitmap(SKIN2_PROGRESSBAR1)->Width(), lastCap = Skin().GetBitmap(SKIN2_PROGRESSBAR4)->Width();
+    int firstCap = Skin().GetBitmap(SKIN2_PROGRESSBAR1)->Width(),
+        lastCap = Skin().GetBitmap(SKIN2_PROGRESSBAR4)->Width();
     int filled = static_cast<int>(std::lrint(0.4 * (width - firstCap - lastCap)));
     int filledMiddle = firstCap + filled / 2;
     int emptyMiddle = firstCap + filled + (width - firstCap - lastCap - filled) / 2;
@@ -277,7 +278,8 @@ TEST(GalleryValues, APlainDialogsComboBoxesAreSkinnedAndWork)
     ASSERT_NE(gallery.Main(), nullptr);
     gallery.ClickToolButton(kPlainDialogButton);
     HWND dialog = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (dialog = FindWindowW(L"#32770", L"Plain dialog")) && IsWindowVisible(dialog); }));
+    ASSERT_TRUE(
+        WaitUntil([&] { return (dialog = FindWindowW(L"#32770", L"Plain dialog")) && IsWindowVisible(dialog); }));
     Sleep(300);
     HWND extended = GetDlgItem(dialog, IDC_PLAIN_COMBOEX);
     const HWND combos[] = {GetDlgItem(dialog, IDC_PLAIN_COMBO_DROPDOWN), GetWindow(extended, GW_CHILD)};

@@ -10,8 +10,8 @@ namespace ov::gallery {
 
 int ShowGalleryMessageBox(HWND owner)
 {
-    return MessageBoxW(owner, L"A message box with an icon and two buttons.\nIs the skin drawn on it?",
-                       L"Skin gallery", MB_OKCANCEL | MB_ICONINFORMATION);
+    return MessageBoxW(owner, L"A message box with an icon and two buttons.\nIs the skin drawn on it?", L"Skin gallery",
+                       MB_OKCANCEL | MB_ICONINFORMATION);
 }
 
 std::wstring ChooseFileToOpen(HWND owner)

@@ -102,15 +102,9 @@ void TOvStreamConversion::Moved(std::int64_t count)
         SetPercent(static_cast<int>(std::min<std::int64_t>((converted_ * 100 + size_ / 2) / size_, 100)));
 }
 
-bool TOvTextConversion::AcceptsExtension(const std::wstring& extension, bool) const
-{
-    return extension == L"txt";
-}
+bool TOvTextConversion::AcceptsExtension(const std::wstring& extension, bool) const { return extension == L"txt"; }
 
-bool TOvRTFConversion::AcceptsExtension(const std::wstring& extension, bool) const
-{
-    return extension == L"rtf";
-}
+bool TOvRTFConversion::AcceptsExtension(const std::wstring& extension, bool) const { return extension == L"rtf"; }
 
 bool TOvRTFConversion::FileContentCorrect(const std::wstring& fileName)
 {

@@ -132,10 +132,7 @@ void TOvCustomRichEdit::SetFlat(bool value)
     RecreateWnd();
 }
 
-bool TOvCustomRichEdit::AdvancedTypography() const
-{
-    return advancedTypography_;
-}
+bool TOvCustomRichEdit::AdvancedTypography() const { return advancedTypography_; }
 
 void TOvCustomRichEdit::SetAdvancedTypography(bool value)
 {
@@ -209,25 +206,13 @@ void TOvCustomRichEdit::SetZoom(int value)
         ::SendMessageW(WindowHandle(), EM_SETZOOM, static_cast<WPARAM>(value), value == 0 ? 0 : 100);
 }
 
-TRichStreamFormat TOvCustomRichEdit::StreamFormat() const
-{
-    return richLines_->Format();
-}
+TRichStreamFormat TOvCustomRichEdit::StreamFormat() const { return richLines_->Format(); }
 
-void TOvCustomRichEdit::SetStreamFormat(TRichStreamFormat value)
-{
-    richLines_->SetFormat(value);
-}
+void TOvCustomRichEdit::SetStreamFormat(TRichStreamFormat value) { richLines_->SetFormat(value); }
 
-TRichStreamModes TOvCustomRichEdit::StreamMode() const
-{
-    return richLines_->Mode();
-}
+TRichStreamModes TOvCustomRichEdit::StreamMode() const { return richLines_->Mode(); }
 
-void TOvCustomRichEdit::SetStreamMode(TRichStreamModes value)
-{
-    richLines_->SetMode(value);
-}
+void TOvCustomRichEdit::SetStreamMode(TRichStreamModes value) { richLines_->SetMode(value); }
 
 // Plain and rich text modes need an empty control: the content is kept aside meanwhile.
 void TOvCustomRichEdit::DoSetPlainText(bool value)
@@ -311,8 +296,7 @@ int TOvCustomRichEdit::TextLength() const
     if (!HandleAllocated())
         return 0;
     GETTEXTLENGTHEX query{GTL_NUMCHARS | GTL_PRECISE, 1200};
-    return static_cast<int>(
-        ::SendMessageW(WindowHandle(), EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&query), 0));
+    return static_cast<int>(::SendMessageW(WindowHandle(), EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&query), 0));
 }
 
 void TOvCustomRichEdit::Clear()
@@ -327,8 +311,8 @@ int TOvCustomRichEdit::SearchText(const std::wstring& text, int start, int lengt
     if (!HandleAllocated() || text.empty())
         return -1;
     FINDTEXTEXW find{{start, length < 0 ? -1 : start + length}, text.c_str(), {-1, -1}};
-    return static_cast<int>(::SendMessageW(WindowHandle(), EM_FINDTEXTEXW, options | FR_DOWN,
-                                           reinterpret_cast<LPARAM>(&find)));
+    return static_cast<int>(
+        ::SendMessageW(WindowHandle(), EM_FINDTEXTEXW, options | FR_DOWN, reinterpret_cast<LPARAM>(&find)));
 }
 
 void TOvCustomRichEdit::FindDialog(const std::wstring& findText)
@@ -341,10 +325,7 @@ void TOvCustomRichEdit::ReplaceDialog(const std::wstring& findText, const std::w
     findDialog_ = std::make_unique<TOvFindDialog>(*this, findText, replaceText);
 }
 
-void TOvCustomRichEdit::TextNotFound(const std::wstring& findText)
-{
-    OnTextNotFound.Fire(this, findText);
-}
+void TOvCustomRichEdit::TextNotFound(const std::wstring& findText) { OnTextNotFound.Fire(this, findText); }
 
 void TOvCustomRichEdit::RequestSize(const RECT& rect)
 {
@@ -352,10 +333,7 @@ void TOvCustomRichEdit::RequestSize(const RECT& rect)
     lastRequestedSize_ = rect;
 }
 
-void TOvCustomRichEdit::CloseFindDialog()
-{
-    OnCloseFindDialog.Fire(this);
-}
+void TOvCustomRichEdit::CloseFindDialog() { OnCloseFindDialog.Fire(this); }
 
 void TOvCustomRichEdit::SelectionChange()
 {
@@ -385,10 +363,7 @@ bool TOvCustomRichEdit::ObjectPropertiesDialog()
     return ShowObjectProperties(context);
 }
 
-void TOvCustomRichEdit::ReportError() noexcept
-{
-    Application->HandleException(this);
-}
+void TOvCustomRichEdit::ReportError() noexcept { Application->HandleException(this); }
 
 // --- the container side of the OLE callback --------------------------------------------------------
 

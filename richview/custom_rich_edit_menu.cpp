@@ -103,9 +103,6 @@ void TOvCustomRichEdit::VerbClick(TObject* sender)
         RunSelectedObjectVerb(*richEditOle_.Get(), Handle(), item->Tag());
 }
 
-void TOvCustomRichEdit::PropertiesClick(TObject*)
-{
-    ObjectPropertiesDialog();
-}
+void TOvCustomRichEdit::PropertiesClick(TObject*) { ObjectPropertiesDialog(); }
 
 }  // namespace ov

@@ -59,10 +59,7 @@ bool CommandOfKey(WORD key, TShiftState shift, TOvClipboardCommand& command)
     return true;
 }
 
-bool IsWindowsBefore5()
-{
-    return LOBYTE(LOWORD(::GetVersion())) < 5;
-}
+bool IsWindowsBefore5() { return LOBYTE(LOWORD(::GetVersion())) < 5; }
 
 }  // namespace
 

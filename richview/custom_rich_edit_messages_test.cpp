@@ -230,9 +230,7 @@ TEST_F(ViewMessages, NotificationsBecomeEvents)
     request.nmhdr = {view->Handle(), 0, EN_PROTECTED};
     request.msg = WM_CHAR;
     request.chrg = {1, 2};
-    auto ask = [&] {
-        return ::SendMessageW(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
-    };
+    auto ask = [&] { return ::SendMessageW(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request)); };
     EXPECT_EQ(ask(), 1);  // refused without a handler
     int asked = 0;
     view->OnProtectChange = [&](TObject*, int start, int end, bool& allow) {

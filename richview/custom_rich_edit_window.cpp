@@ -45,10 +45,7 @@ void SetHostNames(IRichEditOle& ole, const std::wstring& title)
 
 }  // namespace
 
-const wchar_t* TOvCustomRichEdit::EditClassName() const
-{
-    return RichEditClassName(RichEditLevel());
-}
+const wchar_t* TOvCustomRichEdit::EditClassName() const { return RichEditClassName(RichEditLevel()); }
 
 void TOvCustomRichEdit::CreateParams(TCreateParams& params)
 {

@@ -12,8 +12,7 @@ const TClassInfo& TOvExCustomMemo::StaticClass()
     static const TClassInfo& info =
         TClassBuilder<TOvExCustomMemo>(L"TOvExCustomMemo", TCustomMemo::StaticClass())
             .Property(L"HintColor", ColorType(), &TOvExCustomMemo::HintColor, &TOvExCustomMemo::SetHintColor)
-            .Property(L"ClipboardCommands", &TOvExCustomMemo::ClipboardCommands,
-                      &TOvExCustomMemo::SetClipboardCommands)
+            .Property(L"ClipboardCommands", &TOvExCustomMemo::ClipboardCommands, &TOvExCustomMemo::SetClipboardCommands)
             .Build();
     return info;
 }

@@ -74,10 +74,7 @@ void TOvFindDialog::ReadTexts()
         ::GetDlgItemTextW(dialog_, edt2, replaceText_, static_cast<int>(std::size(replaceText_)));
 }
 
-DWORD TOvFindDialog::SearchOptions() const
-{
-    return options_ & (FR_MATCHCASE | FR_WHOLEWORD);
-}
+DWORD TOvFindDialog::SearchOptions() const { return options_ & (FR_MATCHCASE | FR_WHOLEWORD); }
 
 bool TOvFindDialog::FindNext()
 {
@@ -105,10 +102,7 @@ bool TOvFindDialog::SelectionMatches() const
                             wanted.c_str(), static_cast<int>(wanted.size())) == CSTR_EQUAL;
 }
 
-void TOvFindDialog::ReplaceSelection()
-{
-    view_.SetSelText(replaceText_);
-}
+void TOvFindDialog::ReplaceSelection() { view_.SetSelText(replaceText_); }
 
 int TOvFindDialog::ReplaceAll()
 {

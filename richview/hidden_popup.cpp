@@ -117,10 +117,7 @@ void THiddenPopupObject::CreateMenu()
     }
 }
 
-void THiddenPopupObject::SetEnabled(Item item, bool enabled)
-{
-    menu_->Items()->Items(item)->SetEnabled(enabled);
-}
+void THiddenPopupObject::SetEnabled(Item item, bool enabled) { menu_->Items()->Items(item)->SetEnabled(enabled); }
 
 HWND THiddenPopupObject::BoundWindow() const
 {

@@ -100,8 +100,8 @@ STDMETHODIMP TOleUIObjInfo::GetObjectInfo(DWORD, DWORD* size, LPWSTR* label, LPW
     }
 }
 
-STDMETHODIMP TOleUIObjInfo::GetConvertInfo(DWORD, CLSID* classId, WORD* format, CLSID* convertDefault,
-                                           LPCLSID* exclude, UINT* excludeCount)
+STDMETHODIMP TOleUIObjInfo::GetConvertInfo(DWORD, CLSID* classId, WORD* format, CLSID* convertDefault, LPCLSID* exclude,
+                                           UINT* excludeCount)
 {
     if (classId && FAILED(object_.Object()->GetUserClassID(classId)))
         *classId = CLSID_NULL;
@@ -116,10 +116,7 @@ STDMETHODIMP TOleUIObjInfo::GetConvertInfo(DWORD, CLSID* classId, WORD* format, 
     return S_OK;
 }
 
-STDMETHODIMP TOleUIObjInfo::ConvertObject(DWORD, REFCLSID)
-{
-    return E_NOTIMPL;
-}
+STDMETHODIMP TOleUIObjInfo::ConvertObject(DWORD, REFCLSID) { return E_NOTIMPL; }
 
 STDMETHODIMP TOleUIObjInfo::GetViewInfo(DWORD, HGLOBAL* metafile, DWORD* aspect, int* scale)
 {
@@ -175,10 +172,7 @@ STDMETHODIMP TOleUILinkInfo::QueryInterface(REFIID riid, void** object)
     return AnswerUnknownOnly(static_cast<IOleUILinkInfoW*>(this), riid, object);
 }
 
-STDMETHODIMP_(DWORD) TOleUILinkInfo::GetNextLink(DWORD link)
-{
-    return link == 0 ? kLinkId : 0;
-}
+STDMETHODIMP_(DWORD) TOleUILinkInfo::GetNextLink(DWORD link) { return link == 0 ? kLinkId : 0; }
 
 STDMETHODIMP TOleUILinkInfo::SetLinkUpdateOptions(DWORD, DWORD options)
 {
@@ -210,9 +204,8 @@ STDMETHODIMP TOleUILinkInfo::SetLinkSource(DWORD, LPWSTR displayName, ULONG, ULO
     return object_.Object()->Update();
 }
 
-STDMETHODIMP TOleUILinkInfo::GetLinkSource(DWORD, LPWSTR* displayName, ULONG* fileNameLength,
-                                           LPWSTR* fullLinkType, LPWSTR* shortLinkType, BOOL* sourceAvailable,
-                                           BOOL* selected)
+STDMETHODIMP TOleUILinkInfo::GetLinkSource(DWORD, LPWSTR* displayName, ULONG* fileNameLength, LPWSTR* fullLinkType,
+                                           LPWSTR* shortLinkType, BOOL* sourceAvailable, BOOL* selected)
 {
     LPOLESTR name = nullptr;
     HRESULT result = link_->GetSourceDisplayName(&name);
@@ -258,10 +251,7 @@ STDMETHODIMP TOleUILinkInfo::CancelLink(DWORD)
     return E_NOTIMPL;
 }
 
-STDMETHODIMP TOleUILinkInfo::GetLastUpdate(DWORD, FILETIME*)
-{
-    return S_OK;
-}
+STDMETHODIMP TOleUILinkInfo::GetLastUpdate(DWORD, FILETIME*) { return S_OK; }
 
 bool ShowObjectProperties(const TObjectPropertiesContext& context)
 {

@@ -21,7 +21,7 @@ struct TObjectPropertiesContext {
     IRichEditOle* ole = nullptr;  // the view's control interface, may be null
     std::wstring title;           // the view's Title
     std::wstring applicationTitle;
-    std::function<void()> markModified;                // the view's content changed
+    std::function<void()> markModified;                 // the view's content changed
     std::function<void(const std::exception&)> report;  // the application's error handler
 };
 
@@ -39,8 +39,8 @@ public:
     STDMETHODIMP_(ULONG) Release() override { return references_ > 0 ? --references_ : 0; }
     STDMETHODIMP GetObjectInfo(DWORD object, DWORD* size, LPWSTR* label, LPWSTR* type, LPWSTR* shortType,
                                LPWSTR* location) override;
-    STDMETHODIMP GetConvertInfo(DWORD object, CLSID* classId, WORD* format, CLSID* convertDefault,
-                                LPCLSID* exclude, UINT* excludeCount) override;
+    STDMETHODIMP GetConvertInfo(DWORD object, CLSID* classId, WORD* format, CLSID* convertDefault, LPCLSID* exclude,
+                                UINT* excludeCount) override;
     STDMETHODIMP ConvertObject(DWORD object, REFCLSID newClass) override;
     STDMETHODIMP GetViewInfo(DWORD object, HGLOBAL* metafile, DWORD* aspect, int* scale) override;
     STDMETHODIMP SetViewInfo(DWORD object, HGLOBAL metafile, DWORD aspect, int scale, BOOL relative) override;

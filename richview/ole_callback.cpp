@@ -38,10 +38,7 @@ bool CommandOfOperation(DWORD reco, TOvClipboardCommand& command)
 
 }  // namespace
 
-TRichEditOleCallback::~TRichEditOleCallback()
-{
-    ReleaseForms();
-}
+TRichEditOleCallback::~TRichEditOleCallback() { ReleaseForms(); }
 
 STDMETHODIMP TRichEditOleCallback::QueryInterface(REFIID riid, void** object)
 {
@@ -56,15 +53,9 @@ STDMETHODIMP TRichEditOleCallback::QueryInterface(REFIID riid, void** object)
     return E_NOINTERFACE;
 }
 
-STDMETHODIMP_(ULONG) TRichEditOleCallback::AddRef()
-{
-    return ++references_;
-}
+STDMETHODIMP_(ULONG) TRichEditOleCallback::AddRef() { return ++references_; }
 
-STDMETHODIMP_(ULONG) TRichEditOleCallback::Release()
-{
-    return references_ > 0 ? --references_ : 0;
-}
+STDMETHODIMP_(ULONG) TRichEditOleCallback::Release() { return references_ > 0 ? --references_ : 0; }
 
 // Each new object gets a compound file in memory that goes away with its last reference.
 STDMETHODIMP TRichEditOleCallback::GetNewStorage(LPSTORAGE* storage)
@@ -75,8 +66,8 @@ STDMETHODIMP TRichEditOleCallback::GetNewStorage(LPSTORAGE* storage)
     ILockBytes* lockBytes = nullptr;
     if (FAILED(::CreateILockBytesOnHGlobal(nullptr, TRUE, &lockBytes)) || !lockBytes)
         return E_OUTOFMEMORY;
-    HRESULT result = ::StgCreateDocfileOnILockBytes(lockBytes, STGM_CREATE | STGM_SHARE_EXCLUSIVE | STGM_READWRITE,
-                                                    0, storage);
+    HRESULT result =
+        ::StgCreateDocfileOnILockBytes(lockBytes, STGM_CREATE | STGM_SHARE_EXCLUSIVE | STGM_READWRITE, 0, storage);
     lockBytes->Release();
     if (FAILED(result) || !*storage) {
         *storage = nullptr;
@@ -137,10 +128,7 @@ HRESULT TRichEditOleCallback::ShowContainerUIUnsafe(bool show)
     return S_OK;
 }
 
-STDMETHODIMP TRichEditOleCallback::QueryInsertObject(LPCLSID, LPSTORAGE, LONG)
-{
-    return S_OK;
-}
+STDMETHODIMP TRichEditOleCallback::QueryInsertObject(LPCLSID, LPSTORAGE, LONG) { return S_OK; }
 
 STDMETHODIMP TRichEditOleCallback::DeleteObject(LPOLEOBJECT object)
 {
@@ -161,10 +149,7 @@ STDMETHODIMP TRichEditOleCallback::QueryAcceptData(LPDATAOBJECT data, CLIPFORMAT
     });
 }
 
-STDMETHODIMP TRichEditOleCallback::ContextSensitiveHelp(BOOL)
-{
-    return S_OK;
-}
+STDMETHODIMP TRichEditOleCallback::ContextSensitiveHelp(BOOL) { return S_OK; }
 
 // E_NOTIMPL lets the control put its own data on the clipboard; S_OK with no data object stops
 // the transfer when the view does not allow the command.

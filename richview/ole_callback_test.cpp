@@ -82,8 +82,7 @@ TEST(RichEditOleCallback, GivesEachObjectAStorageInMemory)
     ASSERT_EQ(callback.GetNewStorage(&storage), S_OK);
     ASSERT_NE(storage, nullptr);
     IStream* stream = nullptr;
-    EXPECT_EQ(storage->CreateStream(L"Contents", STGM_CREATE | STGM_SHARE_EXCLUSIVE | STGM_WRITE, 0, 0, &stream),
-              S_OK);
+    EXPECT_EQ(storage->CreateStream(L"Contents", STGM_CREATE | STGM_SHARE_EXCLUSIVE | STGM_WRITE, 0, 0, &stream), S_OK);
     ULONG written = 0;
     EXPECT_EQ(stream->Write("data", 4, &written), S_OK);
     stream->Release();

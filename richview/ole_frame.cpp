@@ -25,10 +25,7 @@ STDMETHODIMP TOleFrameForm::QueryInterface(REFIID riid, void** object)
     return E_NOINTERFACE;
 }
 
-STDMETHODIMP_(ULONG) TOleFrameForm::AddRef()
-{
-    return ++references_;
-}
+STDMETHODIMP_(ULONG) TOleFrameForm::AddRef() { return ++references_; }
 
 STDMETHODIMP_(ULONG) TOleFrameForm::Release()
 {
@@ -46,10 +43,7 @@ STDMETHODIMP TOleFrameForm::GetWindow(HWND* window)
     return S_OK;
 }
 
-STDMETHODIMP TOleFrameForm::ContextSensitiveHelp(BOOL)
-{
-    return S_OK;
-}
+STDMETHODIMP TOleFrameForm::ContextSensitiveHelp(BOOL) { return S_OK; }
 
 STDMETHODIMP TOleFrameForm::GetBorder(LPRECT border)
 {
@@ -101,24 +95,12 @@ STDMETHODIMP TOleFrameForm::SetMenu(HMENU shared, HOLEMENU oleMenu, HWND activeO
     return result;
 }
 
-STDMETHODIMP TOleFrameForm::RemoveMenus(HMENU)
-{
-    return S_OK;
-}
+STDMETHODIMP TOleFrameForm::RemoveMenus(HMENU) { return S_OK; }
 
-STDMETHODIMP TOleFrameForm::SetStatusText(LPCOLESTR)
-{
-    return S_OK;
-}
+STDMETHODIMP TOleFrameForm::SetStatusText(LPCOLESTR) { return S_OK; }
 
-STDMETHODIMP TOleFrameForm::EnableModeless(BOOL)
-{
-    return S_OK;
-}
+STDMETHODIMP TOleFrameForm::EnableModeless(BOOL) { return S_OK; }
 
-STDMETHODIMP TOleFrameForm::TranslateAccelerator(LPMSG, WORD)
-{
-    return S_FALSE;
-}
+STDMETHODIMP TOleFrameForm::TranslateAccelerator(LPMSG, WORD) { return S_FALSE; }
 
 }  // namespace ov

@@ -13,10 +13,9 @@ namespace {
 std::wstring DescribeFailure(HRESULT result)
 {
     wchar_t* text = nullptr;
-    DWORD length = ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                        FORMAT_MESSAGE_IGNORE_INSERTS,
-                                    nullptr, static_cast<DWORD>(result), 0, reinterpret_cast<wchar_t*>(&text), 0,
-                                    nullptr);
+    DWORD length =
+        ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                         nullptr, static_cast<DWORD>(result), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     std::wstring message = length && text ? std::wstring(text, length) : Format(L"OLE error %X", {result});
     if (text)
         ::LocalFree(text);
@@ -29,10 +28,7 @@ std::wstring DescribeFailure(HRESULT result)
 
 TEmbeddedObject::TEmbeddedObject(const REOBJECT& record) : record_(record) {}
 
-TEmbeddedObject::~TEmbeddedObject()
-{
-    ReleaseInterfaces();
-}
+TEmbeddedObject::~TEmbeddedObject() { ReleaseInterfaces(); }
 
 TEmbeddedObject::TEmbeddedObject(TEmbeddedObject&& other) noexcept : record_(std::exchange(other.record_, {})) {}
 

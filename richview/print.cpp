@@ -51,10 +51,7 @@ private:
     bool finished_ = false;
 };
 
-int ToTwips(int pixels, int pixelsPerInch)
-{
-    return ::MulDiv(pixels, 1440, pixelsPerInch);
-}
+int ToTwips(int pixels, int pixelsPerInch) { return ::MulDiv(pixels, 1440, pixelsPerInch); }
 
 }  // namespace
 
@@ -80,7 +77,8 @@ void TOvCustomRichEdit::Print(const std::wstring& documentTitle)
             break;
         range.rc = range.rcPage;
         range.chrg = {next, -1};
-        LONG printed = static_cast<LONG>(::SendMessageW(window, EM_FORMATRANGE, TRUE, reinterpret_cast<LPARAM>(&range)));
+        LONG printed =
+            static_cast<LONG>(::SendMessageW(window, EM_FORMATRANGE, TRUE, reinterpret_cast<LPARAM>(&range)));
         ::EndPage(dc);
         if (printed <= next)
             break;

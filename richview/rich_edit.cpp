@@ -40,7 +40,8 @@ TClassBuilder<TOvRichEdit>& PublishProperties(TClassBuilder<TOvRichEdit>& b)
         .Property(L"StreamMode", &V::StreamMode, &V::SetStreamMode)
         .Property(L"MaxLength", &V::MaxLength, &V::SetMaxLength)
         .Property(L"Zoom", &V::Zoom, &V::SetZoom)
-        .Property(L"Title", [](V* v) { return v->Title(); }, &V::SetTitle)
+        .Property(
+            L"Title", [](V* v) { return v->Title(); }, &V::SetTitle)
         .Property(L"Flat", &V::Flat, &V::SetFlat)
         .Property(L"SelText", &V::SelText, &V::SetSelText)
         .Property(L"Lines", [](V* v) { return static_cast<TStrings*>(v->Lines()); });
@@ -73,7 +74,7 @@ const bool kRegistered = (TOvRichEdit::StaticClass(), true);
 
 const TClassInfo& TOvRichEdit::StaticClass()
 {
-    static const TClassInfo& info = [] () -> const TClassInfo& {
+    static const TClassInfo& info = []() -> const TClassInfo& {
         TClassBuilder<TOvRichEdit> builder(L"TOvRichEdit", TOvCustomRichEdit::StaticClass());
         builder.Creatable();
         PublishProperties(builder);

@@ -60,10 +60,7 @@ void TOvTextAttributes::Set(CHARFORMAT2W format, DWORD mask)
     ::SendMessageW(view_.Handle(), EM_SETCHARFORMAT, FlagOfType(type_, true), reinterpret_cast<LPARAM>(&format));
 }
 
-std::wstring TOvTextAttributes::Name() const
-{
-    return Get().szFaceName;
-}
+std::wstring TOvTextAttributes::Name() const { return Get().szFaceName; }
 
 void TOvTextAttributes::SetName(const std::wstring& value)
 {
@@ -73,10 +70,7 @@ void TOvTextAttributes::SetName(const std::wstring& value)
     Set(format, CFM_FACE);
 }
 
-int TOvTextAttributes::Size() const
-{
-    return Get().yHeight / kTwipsPerPoint;
-}
+int TOvTextAttributes::Size() const { return Get().yHeight / kTwipsPerPoint; }
 
 void TOvTextAttributes::SetSize(int value)
 {
@@ -85,15 +79,9 @@ void TOvTextAttributes::SetSize(int value)
     Set(format, CFM_SIZE);
 }
 
-int TOvTextAttributes::Height() const
-{
-    return ::MulDiv(Size(), ScreenPixelsPerInch(), 72);
-}
+int TOvTextAttributes::Height() const { return ::MulDiv(Size(), ScreenPixelsPerInch(), 72); }
 
-void TOvTextAttributes::SetHeight(int value)
-{
-    SetSize(::MulDiv(value, 72, ScreenPixelsPerInch()));
-}
+void TOvTextAttributes::SetHeight(int value) { SetSize(::MulDiv(value, 72, ScreenPixelsPerInch())); }
 
 TColor TOvTextAttributes::Color() const
 {
@@ -145,10 +133,7 @@ void TOvTextAttributes::SetPitch(TFontPitch value)
     Set(format, CFM_FACE);
 }
 
-TFontCharset TOvTextAttributes::Charset() const
-{
-    return Get().bCharSet;
-}
+TFontCharset TOvTextAttributes::Charset() const { return Get().bCharSet; }
 
 void TOvTextAttributes::SetCharset(TFontCharset value)
 {
@@ -157,10 +142,7 @@ void TOvTextAttributes::SetCharset(TFontCharset value)
     Set(format, CFM_CHARSET);
 }
 
-bool TOvTextAttributes::Protected() const
-{
-    return (Get().dwEffects & CFE_PROTECTED) != 0;
-}
+bool TOvTextAttributes::Protected() const { return (Get().dwEffects & CFE_PROTECTED) != 0; }
 
 void TOvTextAttributes::SetProtected(bool value)
 {
@@ -169,10 +151,7 @@ void TOvTextAttributes::SetProtected(bool value)
     Set(format, CFM_PROTECTED);
 }
 
-DWORD TOvTextAttributes::ConsistentAttributes() const
-{
-    return Get().dwMask;
-}
+DWORD TOvTextAttributes::ConsistentAttributes() const { return Get().dwMask; }
 
 void TOvTextAttributes::Assign(const TPersistent& source)
 {
@@ -245,10 +224,7 @@ void TOvParaAttributes::SetAlignment(TParaAlignment value)
     Set(format, PFM_ALIGNMENT);
 }
 
-int TOvParaAttributes::FirstIndent() const
-{
-    return Get().dxStartIndent / kTwipsPerPoint;
-}
+int TOvParaAttributes::FirstIndent() const { return Get().dxStartIndent / kTwipsPerPoint; }
 
 void TOvParaAttributes::SetFirstIndent(int value)
 {
@@ -257,10 +233,7 @@ void TOvParaAttributes::SetFirstIndent(int value)
     Set(format, PFM_STARTINDENT);
 }
 
-int TOvParaAttributes::LeftIndent() const
-{
-    return Get().dxOffset / kTwipsPerPoint;
-}
+int TOvParaAttributes::LeftIndent() const { return Get().dxOffset / kTwipsPerPoint; }
 
 void TOvParaAttributes::SetLeftIndent(int value)
 {
@@ -269,10 +242,7 @@ void TOvParaAttributes::SetLeftIndent(int value)
     Set(format, PFM_OFFSET);
 }
 
-int TOvParaAttributes::RightIndent() const
-{
-    return Get().dxRightIndent / kTwipsPerPoint;
-}
+int TOvParaAttributes::RightIndent() const { return Get().dxRightIndent / kTwipsPerPoint; }
 
 void TOvParaAttributes::SetRightIndent(int value)
 {
@@ -281,10 +251,7 @@ void TOvParaAttributes::SetRightIndent(int value)
     Set(format, PFM_RIGHTINDENT);
 }
 
-TNumberingStyle TOvParaAttributes::Numbering() const
-{
-    return Get().wNumbering == PFN_BULLET ? nsBullet : nsNone;
-}
+TNumberingStyle TOvParaAttributes::Numbering() const { return Get().wNumbering == PFN_BULLET ? nsBullet : nsNone; }
 
 void TOvParaAttributes::SetNumbering(TNumberingStyle value)
 {
@@ -293,10 +260,7 @@ void TOvParaAttributes::SetNumbering(TNumberingStyle value)
     Set(format, PFM_NUMBERING);
 }
 
-int TOvParaAttributes::TabCount() const
-{
-    return Get().cTabCount;
-}
+int TOvParaAttributes::TabCount() const { return Get().cTabCount; }
 
 int TOvParaAttributes::Tab(int index) const
 {
@@ -323,10 +287,7 @@ void TOvParaAttributes::SetTabCount(int value)
     Set(format, PFM_TABSTOPS);
 }
 
-bool TOvParaAttributes::RightToLeft() const
-{
-    return (Get().wEffects & PFE_RTLPARA) != 0;
-}
+bool TOvParaAttributes::RightToLeft() const { return (Get().wEffects & PFE_RTLPARA) != 0; }
 
 void TOvParaAttributes::SetRightToLeft(bool value)
 {

@@ -37,7 +37,8 @@ bool EndsComplete(const TMemoryStream& rtf)
 {
     auto bytes = rtf.Bytes();
     size_t end = bytes.size();
-    while (end > 0 && (bytes[end - 1] == '\r' || bytes[end - 1] == '\n' || bytes[end - 1] == 0 || bytes[end - 1] == ' '))
+    while (end > 0 &&
+           (bytes[end - 1] == '\r' || bytes[end - 1] == '\n' || bytes[end - 1] == 0 || bytes[end - 1] == ' '))
         --end;
     return end > 0 && bytes[end - 1] == '}';
 }

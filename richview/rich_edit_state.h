@@ -27,7 +27,7 @@ private:
     // saved RTF ends early, the content is kept in pieces instead: the RTF of the text between
     // the objects, and the objects themselves, which move into the new window.
     struct Piece {
-        TMemoryStream rtf;                       // empty for no text before the object
+        TMemoryStream rtf;                      // empty for no text before the object
         std::optional<TEmbeddedObject> object;  // none after the last piece of text
     };
     void SavePieces(TOvCustomRichEdit& view);

@@ -21,8 +21,9 @@ bool BoldAt(TOvRichEdit& view, int position)
 
 TEST_F(Recreation, ChangingHideScrollBarsKeepsContentSelectionAndModified)
 {
-    Load("{\\rtf1\\ansi\\ansicpg936{\\fonttbl{\\f0\\fcharset134 SimSun;}}\\f0 plain {\\b bold} "
-         "\\'c4\\'e3\\'ba\\'c3\\par second}");
+    Load(
+        "{\\rtf1\\ansi\\ansicpg936{\\fonttbl{\\f0\\fcharset134 SimSun;}}\\f0 plain {\\b bold} "
+        "\\'c4\\'e3\\'ba\\'c3\\par second}");
     std::wstring before = Text();
     ASSERT_TRUE(BoldAt(*view, 6));
     view->SetSelection(2, 9, false);

@@ -34,10 +34,7 @@ LRESULT Send(HWND window, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0)
 }
 
 // The break Lines writes: CR LF for the level 1 control, a paragraph mark (CR) for the others.
-const wchar_t* LineBreak()
-{
-    return RichEditLevel() == 1 ? L"\r\n" : L"\r";
-}
+const wchar_t* LineBreak() { return RichEditLevel() == 1 ? L"\r\n" : L"\r"; }
 
 }  // namespace
 
@@ -130,10 +127,7 @@ void TOvRichEditStrings::Delete(int index)
     Replace(static_cast<int>(start), static_cast<int>(end), L"");
 }
 
-void TOvRichEditStrings::Clear()
-{
-    view_.Clear();
-}
+void TOvRichEditStrings::Clear() { view_.Clear(); }
 
 void TOvRichEditStrings::AddStrings(const TStrings& strings)
 {
@@ -208,24 +202,12 @@ TRichTransfer TOvRichEditStrings::Transfer(bool) const
     return transfer;
 }
 
-void TOvRichEditStrings::LoadFromStream(TStream& stream)
-{
-    ov::LoadFromStream(Transfer(true), stream);
-}
+void TOvRichEditStrings::LoadFromStream(TStream& stream) { ov::LoadFromStream(Transfer(true), stream); }
 
-void TOvRichEditStrings::LoadFromFile(const std::wstring& fileName)
-{
-    ov::LoadFromFile(Transfer(true), fileName);
-}
+void TOvRichEditStrings::LoadFromFile(const std::wstring& fileName) { ov::LoadFromFile(Transfer(true), fileName); }
 
-void TOvRichEditStrings::SaveToStream(TStream& stream) const
-{
-    ov::SaveToStream(Transfer(true), stream);
-}
+void TOvRichEditStrings::SaveToStream(TStream& stream) const { ov::SaveToStream(Transfer(true), stream); }
 
-void TOvRichEditStrings::SaveToFile(const std::wstring& fileName) const
-{
-    ov::SaveToFile(Transfer(true), fileName);
-}
+void TOvRichEditStrings::SaveToFile(const std::wstring& fileName) const { ov::SaveToFile(Transfer(true), fileName); }
 
 }  // namespace ov

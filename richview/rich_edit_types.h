@@ -36,12 +36,11 @@ using TRichDropEffects = TSet<TRichDropEffect>;
 // What the control is about to do with data (the RECO_* values in their order).
 enum TRichDataOperation { rdoPaste, rdoDrop, rdoCopy, rdoCut, rdoDrag };
 
-using TRichEditURLClickEvent =
-    TEvent<void(TObject* Sender, const std::wstring& URLText, TMouseButton Button)>;
+using TRichEditURLClickEvent = TEvent<void(TObject* Sender, const std::wstring& URLText, TMouseButton Button)>;
 using TRichEditResizeEvent = TEvent<void(TObject* Sender, const RECT& Rect)>;
 using TRichEditProtectChange = TEvent<void(TObject* Sender, int StartPos, int EndPos, bool& AllowChange)>;
-using TRichEditProtectChangeEx = TEvent<void(TObject* Sender, const TMessage& Message, int StartPos, int EndPos,
-                                             bool& AllowChange)>;
+using TRichEditProtectChangeEx =
+    TEvent<void(TObject* Sender, const TMessage& Message, int StartPos, int EndPos, bool& AllowChange)>;
 using TRichEditSaveClipboard = TEvent<void(TObject* Sender, int NumObjects, int NumChars, bool& SaveClipboard)>;
 using TRichEditTextNotFoundEvent = TEvent<void(TObject* Sender, const std::wstring& FindText)>;
 using TRichEditProgressEvent = TEvent<void(TObject* Sender, int Percent)>;
@@ -52,8 +51,8 @@ using TRichEditDragDropEffectEvent =
 // Handled comes in set when the view refuses the data already (a paste without caPaste); a
 // handler may change it. Set means refuse.
 using TRichEditQueryAcceptDataEvent =
-    TEvent<void(TObject* Sender, IDataObject* DataObject, CLIPFORMAT& Format, TRichDataOperation Operation,
-                bool Really, HGLOBAL IconMetaFile, bool& Handled)>;
+    TEvent<void(TObject* Sender, IDataObject* DataObject, CLIPFORMAT& Format, TRichDataOperation Operation, bool Really,
+                HGLOBAL IconMetaFile, bool& Handled)>;
 
 OV_ENUM_TYPE(TOvClipboardCommand, L"caCopy", L"caCut", L"caPaste", L"caClear", L"caUndo")
 OV_SET_TYPE(TOvClipboardCommands)

@@ -89,19 +89,10 @@ DWORD ModuleFileVersionMS(HMODULE module)
     return info->dwFileVersionMS;
 }
 
-int RichEditLevel() noexcept
-{
-    return Library().level;
-}
+int RichEditLevel() noexcept { return Library().level; }
 
-HMODULE RichEditModule() noexcept
-{
-    return Library().module.get();
-}
+HMODULE RichEditModule() noexcept { return Library().module.get(); }
 
-const wchar_t* RichEditClassName(int level) noexcept
-{
-    return level <= 1 ? L"RICHEDIT" : L"RichEdit20W";
-}
+const wchar_t* RichEditClassName(int level) noexcept { return level <= 1 ? L"RICHEDIT" : L"RichEdit20W"; }
 
 }  // namespace ov

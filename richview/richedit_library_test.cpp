@@ -8,10 +8,7 @@
 namespace ov {
 namespace {
 
-DWORD Version(WORD major, WORD minor)
-{
-    return MAKELONG(minor, major);
-}
+DWORD Version(WORD major, WORD minor) { return MAKELONG(minor, major); }
 
 TEST(RichEditLevel, FollowsTheFileVersionOfTheLibrary)
 {

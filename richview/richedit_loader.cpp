@@ -21,9 +21,7 @@ public:
     OpenConversion(TOvConversion& conversion, const TRichTransfer& transfer) : conversion_(conversion)
     {
         if (transfer.progress)
-            conversion_.OnProgress = [report = transfer.progress](TOvConversion* sender) {
-                report(sender->Percent());
-            };
+            conversion_.OnProgress = [report = transfer.progress](TOvConversion* sender) { report(sender->Percent()); };
     }
     ~OpenConversion()
     {
@@ -207,7 +205,10 @@ void TransferFile(const TRichTransfer& transfer, const std::wstring& fileName, b
 
 void LoadFromStream(const TRichTransfer& transfer, TStream& stream) { TransferStream(transfer, stream, false); }
 
-void LoadFromFile(const TRichTransfer& transfer, const std::wstring& fileName) { TransferFile(transfer, fileName, false); }
+void LoadFromFile(const TRichTransfer& transfer, const std::wstring& fileName)
+{
+    TransferFile(transfer, fileName, false);
+}
 
 void SaveToStream(const TRichTransfer& transfer, TStream& stream) { TransferStream(transfer, stream, true); }
 

@@ -16,13 +16,13 @@ namespace ov {
 
 // The view's side of a transfer.
 struct TRichTransfer {
-    HWND window = nullptr;        // the control
-    HWND parentWindow = nullptr;  // handed to the conversion for any user interface of its own
+    HWND window = nullptr;                       // the control
+    HWND parentWindow = nullptr;                 // handed to the conversion for any user interface of its own
     TOvConversion* defaultConversion = nullptr;  // the view's own, used instead of the list's
     TRichStreamFormat format = sfDefault;        // the view's current stream format and mode
     TRichStreamModes mode;
-    bool plainText = false;  // the control works in plain text mode
-    int level = 2;           // rich edit level
+    bool plainText = false;             // the control works in plain text mode
+    int level = 2;                      // rich edit level
     std::function<void(int)> progress;  // percent done, reported when it changes
 };
 

@@ -200,10 +200,7 @@ TEST_F(Loading, FilesPickTheirConversionByName)
     EXPECT_EQ(Text(), L"one\rtwo");
 }
 
-TEST_F(Loading, MissingFileRaises)
-{
-    EXPECT_THROW(LoadFromFile(Transfer(), L"C:\\no\\such\\chapter.rtf"), Exception);
-}
+TEST_F(Loading, MissingFileRaises) { EXPECT_THROW(LoadFromFile(Transfer(), L"C:\\no\\such\\chapter.rtf"), Exception); }
 
 TEST(StreamFlags, FollowFormatModeAndLevel)
 {

@@ -33,8 +33,8 @@ private:
 class RichEditWindow {
 public:
     explicit RichEditWindow(HWND parent, DWORD style = WS_CHILD | WS_VISIBLE | ES_MULTILINE)
-        : window_(::CreateWindowExW(0, RichEditClassName(RichEditLevel()), L"", style, 0, 0, 300, 200, parent,
-                                    nullptr, nullptr, nullptr))
+        : window_(::CreateWindowExW(0, RichEditClassName(RichEditLevel()), L"", style, 0, 0, 300, 200, parent, nullptr,
+                                    nullptr, nullptr))
     {
     }
     HWND handle() const { return window_.get(); }
@@ -51,7 +51,8 @@ struct MemorySource {
     static DWORD CALLBACK Read(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* read)
     {
         auto* source = reinterpret_cast<MemorySource*>(cookie);
-        std::size_t count = std::min<std::size_t>(static_cast<std::size_t>(size), source->bytes.size() - source->position);
+        std::size_t count =
+            std::min<std::size_t>(static_cast<std::size_t>(size), source->bytes.size() - source->position);
         std::memcpy(buffer, source->bytes.data() + source->position, count);
         source->position += count;
         *read = static_cast<LONG>(count);
@@ -74,8 +75,8 @@ inline std::wstring WholeText(HWND edit)
     LRESULT length = ::SendMessageW(edit, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&lengthQuery), 0);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     GETTEXTEX query{static_cast<DWORD>(text.size() * sizeof(wchar_t)), GT_DEFAULT, 1200, nullptr, nullptr};
-    LRESULT copied = ::SendMessageW(edit, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&query),
-                                    reinterpret_cast<LPARAM>(text.data()));
+    LRESULT copied =
+        ::SendMessageW(edit, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&query), reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(copied));
     return text;
 }

@@ -153,10 +153,7 @@ std::wstring FirstLine(HWND view)
     return line.substr(0, line.find_first_of(L"\r\n"));
 }
 
-int TextLength(HWND view)
-{
-    return static_cast<int>(SendMessageW(view, WM_GETTEXTLENGTH, 0, 0));
-}
+int TextLength(HWND view) { return static_cast<int>(SendMessageW(view, WM_GETTEXTLENGTH, 0, 0)); }
 
 // --- ReaderProcess --------------------------------------------------------------------------------
 
@@ -263,10 +260,7 @@ std::string ReaderProcess::Describe() const
     return text;
 }
 
-int ReaderProcess::ToolButtonCount() const
-{
-    return static_cast<int>(SendMessageW(ToolBar(), TB_BUTTONCOUNT, 0, 0));
-}
+int ReaderProcess::ToolButtonCount() const { return static_cast<int>(SendMessageW(ToolBar(), TB_BUTTONCOUNT, 0, 0)); }
 
 std::wstring ReaderProcess::ToolButtonText(int index) const
 {
@@ -303,10 +297,7 @@ RECT ReaderProcess::TabRect(HWND pageControl, int index) const
     return r;
 }
 
-void ReaderProcess::ClickToolButton(int index) const
-{
-    Click(ToolBar(), Centre(ToolButtonRect(index)));
-}
+void ReaderProcess::ClickToolButton(int index) const { Click(ToolBar(), Centre(ToolButtonRect(index))); }
 
 void ReaderProcess::ClickTab(HWND pageControl, int index) const
 {

@@ -4,7 +4,8 @@
 namespace ov::test {
 
 ScreenPixels::ScreenPixels(const RECT& screen)
-    : width_(screen.right - screen.left), height_(screen.bottom - screen.top),
+    : width_(screen.right - screen.left),
+      height_(screen.bottom - screen.top),
       pixels_(static_cast<size_t>(width_) * height_)
 {
     BITMAPINFO info{};

@@ -14,7 +14,7 @@ constexpr int kCornerSpan = 4;
 COLORREF Rgb(TColor colour) { return static_cast<COLORREF>(ColorToRGB(colour)); }
 
 struct FaceSample {
-    POINT cell{-1, -1};  // in the face picture
+    POINT cell{-1, -1};      // in the face picture
     bool fromRight = false;  // counted from the bottom-right corner
 };
 

@@ -269,7 +269,7 @@ TEST_F(ButtonControlsTest, TheGlyphShowsWithItsTransparentColourLeftOut)
     strip.Canvas()->Brush()->SetColor(clFuchsia);  // bottom-left: transparent
     strip.Canvas()->FillRect(RECT{0, 0, 16, 8});
     strip.Canvas()->Brush()->SetColor(clRed);
-    strip.Canvas()->FillRect(RECT{2, 2, 6, 6});   // glyph 1: up
+    strip.Canvas()->FillRect(RECT{2, 2, 6, 6});  // glyph 1: up
     strip.Canvas()->Brush()->SetColor(clBlue);
     strip.Canvas()->FillRect(RECT{10, 2, 14, 6});  // glyph 2: disabled
     c->SetGlyph(&strip);
@@ -309,8 +309,10 @@ TEST(SpeedButtonGlyph, ComesFromTheLayoutsGlyphData)
     strip.Canvas()->FillRect(RECT{0, 0, 16, 8});
     strip.Canvas()->Brush()->SetColor(clRed);
     strip.Canvas()->FillRect(RECT{2, 2, 6, 6});
-    std::string layout = "object Form1: TForm\n  object SpeedButton1: TSpeedButton\n    NumGlyphs = 2\n"
-                         "    Glyph.Data = {" + GlyphDataHex(strip) + "}\n  end\nend\n";
+    std::string layout =
+        "object Form1: TForm\n  object SpeedButton1: TSpeedButton\n    NumGlyphs = 2\n"
+        "    Glyph.Data = {" +
+        GlyphDataHex(strip) + "}\n  end\nend\n";
     TComponentPtr<TForm> form(new TForm(nullptr));
     form->InitForm(layout);
     auto button = dynamic_cast<TSpeedButton*>(form->FindComponent(L"SpeedButton1"));

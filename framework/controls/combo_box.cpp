@@ -191,10 +191,7 @@ bool TCustomComboBox::DroppedDown() const
     return HandleAllocated() && SendMessageW(WindowHandle(), CB_GETDROPPEDSTATE, 0, 0) != 0;
 }
 
-void TCustomComboBox::SetDroppedDown(bool value)
-{
-    SendMessageW(Handle(), CB_SHOWDROPDOWN, value, 0);
-}
+void TCustomComboBox::SetDroppedDown(bool value) { SendMessageW(Handle(), CB_SHOWDROPDOWN, value, 0); }
 
 void TCustomComboBox::Command(WORD code)
 {

@@ -11,8 +11,7 @@
 namespace ov {
 
 enum TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
-OV_ENUM_TYPE(TComboBoxStyle, L"csDropDown", L"csSimple", L"csDropDownList", L"csOwnerDrawFixed",
-             L"csOwnerDrawVariable")
+OV_ENUM_TYPE(TComboBoxStyle, L"csDropDown", L"csSimple", L"csDropDownList", L"csOwnerDrawFixed", L"csOwnerDrawVariable")
 
 // The lines live in Items whether or not the window exists. Choosing a line in the list fires
 // OnChange and then OnSelect (Text and ItemIndex already tell the new choice); typing into the

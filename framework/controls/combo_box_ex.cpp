@@ -154,7 +154,8 @@ void TCustomComboBoxEx::SetImages(TCustomImageList* value)
     if (!AttachImageList(*this, images_, value, imageChangeLink_))
         return;
     if (HandleAllocated())
-        SendMessageW(WindowHandle(), CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_ ? images_->Handle() : nullptr));
+        SendMessageW(WindowHandle(), CBEM_SETIMAGELIST, 0,
+                     reinterpret_cast<LPARAM>(images_ ? images_->Handle() : nullptr));
 }
 
 void TCustomComboBoxEx::ImageListChange(TObject*)

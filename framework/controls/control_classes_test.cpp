@@ -13,11 +13,11 @@ namespace {
 
 // The framework classes of the skinner table, in its order.
 const std::vector<std::wstring> kSkinnerRows = {
-    L"TCustomControl",   L"TCustomFrame",      L"TScrollBox",      L"TCoolBar",          L"TToolBar",
-    L"TCustomStatusBar", L"TDateTimePicker",   L"TCustomTreeView", L"TCustomUpDown",     L"TCustomHotKey",
-    L"TProgressBar",     L"TTrackBar",         L"TCustomTabControl", L"TCustomGrid",     L"TSpeedButton",
-    L"TCustomPanel",     L"TCustomGroupBox",   L"TScrollBar",      L"TCustomListControl", L"TCustomListView",
-    L"TRadioButton",     L"TCustomComboBox",   L"TCustomComboBoxEx", L"TCustomCheckBox", L"TCustomEdit",
+    L"TCustomControl",   L"TCustomFrame",    L"TScrollBox",        L"TCoolBar",           L"TToolBar",
+    L"TCustomStatusBar", L"TDateTimePicker", L"TCustomTreeView",   L"TCustomUpDown",      L"TCustomHotKey",
+    L"TProgressBar",     L"TTrackBar",       L"TCustomTabControl", L"TCustomGrid",        L"TSpeedButton",
+    L"TCustomPanel",     L"TCustomGroupBox", L"TScrollBar",        L"TCustomListControl", L"TCustomListView",
+    L"TRadioButton",     L"TCustomComboBox", L"TCustomComboBoxEx", L"TCustomCheckBox",    L"TCustomEdit",
     L"TButton",          L"TCustomLabel",
 };
 
@@ -40,13 +40,13 @@ int MatchedRow(const std::wstring& className)
 TEST(ControlClasses, EachClassMeetsTheSkinnerRowMeantForIt)
 {
     const std::vector<std::pair<std::wstring, int>> expected = {
-        {L"TFrame", 1},         {L"TScrollBox", 2},    {L"TCoolBar", 3},        {L"TToolBar", 4},
-        {L"TStatusBar", 5},     {L"TDateTimePicker", 6}, {L"TTreeView", 7},     {L"TUpDown", 8},
-        {L"THotKey", 9},        {L"TProgressBar", 10}, {L"TTrackBar", 11},      {L"TPageControl", 12},
-        {L"TTabControl", 12},   {L"TDrawGrid", 13},    {L"TStringGrid", 13},    {L"TSpeedButton", 14},
-        {L"TPanel", 15},        {L"TGroupBox", 16},    {L"TScrollBar", 17},     {L"TListBox", 18},
-        {L"TListView", 19},     {L"TRadioButton", 20}, {L"TComboBox", 21},      {L"TComboBoxEx", 22},
-        {L"TCheckBox", 23},     {L"TEdit", 24},        {L"TMemo", 24},          {L"TButton", 25},
+        {L"TFrame", 1},       {L"TScrollBox", 2},      {L"TCoolBar", 3},     {L"TToolBar", 4},
+        {L"TStatusBar", 5},   {L"TDateTimePicker", 6}, {L"TTreeView", 7},    {L"TUpDown", 8},
+        {L"THotKey", 9},      {L"TProgressBar", 10},   {L"TTrackBar", 11},   {L"TPageControl", 12},
+        {L"TTabControl", 12}, {L"TDrawGrid", 13},      {L"TStringGrid", 13}, {L"TSpeedButton", 14},
+        {L"TPanel", 15},      {L"TGroupBox", 16},      {L"TScrollBar", 17},  {L"TListBox", 18},
+        {L"TListView", 19},   {L"TRadioButton", 20},   {L"TComboBox", 21},   {L"TComboBoxEx", 22},
+        {L"TCheckBox", 23},   {L"TEdit", 24},          {L"TMemo", 24},       {L"TButton", 25},
         {L"TLabel", 26},
     };
     for (const auto& [name, row] : expected)

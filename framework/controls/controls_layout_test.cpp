@@ -96,7 +96,8 @@ std::string Layout()
   object ImageList1: TImageList
     Height = 2
     Width = 2
-    Bitmap = {)" + StoredImageHex() + R"(}
+    Bitmap = {)" +
+           StoredImageHex() + R"(}
   end
 end
 )";

@@ -11,16 +11,15 @@ namespace ov {
 
 const TClassInfo& TCoolBand::StaticClass()
 {
-    static const TClassInfo& info =
-        TClassBuilder<TCoolBand>(L"TCoolBand", TCollectionItem::StaticClass())
-            .Property(L"Break", &TCoolBand::Break, &TCoolBand::SetBreak)
-            .Property(L"Control", &TCoolBand::Control, &TCoolBand::SetControl)
-            .Property(L"MinHeight", &TCoolBand::MinHeight, &TCoolBand::SetMinHeight)
-            .Property(L"MinWidth", &TCoolBand::MinWidth, &TCoolBand::SetMinWidth)
-            .Property(L"Text", &TCoolBand::Text, &TCoolBand::SetText)
-            .Property(L"Visible", &TCoolBand::Visible, &TCoolBand::SetVisible)
-            .Property(L"Width", &TCoolBand::Width, &TCoolBand::SetWidth)
-            .Build();
+    static const TClassInfo& info = TClassBuilder<TCoolBand>(L"TCoolBand", TCollectionItem::StaticClass())
+                                        .Property(L"Break", &TCoolBand::Break, &TCoolBand::SetBreak)
+                                        .Property(L"Control", &TCoolBand::Control, &TCoolBand::SetControl)
+                                        .Property(L"MinHeight", &TCoolBand::MinHeight, &TCoolBand::SetMinHeight)
+                                        .Property(L"MinWidth", &TCoolBand::MinWidth, &TCoolBand::SetMinWidth)
+                                        .Property(L"Text", &TCoolBand::Text, &TCoolBand::SetText)
+                                        .Property(L"Visible", &TCoolBand::Visible, &TCoolBand::SetVisible)
+                                        .Property(L"Width", &TCoolBand::Width, &TCoolBand::SetWidth)
+                                        .Build();
     return info;
 }
 

@@ -13,8 +13,7 @@ const TClassInfo& TCustomControl::StaticClass()
     return info;
 }
 
-TCustomControl::TCustomControl(TComponent* owner)
-    : TWinControl(owner), canvas_(std::make_unique<TControlCanvas>(this))
+TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner), canvas_(std::make_unique<TControlCanvas>(this))
 {
 }
 

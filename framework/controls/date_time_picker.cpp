@@ -113,8 +113,7 @@ std::wstring TDateTimePicker::Time() const
 void TDateTimePicker::SetTime(const std::wstring& value)
 {
     unsigned hour, minute, second = 0;
-    if (swscanf(value.c_str(), L"%2u:%2u:%2u", &hour, &minute, &second) < 2 || hour > 23 || minute > 59 ||
-        second > 59)
+    if (swscanf(value.c_str(), L"%2u:%2u:%2u", &hour, &minute, &second) < 2 || hour > 23 || minute > 59 || second > 59)
         return;
     SYSTEMTIME t = DateTime();
     t.wHour = static_cast<WORD>(hour);

@@ -192,10 +192,7 @@ void TCustomEdit::SetModified(bool value)
         SendMessageW(WindowHandle(), EM_SETMODIFY, value, 0);
 }
 
-bool TCustomEdit::CanUndo() const
-{
-    return HandleAllocated() && SendMessageW(WindowHandle(), EM_CANUNDO, 0, 0) != 0;
-}
+bool TCustomEdit::CanUndo() const { return HandleAllocated() && SendMessageW(WindowHandle(), EM_CANUNDO, 0, 0) != 0; }
 
 void TCustomEdit::GetSelection(DWORD& start, DWORD& end) const
 {

@@ -8,13 +8,11 @@ namespace ov {
 
 const TClassInfo& TGraphicControl::StaticClass()
 {
-    static const TClassInfo& info =
-        TClassBuilder<TGraphicControl>(L"TGraphicControl", TControl::StaticClass()).Build();
+    static const TClassInfo& info = TClassBuilder<TGraphicControl>(L"TGraphicControl", TControl::StaticClass()).Build();
     return info;
 }
 
-TGraphicControl::TGraphicControl(TComponent* owner)
-    : TControl(owner), canvas_(std::make_unique<TControlCanvas>(this))
+TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner), canvas_(std::make_unique<TControlCanvas>(this))
 {
 }
 

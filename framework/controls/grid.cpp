@@ -86,10 +86,7 @@ int TCustomGrid::Extent(bool vertical, int from, int to) const
     return pixels;
 }
 
-int TCustomGrid::FixedExtent(bool vertical) const
-{
-    return Extent(vertical, 0, vertical ? fixedRows_ : fixedCols_);
-}
+int TCustomGrid::FixedExtent(bool vertical) const { return Extent(vertical, 0, vertical ? fixedRows_ : fixedCols_); }
 
 int TCustomGrid::LastTop(bool vertical) const
 {
@@ -515,9 +512,9 @@ void TCustomGrid::PaintCell(int col, int row, const RECT& rect)
     TCanvas& canvas = *Canvas();
     bool fixed = col < fixedCols_ || row < fixedRows_;
     bool focused = col == col_ && row == row_ && Focused();
-    bool selected = !fixed && Selection().Contains(col, row) &&
-                    (!(col == col_ && row == row_) || options_.Contains(goDrawFocusSelected) ||
-                     options_.Contains(goRowSelect));
+    bool selected =
+        !fixed && Selection().Contains(col, row) &&
+        (!(col == col_ && row == row_) || options_.Contains(goDrawFocusSelected) || options_.Contains(goRowSelect));
     TGridDrawState state;
     state.Set(gdFixed, fixed).Set(gdSelected, selected).Set(gdFocused, focused);
     canvas.Brush()->SetColor(fixed ? fixedColor_ : selected ? clHighlight : Color());

@@ -41,7 +41,10 @@ OV_SET_TYPE(TGridDrawState)
 // A range of cells, corners included.
 struct TGridRect {
     int Left = 0, Top = 0, Right = 0, Bottom = 0;
-    bool Contains(int col, int row) const noexcept { return col >= Left && col <= Right && row >= Top && row <= Bottom; }
+    bool Contains(int col, int row) const noexcept
+    {
+        return col >= Left && col <= Right && row >= Top && row <= Bottom;
+    }
 };
 
 class TCustomGrid : public TCustomControl {

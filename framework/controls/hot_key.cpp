@@ -54,7 +54,8 @@ const TClassInfo& TCustomHotKey::StaticClass()
 
 const TClassInfo& THotKey::StaticClass()
 {
-    static const TClassInfo& info = TClassBuilder<THotKey>(L"THotKey", TCustomHotKey::StaticClass()).Creatable().Build();
+    static const TClassInfo& info =
+        TClassBuilder<THotKey>(L"THotKey", TCustomHotKey::StaticClass()).Creatable().Build();
     return info;
 }
 
@@ -91,8 +92,8 @@ void TCustomHotKey::SendRules()
 {
     if (!HandleAllocated())
         return;
-    static constexpr WORD kCombinations[] = {HKCOMB_NONE, HKCOMB_S,   HKCOMB_C,   HKCOMB_A,
-                                             HKCOMB_SC,   HKCOMB_SA,  HKCOMB_CA,  HKCOMB_SCA};
+    static constexpr WORD kCombinations[] = {HKCOMB_NONE, HKCOMB_S,  HKCOMB_C,  HKCOMB_A,
+                                             HKCOMB_SC,   HKCOMB_SA, HKCOMB_CA, HKCOMB_SCA};
     WORD invalid = 0;
     for (int i = hcNone; i <= hcShiftCtrlAlt; ++i)
         if (invalidKeys_.Contains(static_cast<THKInvalidKey>(i)))

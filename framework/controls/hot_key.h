@@ -14,8 +14,8 @@ enum THKInvalidKey { hcNone, hcShift, hcCtrl, hcAlt, hcShiftCtrl, hcShiftAlt, hc
 using THKInvalidKeys = TSet<THKInvalidKey>;
 OV_ENUM_TYPE(THKModifier, L"hkShift", L"hkCtrl", L"hkAlt", L"hkExt")
 OV_SET_TYPE(THKModifiers)
-OV_ENUM_TYPE(THKInvalidKey, L"hcNone", L"hcShift", L"hcCtrl", L"hcAlt", L"hcShiftCtrl", L"hcShiftAlt",
-             L"hcCtrlAlt", L"hcShiftCtrlAlt")
+OV_ENUM_TYPE(THKInvalidKey, L"hcNone", L"hcShift", L"hcCtrl", L"hcAlt", L"hcShiftCtrl", L"hcShiftAlt", L"hcCtrlAlt",
+             L"hcShiftCtrlAlt")
 OV_SET_TYPE(THKInvalidKeys)
 
 // InvalidKeys lists the modifier combinations the control refuses; a refused combination is

@@ -172,8 +172,7 @@ void TCustomLabel::Paint()
     HDC dc = canvas.Handle();
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ColorToRGB(Font()->Color()));
-    UINT flags = TextFlags() |
-                 (alignment_ == taRightJustify ? DT_RIGHT : alignment_ == taCenter ? DT_CENTER : DT_LEFT);
+    UINT flags = TextFlags() | (alignment_ == taRightJustify ? DT_RIGHT : alignment_ == taCenter ? DT_CENTER : DT_LEFT);
     if (layout_ != tlTop) {
         RECT measured = r;
         DrawCaption(dc, measured, flags | DT_CALCRECT);

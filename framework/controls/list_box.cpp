@@ -26,7 +26,8 @@ const TClassInfo& TCustomListBox::StaticClass()
 
 const TClassInfo& TListBox::StaticClass()
 {
-    static const TClassInfo& info = TClassBuilder<TListBox>(L"TListBox", TCustomListBox::StaticClass()).Creatable().Build();
+    static const TClassInfo& info =
+        TClassBuilder<TListBox>(L"TListBox", TCustomListBox::StaticClass()).Creatable().Build();
     return info;
 }
 

@@ -9,11 +9,10 @@ namespace ov {
 
 const TClassInfo& TCustomListControl::StaticClass()
 {
-    static const TClassInfo& info =
-        TClassBuilder<TCustomListControl>(L"TCustomListControl", TWinControl::StaticClass())
-            .Unpublished()
-            .Event(L"OnDrawItem", &TCustomListControl::OnDrawItem)
-            .Build();
+    static const TClassInfo& info = TClassBuilder<TCustomListControl>(L"TCustomListControl", TWinControl::StaticClass())
+                                        .Unpublished()
+                                        .Event(L"OnDrawItem", &TCustomListControl::OnDrawItem)
+                                        .Build();
     return info;
 }
 

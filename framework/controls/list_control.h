@@ -15,8 +15,8 @@ class TCanvas;
 
 enum TOwnerDrawStateItem { odSelected, odGrayed, odDisabled, odChecked, odFocused, odDefault, odComboBoxEdit };
 using TOwnerDrawState = TSet<TOwnerDrawStateItem>;
-OV_ENUM_TYPE(TOwnerDrawStateItem, L"odSelected", L"odGrayed", L"odDisabled", L"odChecked", L"odFocused",
-             L"odDefault", L"odComboBoxEdit")
+OV_ENUM_TYPE(TOwnerDrawStateItem, L"odSelected", L"odGrayed", L"odDisabled", L"odChecked", L"odFocused", L"odDefault",
+             L"odComboBoxEdit")
 OV_SET_TYPE(TOwnerDrawState)
 
 // Paints item Index into Rect of the control's Canvas (brush and font already set for the state).

@@ -339,8 +339,8 @@ TEST_F(ListControlsTest, ARealClickSelectsAListViewItem)
     EXPECT_EQ(view->Selected()->Caption(), L"b.txt");
     testing::PressKey(VK_UP);
     EXPECT_EQ(view->ItemIndex(), 0);
-    EXPECT_EQ(selections, (std::vector<std::pair<std::wstring, bool>>{
-                              {L"b.txt", true}, {L"b.txt", false}, {L"a.txt", true}}));
+    EXPECT_EQ(selections,
+              (std::vector<std::pair<std::wstring, bool>>{{L"b.txt", true}, {L"b.txt", false}, {L"a.txt", true}}));
 }
 
 TEST_F(ListControlsTest, TreeViewNodesComeFromTheLayoutAndExpandByClickAndByCode)

@@ -13,13 +13,12 @@ namespace ov {
 
 const TClassInfo& TListColumn::StaticClass()
 {
-    static const TClassInfo& info =
-        TClassBuilder<TListColumn>(L"TListColumn", TCollectionItem::StaticClass())
-            .Property(L"Alignment", &TListColumn::Alignment, &TListColumn::SetAlignment)
-            .Property(L"Caption", &TListColumn::Caption, &TListColumn::SetCaption)
-            .Property(L"ImageIndex", &TListColumn::ImageIndex, &TListColumn::SetImageIndex)
-            .Property(L"Width", &TListColumn::Width, &TListColumn::SetWidth)
-            .Build();
+    static const TClassInfo& info = TClassBuilder<TListColumn>(L"TListColumn", TCollectionItem::StaticClass())
+                                        .Property(L"Alignment", &TListColumn::Alignment, &TListColumn::SetAlignment)
+                                        .Property(L"Caption", &TListColumn::Caption, &TListColumn::SetCaption)
+                                        .Property(L"ImageIndex", &TListColumn::ImageIndex, &TListColumn::SetImageIndex)
+                                        .Property(L"Width", &TListColumn::Width, &TListColumn::SetWidth)
+                                        .Build();
     return info;
 }
 
@@ -40,7 +39,8 @@ int TListColumn::Width() const
 {
     auto view = Collection() ? dynamic_cast<TCustomListView*>(Collection()->Owner()) : nullptr;
     if (view && view->HandleAllocated())
-        return static_cast<int>(SendMessageW(view->WindowHandle(), LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(Index()), 0));
+        return static_cast<int>(
+            SendMessageW(view->WindowHandle(), LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(Index()), 0));
     return width_;
 }
 
@@ -66,17 +66,15 @@ void TListColumn::SetImageIndex(int value)
 
 const TClassInfo& TListItem::StaticClass()
 {
-    static const TClassInfo& info =
-        TClassBuilder<TListItem>(L"TListItem", TCollectionItem::StaticClass())
-            .Property(L"Caption", &TListItem::Caption, &TListItem::SetCaption)
-            .Property(L"ImageIndex", &TListItem::ImageIndex, &TListItem::SetImageIndex)
-            .Property(L"SubItems", &TListItem::SubItems)
-            .Build();
+    static const TClassInfo& info = TClassBuilder<TListItem>(L"TListItem", TCollectionItem::StaticClass())
+                                        .Property(L"Caption", &TListItem::Caption, &TListItem::SetCaption)
+                                        .Property(L"ImageIndex", &TListItem::ImageIndex, &TListItem::SetImageIndex)
+                                        .Property(L"SubItems", &TListItem::SubItems)
+                                        .Build();
     return info;
 }
 
-TListItem::TListItem(TCollection* collection)
-    : TCollectionItem(collection), subItems_(std::make_unique<TStringList>())
+TListItem::TListItem(TCollection* collection) : TCollectionItem(collection), subItems_(std::make_unique<TStringList>())
 {
     subItems_->OnChange = TNotifyEvent(this, &TListItem::Changed);
 }
@@ -146,8 +144,7 @@ const TClassInfo& TCustomListView::StaticClass()
             .Property(L"LargeImages", &TCustomListView::LargeImages, &TCustomListView::SetLargeImages)
             .Property(L"ReadOnly", &TCustomListView::ReadOnly, &TCustomListView::SetReadOnly)
             .Property(L"RowSelect", &TCustomListView::RowSelect, &TCustomListView::SetRowSelect)
-            .Property(L"ShowColumnHeaders", &TCustomListView::ShowColumnHeaders,
-                      &TCustomListView::SetShowColumnHeaders)
+            .Property(L"ShowColumnHeaders", &TCustomListView::ShowColumnHeaders, &TCustomListView::SetShowColumnHeaders)
             .Property(L"SmallImages", &TCustomListView::SmallImages, &TCustomListView::SetSmallImages)
             .Property(L"ViewStyle", &TCustomListView::ViewStyle, &TCustomListView::SetViewStyle)
             .Event(L"OnColumnClick", &TCustomListView::OnColumnClick)

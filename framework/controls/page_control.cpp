@@ -11,15 +11,14 @@ namespace ov {
 
 const TClassInfo& TTabSheet::StaticClass()
 {
-    static const TClassInfo& info =
-        TClassBuilder<TTabSheet>(L"TTabSheet", TWinControl::StaticClass())
-            .Creatable()
-            .Property(L"ImageIndex", &TTabSheet::ImageIndex, &TTabSheet::SetImageIndex)
-            .Property(L"PageIndex", &TTabSheet::PageIndex, &TTabSheet::SetPageIndex)
-            .Property(L"TabVisible", &TTabSheet::TabVisible, &TTabSheet::SetTabVisible)
-            .Event(L"OnShow", &TTabSheet::OnShow)
-            .Event(L"OnHide", &TTabSheet::OnHide)
-            .Build();
+    static const TClassInfo& info = TClassBuilder<TTabSheet>(L"TTabSheet", TWinControl::StaticClass())
+                                        .Creatable()
+                                        .Property(L"ImageIndex", &TTabSheet::ImageIndex, &TTabSheet::SetImageIndex)
+                                        .Property(L"PageIndex", &TTabSheet::PageIndex, &TTabSheet::SetPageIndex)
+                                        .Property(L"TabVisible", &TTabSheet::TabVisible, &TTabSheet::SetTabVisible)
+                                        .Event(L"OnShow", &TTabSheet::OnShow)
+                                        .Event(L"OnHide", &TTabSheet::OnHide)
+                                        .Build();
     return info;
 }
 

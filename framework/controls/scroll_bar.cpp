@@ -8,19 +8,18 @@ namespace ov {
 
 const TClassInfo& TScrollBar::StaticClass()
 {
-    static const TClassInfo& info =
-        TClassBuilder<TScrollBar>(L"TScrollBar", TWinControl::StaticClass())
-            .Creatable()
-            .Property(L"Kind", &TScrollBar::Kind, &TScrollBar::SetKind)
-            .Property(L"LargeChange", &TScrollBar::LargeChange, &TScrollBar::SetLargeChange)
-            .Property(L"Max", &TScrollBar::Max, &TScrollBar::SetMax)
-            .Property(L"Min", &TScrollBar::Min, &TScrollBar::SetMin)
-            .Property(L"PageSize", &TScrollBar::PageSize, &TScrollBar::SetPageSize)
-            .Property(L"Position", &TScrollBar::Position, &TScrollBar::SetPosition)
-            .Property(L"SmallChange", &TScrollBar::SmallChange, &TScrollBar::SetSmallChange)
-            .Event(L"OnChange", &TScrollBar::OnChange)
-            .Event(L"OnScroll", &TScrollBar::OnScroll)
-            .Build();
+    static const TClassInfo& info = TClassBuilder<TScrollBar>(L"TScrollBar", TWinControl::StaticClass())
+                                        .Creatable()
+                                        .Property(L"Kind", &TScrollBar::Kind, &TScrollBar::SetKind)
+                                        .Property(L"LargeChange", &TScrollBar::LargeChange, &TScrollBar::SetLargeChange)
+                                        .Property(L"Max", &TScrollBar::Max, &TScrollBar::SetMax)
+                                        .Property(L"Min", &TScrollBar::Min, &TScrollBar::SetMin)
+                                        .Property(L"PageSize", &TScrollBar::PageSize, &TScrollBar::SetPageSize)
+                                        .Property(L"Position", &TScrollBar::Position, &TScrollBar::SetPosition)
+                                        .Property(L"SmallChange", &TScrollBar::SmallChange, &TScrollBar::SetSmallChange)
+                                        .Event(L"OnChange", &TScrollBar::OnChange)
+                                        .Event(L"OnScroll", &TScrollBar::OnScroll)
+                                        .Build();
     return info;
 }
 
@@ -50,8 +49,13 @@ void TScrollBar::SendScrollInfo()
     if (!window)
         return;
     // The system bar's range ends where the thumb's far edge stops: Max plus the page less one.
-    SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_POS | SIF_PAGE, min_, max_ + std::max(pageSize_ - 1, 0),
-                    static_cast<UINT>(pageSize_), position_, 0};
+    SCROLLINFO info{sizeof(info),
+                    SIF_RANGE | SIF_POS | SIF_PAGE,
+                    min_,
+                    max_ + std::max(pageSize_ - 1, 0),
+                    static_cast<UINT>(pageSize_),
+                    position_,
+                    0};
     SetScrollInfo(window, SB_CTL, &info, TRUE);
 }
 

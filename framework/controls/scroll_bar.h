@@ -11,8 +11,8 @@ namespace ov {
 enum TScrollBarKind { sbHorizontal, sbVertical };
 enum TScrollCode { scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop, scBottom, scEndScroll };
 OV_ENUM_TYPE(TScrollBarKind, L"sbHorizontal", L"sbVertical")
-OV_ENUM_TYPE(TScrollCode, L"scLineUp", L"scLineDown", L"scPageUp", L"scPageDown", L"scPosition", L"scTrack",
-             L"scTop", L"scBottom", L"scEndScroll")
+OV_ENUM_TYPE(TScrollCode, L"scLineUp", L"scLineDown", L"scPageUp", L"scPageDown", L"scPosition", L"scTrack", L"scTop",
+             L"scBottom", L"scEndScroll")
 
 using TScrollEvent = TEvent<void(TObject* Sender, TScrollCode ScrollCode, int& ScrollPos)>;
 OV_EVENT_TYPE(TScrollEvent)

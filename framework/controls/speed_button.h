@@ -13,9 +13,9 @@ enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 OV_ENUM_TYPE(TButtonLayout, L"blGlyphLeft", L"blGlyphRight", L"blGlyphTop", L"blGlyphBottom")
 
 // Glyph holds NumGlyphs images side by side: up, disabled, pressed, down (those missing fall back
-// on the first); its bottom-left pixel's colour is transparent. A layout gives it as Glyph.Data. Margin is the glyph's distance from
-// the edge it stands at (-1: glyph and caption centred together); Spacing the gap between glyph
-// and caption.
+// on the first); its bottom-left pixel's colour is transparent. A layout gives it as Glyph.Data. Margin is the glyph's
+// distance from the edge it stands at (-1: glyph and caption centred together); Spacing the gap between glyph and
+// caption.
 //
 // Buttons of one parent with the same GroupIndex other than 0 form a group in which at most one
 // is Down: a click puts a button down and the others up; a click on the down button puts it up

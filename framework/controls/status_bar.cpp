@@ -12,12 +12,11 @@ namespace ov {
 
 const TClassInfo& TStatusPanel::StaticClass()
 {
-    static const TClassInfo& info =
-        TClassBuilder<TStatusPanel>(L"TStatusPanel", TCollectionItem::StaticClass())
-            .Property(L"Alignment", &TStatusPanel::Alignment, &TStatusPanel::SetAlignment)
-            .Property(L"Text", &TStatusPanel::Text, &TStatusPanel::SetText)
-            .Property(L"Width", &TStatusPanel::Width, &TStatusPanel::SetWidth)
-            .Build();
+    static const TClassInfo& info = TClassBuilder<TStatusPanel>(L"TStatusPanel", TCollectionItem::StaticClass())
+                                        .Property(L"Alignment", &TStatusPanel::Alignment, &TStatusPanel::SetAlignment)
+                                        .Property(L"Text", &TStatusPanel::Text, &TStatusPanel::SetText)
+                                        .Property(L"Width", &TStatusPanel::Width, &TStatusPanel::SetWidth)
+                                        .Build();
     return info;
 }
 

@@ -84,12 +84,11 @@ const TClassInfo& TCustomTabControl::StaticClass()
 
 const TClassInfo& TTabControl::StaticClass()
 {
-    static const TClassInfo& info =
-        TClassBuilder<TTabControl>(L"TTabControl", TCustomTabControl::StaticClass())
-            .Creatable()
-            .Property(L"Tabs", &TTabControl::Tabs)
-            .Property(L"TabIndex", &TTabControl::TabIndex, &TTabControl::SetTabIndex)
-            .Build();
+    static const TClassInfo& info = TClassBuilder<TTabControl>(L"TTabControl", TCustomTabControl::StaticClass())
+                                        .Creatable()
+                                        .Property(L"Tabs", &TTabControl::Tabs)
+                                        .Property(L"TabIndex", &TTabControl::TabIndex, &TTabControl::SetTabIndex)
+                                        .Build();
     return info;
 }
 
@@ -263,7 +262,8 @@ void TCustomTabControl::SetImages(TCustomImageList* value)
     if (!AttachImageList(*this, images_, value, imageChangeLink_))
         return;
     if (HandleAllocated()) {
-        SendMessageW(WindowHandle(), TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_ ? images_->Handle() : nullptr));
+        SendMessageW(WindowHandle(), TCM_SETIMAGELIST, 0,
+                     reinterpret_cast<LPARAM>(images_ ? images_->Handle() : nullptr));
         UpdateTabImages();
     }
 }

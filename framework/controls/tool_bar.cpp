@@ -64,18 +64,18 @@ private:
 
 const TClassInfo& TToolButton::StaticClass()
 {
-    static const TClassInfo& info = TClassBuilder<TToolButton>(L"TToolButton", TControl::StaticClass())
-                                        .Creatable()
-                                        .Property(L"Down", &TToolButton::Down, &TToolButton::SetDown)
-                                        .Property(L"ImageIndex", &TToolButton::ImageIndex, &TToolButton::SetImageIndex)
-                                        .Property(L"Indeterminate", &TToolButton::Indeterminate,
-                                                  &TToolButton::SetIndeterminate)
-                                        .Property(L"Marked", &TToolButton::Marked, &TToolButton::SetMarked)
-                                        .Property(L"Grouped", &TToolButton::Grouped, &TToolButton::SetGrouped)
-                                        .Property(L"AutoSize", &TToolButton::AutoSize, &TToolButton::SetAutoSize)
-                                        .Property(L"MenuItem", &TToolButton::MenuItem, &TToolButton::SetMenuItem)
-                                        .Property(L"Style", &TToolButton::Style, &TToolButton::SetStyle)
-                                        .Build();
+    static const TClassInfo& info =
+        TClassBuilder<TToolButton>(L"TToolButton", TControl::StaticClass())
+            .Creatable()
+            .Property(L"Down", &TToolButton::Down, &TToolButton::SetDown)
+            .Property(L"ImageIndex", &TToolButton::ImageIndex, &TToolButton::SetImageIndex)
+            .Property(L"Indeterminate", &TToolButton::Indeterminate, &TToolButton::SetIndeterminate)
+            .Property(L"Marked", &TToolButton::Marked, &TToolButton::SetMarked)
+            .Property(L"Grouped", &TToolButton::Grouped, &TToolButton::SetGrouped)
+            .Property(L"AutoSize", &TToolButton::AutoSize, &TToolButton::SetAutoSize)
+            .Property(L"MenuItem", &TToolButton::MenuItem, &TToolButton::SetMenuItem)
+            .Property(L"Style", &TToolButton::Style, &TToolButton::SetStyle)
+            .Build();
     return info;
 }
 
@@ -228,25 +228,24 @@ void TToolButton::WndProc(TMessage& message)
 
 const TClassInfo& TToolBar::StaticClass()
 {
-    static const TClassInfo& info =
-        TClassBuilder<TToolBar>(L"TToolBar", TWinControl::StaticClass())
-            .Creatable()
-            .Property(L"AutoSize", &TToolBar::AutoSize, &TToolBar::SetAutoSize)
-            .Property(L"BorderWidth", &TToolBar::BorderWidth, &TToolBar::SetBorderWidth)
-            .Property(L"ButtonHeight", &TToolBar::ButtonHeight, &TToolBar::SetButtonHeight)
-            .Property(L"ButtonWidth", &TToolBar::ButtonWidth, &TToolBar::SetButtonWidth)
-            .Property(L"Flat", &TToolBar::Flat, &TToolBar::SetFlat)
-            .Property(L"HotImages", &TToolBar::HotImages, &TToolBar::SetHotImages)
-            .Property(L"Images", &TToolBar::Images, &TToolBar::SetImages)
-            .Property(L"List", &TToolBar::List, &TToolBar::SetList)
-            .Property(L"ShowCaptions", &TToolBar::ShowCaptions, &TToolBar::SetShowCaptions)
-            .Property(L"Transparent", &TToolBar::Transparent, &TToolBar::SetTransparent)
-            .Property(L"Wrapable", &TToolBar::Wrapable, &TToolBar::SetWrapable)
-            .Property(L"EdgeBorders", &TToolBar::EdgeBorders, &TToolBar::SetEdgeBorders)
-            .Property(L"Indent", &TToolBar::Indent, &TToolBar::SetIndent)
-            .Event(L"OnCustomDraw", &TToolBar::OnCustomDraw)
-            .Event(L"OnCustomDrawButton", &TToolBar::OnCustomDrawButton)
-            .Build();
+    static const TClassInfo& info = TClassBuilder<TToolBar>(L"TToolBar", TWinControl::StaticClass())
+                                        .Creatable()
+                                        .Property(L"AutoSize", &TToolBar::AutoSize, &TToolBar::SetAutoSize)
+                                        .Property(L"BorderWidth", &TToolBar::BorderWidth, &TToolBar::SetBorderWidth)
+                                        .Property(L"ButtonHeight", &TToolBar::ButtonHeight, &TToolBar::SetButtonHeight)
+                                        .Property(L"ButtonWidth", &TToolBar::ButtonWidth, &TToolBar::SetButtonWidth)
+                                        .Property(L"Flat", &TToolBar::Flat, &TToolBar::SetFlat)
+                                        .Property(L"HotImages", &TToolBar::HotImages, &TToolBar::SetHotImages)
+                                        .Property(L"Images", &TToolBar::Images, &TToolBar::SetImages)
+                                        .Property(L"List", &TToolBar::List, &TToolBar::SetList)
+                                        .Property(L"ShowCaptions", &TToolBar::ShowCaptions, &TToolBar::SetShowCaptions)
+                                        .Property(L"Transparent", &TToolBar::Transparent, &TToolBar::SetTransparent)
+                                        .Property(L"Wrapable", &TToolBar::Wrapable, &TToolBar::SetWrapable)
+                                        .Property(L"EdgeBorders", &TToolBar::EdgeBorders, &TToolBar::SetEdgeBorders)
+                                        .Property(L"Indent", &TToolBar::Indent, &TToolBar::SetIndent)
+                                        .Event(L"OnCustomDraw", &TToolBar::OnCustomDraw)
+                                        .Event(L"OnCustomDrawButton", &TToolBar::OnCustomDrawButton)
+                                        .Build();
     return info;
 }
 
@@ -499,7 +498,9 @@ void TToolBar::InsertButtonItem(int index)
     std::wstring caption = button->Caption();
     TBBUTTON item{};
     bool separator = button->Style() == tbsSeparator || button->Style() == tbsDivider;
-    item.iBitmap = separator ? button->Width() : images_ && button->ImageIndex() >= 0 ? button->ImageIndex() : I_IMAGENONE;
+    item.iBitmap = separator                              ? button->Width()
+                   : images_ && button->ImageIndex() >= 0 ? button->ImageIndex()
+                                                          : I_IMAGENONE;
     item.idCommand = button->command_;
     item.fsState = ButtonState(*button);
     item.fsStyle = ButtonStyle(button->Style());

@@ -212,10 +212,10 @@ private:
     bool updatingBounds_ = false;
     TEdgeBorders edgeBorders_;
     int indent_ = 0;
-    TToolButton* menuButton_ = nullptr;   // the button whose menu is open
+    TToolButton* menuButton_ = nullptr;      // the button whose menu is open
     TToolButton* nextMenuButton_ = nullptr;  // where the open menu moves when it closes
-    TPopupMenu* dropMenu_ = nullptr;      // owned: stands for the dropped menu (its OnPopup fires)
-    HMENU selectedMenu_ = nullptr;        // the (sub)menu holding the selected item
+    TPopupMenu* dropMenu_ = nullptr;         // owned: stands for the dropped menu (its OnPopup fires)
+    HMENU selectedMenu_ = nullptr;           // the (sub)menu holding the selected item
     bool selectedHasSubmenu_ = false;
 };
 

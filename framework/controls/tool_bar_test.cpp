@@ -40,7 +40,8 @@ struct ToolBarTest : ::testing::Test {
         bar->SetImages(images);
         bar->SetFlat(true);
         bar->SetHeight(73);
-        const wchar_t* captions[] = {L"\u5feb\u901f\u6000\u5b55\u7684\u5965\u79d8", L"Second", L"Third", L"\u5173\u4e8e"};
+        const wchar_t* captions[] = {L"\u5feb\u901f\u6000\u5b55\u7684\u5965\u79d8", L"Second", L"Third",
+                                     L"\u5173\u4e8e"};
         for (int i = 0; i < 4; ++i) {
             button[i] = new TToolButton(form.get());
             button[i]->SetParent(bar);

@@ -180,9 +180,8 @@ void TTreeNodes::ReadNodes(const std::vector<std::wstring>& lines)
 
 void TTreeNodes::DefineProperties(TFiler& filer)
 {
-    filer.DefineProperty(L"Nodes", [this](const TValue& value) {
-        ReadNodes(FromValue<std::vector<std::wstring>>(value));
-    });
+    filer.DefineProperty(L"Nodes",
+                         [this](const TValue& value) { ReadNodes(FromValue<std::vector<std::wstring>>(value)); });
 }
 
 // --- the view ----------------------------------------------------------------------------------------

@@ -31,7 +31,8 @@ const TClassInfo& TCustomUpDown::StaticClass()
 
 const TClassInfo& TUpDown::StaticClass()
 {
-    static const TClassInfo& info = TClassBuilder<TUpDown>(L"TUpDown", TCustomUpDown::StaticClass()).Creatable().Build();
+    static const TClassInfo& info =
+        TClassBuilder<TUpDown>(L"TUpDown", TCustomUpDown::StaticClass()).Creatable().Build();
     return info;
 }
 

@@ -24,8 +24,8 @@ using TUDChangingEvent = TEvent<void(TObject* Sender, bool& AllowChange)>;
 OV_EVENT_TYPE(TUDClickEvent)
 
 // A press on an arrow asks OnChanging (AllowChange starts true); when allowed the position moves by
-// Increment and OnClick fires with the arrow (btNext for up or right) and Position already moved. With an Associate the buttons stand
-// at its AlignButton side and the associate shows Position as text.
+// Increment and OnClick fires with the arrow (btNext for up or right) and Position already moved. With an Associate the
+// buttons stand at its AlignButton side and the associate shows Position as text.
 //
 // The window procedure is virtual like every control's: a descendant may handle the arrows'
 // mouse messages itself (after or instead of the system control) by overriding WndProc.

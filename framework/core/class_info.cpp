@@ -15,8 +15,8 @@ namespace {
 struct IdentLess {
     bool operator()(const std::wstring& a, const std::wstring& b) const noexcept
     {
-        return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()),
-                                    TRUE) == CSTR_LESS_THAN;
+        return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()), TRUE) ==
+               CSTR_LESS_THAN;
     }
 };
 
@@ -42,9 +42,8 @@ bool SameIdent(std::wstring_view a, std::wstring_view b) noexcept
 {
     // Case folding here maps one UTF-16 unit to one, so names of other lengths never match: most
     // of the names a lookup passes are told apart without asking the system.
-    return a.size() == b.size() &&
-           CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()), TRUE) ==
-               CSTR_EQUAL;
+    return a.size() == b.size() && CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
+                                                        static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
 }
 
 std::wstring TTypeInfo::TypeName() const { return ClassType ? ClassType().Name : Name; }
@@ -110,7 +109,7 @@ const TClassInfo* FindComponentClass(std::wstring_view name)
 
 const TClassInfo& TObject::StaticClass()
 {
-    static const TClassInfo& info = [] () -> const TClassInfo& {
+    static const TClassInfo& info = []() -> const TClassInfo& {
         TClassInfo root;
         root.Name = L"TObject";
         return StoreClassInfo(std::move(root));

@@ -27,8 +27,8 @@ struct TMethodRef {
 // A property value in transit (getting/setting by name, reading layouts). Ordinal values
 // (integers, enumerations, colours, cursors) travel as int64; a set as its bits; an object
 // property as the object; a string list as its lines.
-using TValue = std::variant<std::monostate, std::int64_t, bool, std::wstring, TObject*, TMethodRef,
-                            std::vector<std::wstring>>;
+using TValue =
+    std::variant<std::monostate, std::int64_t, bool, std::wstring, TObject*, TMethodRef, std::vector<std::wstring>>;
 
 enum class TTypeKind { Integer, Boolean, Enumeration, Set, String, Class, Method, StringList };
 
@@ -36,10 +36,10 @@ enum class TTypeKind { Integer, Boolean, Enumeration, Set, String, Class, Method
 class TTypeInfo {
 public:
     TTypeKind Kind = TTypeKind::Integer;
-    std::wstring Name;                                // for classes see TypeName()
-    std::vector<std::wstring> EnumNames;              // Enumeration: the identifier of each ordinal
-    const TTypeInfo* ElementType = nullptr;           // Set: its enumeration
-    const TClassInfo& (*ClassType)() = nullptr;       // Class: its class, found on demand
+    std::wstring Name;                           // for classes see TypeName()
+    std::vector<std::wstring> EnumNames;         // Enumeration: the identifier of each ordinal
+    const TTypeInfo* ElementType = nullptr;      // Set: its enumeration
+    const TClassInfo& (*ClassType)() = nullptr;  // Class: its class, found on demand
     // Integer types with named values (clBtnFace, crHandPoint): identifier to value and back.
     std::function<std::optional<std::int64_t>(std::wstring_view)> IdentToInt;
     std::function<std::optional<std::wstring>(std::int64_t)> IntToIdent;
@@ -101,10 +101,10 @@ bool SameIdent(std::wstring_view a, std::wstring_view b) noexcept;
 
 // Declares a class's run-time information; put it first in the class body. The class's .cpp
 // defines StaticClass() with a TClassBuilder (framework/core/properties.h).
-#define OV_CLASS(Self, Base)                                                      \
-public:                                                                           \
-    using inherited = Base;                                                       \
-    static const ::ov::TClassInfo& StaticClass();                                 \
+#define OV_CLASS(Self, Base)                      \
+public:                                           \
+    using inherited = Base;                       \
+    static const ::ov::TClassInfo& StaticClass(); \
     const ::ov::TClassInfo& ClassInfo() const override { return StaticClass(); }
 
 // The root of the framework's classes.

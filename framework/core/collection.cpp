@@ -7,7 +7,8 @@ namespace ov {
 
 const TClassInfo& TCollectionItem::StaticClass()
 {
-    static const TClassInfo& info = TClassBuilder<TCollectionItem>(L"TCollectionItem", TPersistent::StaticClass()).Build();
+    static const TClassInfo& info =
+        TClassBuilder<TCollectionItem>(L"TCollectionItem", TPersistent::StaticClass()).Build();
     return info;
 }
 

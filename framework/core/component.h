@@ -15,8 +15,8 @@
 namespace ov {
 
 enum TComponentStateItem {
-    csLoading,     // the layout reader is building this component; Loaded ends it
-    csReading,     // its properties are being read
+    csLoading,  // the layout reader is building this component; Loaded ends it
+    csReading,  // its properties are being read
     csWriting,
     csDestroying,  // Free has begun; do not start anything new
     csDesigning,
@@ -43,8 +43,8 @@ OV_EVENT_TYPE(TNotifyEvent)
 // it, every component it owns get Notification(component, opInsert/opRemove). A new component
 // joins its owner's list in the TComponent constructor, but its insertion is announced only once it
 // is whole: by AnnounceInsertion, which NewComponent and creation by class name (layouts) call, so
-// receivers may look at its class. Removal is announced while the component is still whole. FreeNotification(other) asks for Notification(this, opRemove) on `other` when
-// this component goes, whoever owns them.
+// receivers may look at its class. Removal is announced while the component is still whole. FreeNotification(other)
+// asks for Notification(this, opRemove) on `other` when this component goes, whoever owns them.
 class TComponent : public TPersistent {
     OV_CLASS(TComponent, TPersistent)
 

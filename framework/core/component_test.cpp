@@ -24,7 +24,8 @@ public:
     {
         TComponent::Notification(component, operation);
         if (component != this)
-            log_->push_back(tag_ + (operation == opInsert ? " saw insert of " : " saw removal of ") + WideToUtf8(component->Name()));
+            log_->push_back(tag_ + (operation == opInsert ? " saw insert of " : " saw removal of ") +
+                            WideToUtf8(component->Name()));
     }
 
 private:

@@ -26,10 +26,8 @@ public:
     TEvent(std::nullptr_t) {}
 
     template <typename C, typename B>
-        requires std::is_base_of_v<B, C>
-    TEvent(C* object, R (B::*method)(Args...))
-        : object_(static_cast<B*>(object)),
-          function_([target = static_cast<B*>(object), method](Args... args) -> R {
+    requires std::is_base_of_v<B, C> TEvent(C* object, R (B::*method)(Args...))
+        : object_(static_cast<B*>(object)), function_([target = static_cast<B*>(object), method](Args... args) -> R {
               return (target->*method)(std::forward<Args>(args)...);
           })
     {
@@ -37,8 +35,7 @@ public:
     }
 
     template <typename C, typename B>
-        requires std::is_base_of_v<B, C>
-    TEvent(C* object, R (B::*method)(Args...) const)
+    requires std::is_base_of_v<B, C> TEvent(C* object, R (B::*method)(Args...) const)
         : object_(static_cast<const B*>(object)),
           function_([target = static_cast<const B*>(object), method](Args... args) -> R {
               return (target->*method)(std::forward<Args>(args)...);
@@ -48,9 +45,9 @@ public:
     }
 
     template <typename F>
-        requires(!std::is_same_v<std::decay_t<F>, TEvent> && !std::is_same_v<std::decay_t<F>, std::nullptr_t> &&
-                 std::is_invocable_r_v<R, F&, Args...>)
-    TEvent(F callable) : function_(std::move(callable)), callableId_(NextCallableId())
+    requires(!std::is_same_v<std::decay_t<F>, TEvent> && !std::is_same_v<std::decay_t<F>, std::nullptr_t> &&
+             std::is_invocable_r_v<R, F&, Args...>) TEvent(F callable)
+        : function_(std::move(callable)), callableId_(NextCallableId())
     {
     }
 
@@ -66,8 +63,7 @@ public:
     }
 
     // Calls the handler when one is assigned; returns whether it did.
-    bool Fire(Args... args) const
-        requires std::is_void_v<R>
+    bool Fire(Args... args) const requires std::is_void_v<R>
     {
         if (!Assigned())
             return false;

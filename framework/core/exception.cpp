@@ -7,8 +7,7 @@ namespace ov {
 
 Exception::Exception(std::wstring message) : message_(std::move(message)), utf8_(WideToUtf8(message_)) {}
 
-Exception::Exception(std::wstring_view format, std::initializer_list<FormatArg> args)
-    : Exception(Format(format, args))
+Exception::Exception(std::wstring_view format, std::initializer_list<FormatArg> args) : Exception(Format(format, args))
 {
 }
 

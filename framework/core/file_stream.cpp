@@ -42,9 +42,9 @@ DWORD Share(unsigned mode)
 std::wstring SystemErrorMessage(unsigned long code)
 {
     wchar_t* text = nullptr;
-    DWORD length = ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                        FORMAT_MESSAGE_IGNORE_INSERTS,
-                                    nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    DWORD length =
+        ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                         nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     std::wstring message = length ? std::wstring(text, length) : Format(L"System error %u", {code});
     if (text)
         ::LocalFree(text);

@@ -21,10 +21,7 @@ public:
     FormatArg(const char* utf8) : FormatArg(std::string_view(utf8 ? utf8 : "")) {}
     FormatArg(const std::string& utf8) : FormatArg(std::string_view(utf8)) {}
     template <typename T>
-        requires std::is_integral_v<T>
-    FormatArg(T number) : value_(static_cast<std::int64_t>(number))
-    {
-    }
+    requires std::is_integral_v<T> FormatArg(T number) : value_(static_cast<std::int64_t>(number)) {}
 
     const std::variant<std::wstring, std::int64_t>& Value() const { return value_; }
 

@@ -117,10 +117,7 @@ std::wstring PropertyTypeName(const TObject& object, std::wstring_view name)
     return p ? p->Type->TypeName() : std::wstring();
 }
 
-TValue GetPropertyValue(TObject& object, std::wstring_view name)
-{
-    return RequireProperty(object, name).Get(&object);
-}
+TValue GetPropertyValue(TObject& object, std::wstring_view name) { return RequireProperty(object, name).Get(&object); }
 
 void SetPropertyValue(TObject& object, std::wstring_view name, const TValue& value)
 {

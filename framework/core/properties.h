@@ -60,7 +60,7 @@ struct TTypeOf<std::wstring> {
 };
 
 template <typename T>
-    requires std::derived_from<T, TObject>
+requires std::derived_from<T, TObject>
 struct TTypeOf<T*> {
     static const TTypeInfo& Info()
     {
@@ -79,40 +79,42 @@ TTypeInfo MakeSetType(std::wstring name, const TTypeInfo& element);
 TTypeInfo MakeEventType(std::wstring name);
 
 // OV_ENUM_TYPE(TAlign, L"alNone", L"alTop", ...): the identifiers in ordinal order.
-#define OV_ENUM_TYPE(Type, ...)                                                          \
-    template <>                                                                          \
-    struct TTypeOf<Type> {                                                               \
-        static const TTypeInfo& Info()                                                   \
-        {                                                                                \
-            static const TTypeInfo info = ::ov::MakeEnumType(L## #Type, {__VA_ARGS__});  \
-            return info;                                                                 \
-        }                                                                                \
+#define OV_ENUM_TYPE(Type, ...)                                                         \
+    template <>                                                                         \
+    struct TTypeOf<Type> {                                                              \
+        static const TTypeInfo& Info()                                                  \
+        {                                                                               \
+            static const TTypeInfo info = ::ov::MakeEnumType(L## #Type, {__VA_ARGS__}); \
+            return info;                                                                \
+        }                                                                               \
     };
 // OV_SET_TYPE(TAnchors): a TSet of an enumeration that has an OV_ENUM_TYPE.
-#define OV_SET_TYPE(Type)                                                                                  \
-    template <>                                                                                            \
-    struct TTypeOf<Type> {                                                                                 \
-        static const TTypeInfo& Info()                                                                     \
-        {                                                                                                  \
-            static const TTypeInfo info = ::ov::MakeSetType(L## #Type, TTypeOf<Type::Element>::Info());   \
-            return info;                                                                                   \
-        }                                                                                                  \
+#define OV_SET_TYPE(Type)                                                                               \
+    template <>                                                                                         \
+    struct TTypeOf<Type> {                                                                              \
+        static const TTypeInfo& Info()                                                                  \
+        {                                                                                               \
+            static const TTypeInfo info = ::ov::MakeSetType(L## #Type, TTypeOf<Type::Element>::Info()); \
+            return info;                                                                                \
+        }                                                                                               \
     };
 // OV_EVENT_TYPE(TNotifyEvent): an event type that can be published and bound by name.
-#define OV_EVENT_TYPE(Type)                                                     \
-    template <>                                                                 \
-    struct TTypeOf<Type> {                                                      \
-        static const TTypeInfo& Info()                                          \
-        {                                                                       \
-            static const TTypeInfo info = ::ov::MakeEventType(L## #Type);       \
-            return info;                                                        \
-        }                                                                       \
+#define OV_EVENT_TYPE(Type)                                               \
+    template <>                                                           \
+    struct TTypeOf<Type> {                                                \
+        static const TTypeInfo& Info()                                    \
+        {                                                                 \
+            static const TTypeInfo info = ::ov::MakeEventType(L## #Type); \
+            return info;                                                  \
+        }                                                                 \
     };
 
 template <typename V>
-struct IsTSet : std::false_type {};
+struct IsTSet : std::false_type {
+};
 template <typename E>
-struct IsTSet<TSet<E>> : std::true_type {};
+struct IsTSet<TSet<E>> : std::true_type {
+};
 
 [[noreturn]] void ThrowBadPropertyValue();
 
@@ -270,9 +272,8 @@ public:
     TClassBuilder& Method(std::wstring name, R (T::*method)(A...))
     {
         using E = TEvent<R(A...)>;
-        info_.Methods.push_back({std::move(name), &TTypeOf<E>::Info(), [method](TObject* o) {
-                                     return std::any(E(Self(o), method));
-                                 }});
+        info_.Methods.push_back(
+            {std::move(name), &TTypeOf<E>::Info(), [method](TObject* o) { return std::any(E(Self(o), method)); }});
         return *this;
     }
 

@@ -33,7 +33,10 @@ public:
     // Exactly count bytes, or Exception "Stream read error" / "Stream write error".
     void ReadBuffer(void* buffer, std::int64_t count);
     void WriteBuffer(const void* buffer, std::int64_t count);
-    void ReadBuffer(std::span<std::uint8_t> bytes) { ReadBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size())); }
+    void ReadBuffer(std::span<std::uint8_t> bytes)
+    {
+        ReadBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
+    }
     void WriteBuffer(std::span<const std::uint8_t> bytes)
     {
         WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));

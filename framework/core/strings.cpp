@@ -24,14 +24,14 @@ int CompareText(const std::wstring& a, const std::wstring& b, bool caseSensitive
 
 bool SameTextIgnoringCase(std::wstring_view a, std::wstring_view b)
 {
-    return ::CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()),
-                                  TRUE) == CSTR_EQUAL;
+    return ::CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()), TRUE) ==
+           CSTR_EQUAL;
 }
 
 bool IsValidUtf8(std::string_view bytes)
 {
-    return ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()),
-                                 nullptr, 0) > 0 ||
+    return ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()), nullptr,
+                                 0) > 0 ||
            bytes.empty();
 }
 
@@ -304,9 +304,8 @@ bool TStrings::Equals(const TStrings& other) const
 
 void TStrings::DefineProperties(TFiler& filer)
 {
-    filer.DefineProperty(L"Strings", [this](const TValue& value) {
-        SetFromVector(FromValue<std::vector<std::wstring>>(value));
-    });
+    filer.DefineProperty(L"Strings",
+                         [this](const TValue& value) { SetFromVector(FromValue<std::vector<std::wstring>>(value)); });
 }
 
 int TStrings::CompareStrings(const std::wstring& a, const std::wstring& b) const { return CompareText(a, b, false); }

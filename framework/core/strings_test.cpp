@@ -120,7 +120,10 @@ TEST(Strings, StreamsDecodeUtf16Utf8AndSaveUtf8)
 {
     TStringList list;
     TMemoryStream utf16;
-    utf16.WriteBuffer("\xFF\xFE" "a\0\x2d\x4e\n\0b\0", 10);
+    utf16.WriteBuffer(
+        "\xFF\xFE"
+        "a\0\x2d\x4e\n\0b\0",
+        10);
     utf16.SetPosition(0);
     list.LoadFromStream(utf16);
     EXPECT_EQ(list.ToVector(), (std::vector<std::wstring>{L"a\u4e2d", L"b"}));

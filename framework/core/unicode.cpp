@@ -11,8 +11,8 @@ std::string FromWide(std::wstring_view text, unsigned codePage)
 {
     if (text.empty())
         return {};
-    int length = ::WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                       nullptr);
+    int length =
+        ::WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string result(static_cast<size_t>(length > 0 ? length : 0), '\0');
     if (length > 0)
         ::WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), result.data(), length, nullptr,

@@ -40,10 +40,9 @@ std::wstring ExceptionMessage(std::exception_ptr exception)
 
 const TClassInfo& TApplication::StaticClass()
 {
-    static const TClassInfo& info =
-        TClassBuilder<TApplication>(L"TApplication", TComponent::StaticClass())
-            .Property(L"Title", &TApplication::Title, &TApplication::SetTitle)
-            .Build();
+    static const TClassInfo& info = TClassBuilder<TApplication>(L"TApplication", TComponent::StaticClass())
+                                        .Property(L"Title", &TApplication::Title, &TApplication::SetTitle)
+                                        .Build();
     return info;
 }
 
@@ -115,10 +114,7 @@ void TApplication::Run()
     terminated_ = false;
 }
 
-void TApplication::Terminate()
-{
-    PostQuitMessage(0);
-}
+void TApplication::Terminate() { PostQuitMessage(0); }
 
 void TApplication::ProcessMessages()
 {
@@ -202,10 +198,7 @@ void TApplication::HandleException(TObject* sender) noexcept
     }
 }
 
-void TApplication::ShowException(const std::wstring& message)
-{
-    ShowMessageBox(message, L"", MB_OK | MB_ICONSTOP);
-}
+void TApplication::ShowException(const std::wstring& message) { ShowMessageBox(message, L"", MB_OK | MB_ICONSTOP); }
 
 int TApplication::ShowMessageBox(const std::wstring& text, const std::wstring& caption, UINT flags)
 {

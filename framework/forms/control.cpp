@@ -595,8 +595,7 @@ std::wstring TControl::GetText() const
     auto self = const_cast<TControl*>(this);
     auto length = static_cast<size_t>(self->Perform(WM_GETTEXTLENGTH));
     std::wstring text(length + 1, L'\0');
-    auto copied = static_cast<size_t>(
-        self->Perform(WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data())));
+    auto copied = static_cast<size_t>(self->Perform(WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data())));
     text.resize(std::min(copied, length));
     return text;
 }

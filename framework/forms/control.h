@@ -35,12 +35,12 @@ using TShiftState = TSet<TShiftStateItem>;
 // What a control is doing right now.
 enum TControlStateItem {
     csLButtonDown,
-    csClicked,         // the left button went down on the control with click events; up on it clicks
+    csClicked,  // the left button went down on the control with click events; up on it clicks
     csPalette,
     csReadingState,
     csAlignmentNeeded,
     csFocusing,
-    csCreating,        // its window is being created
+    csCreating,  // its window is being created
     csPaintCopy,
     csCustomPaint,
     csDestroyingHandle,
@@ -51,13 +51,13 @@ using TControlState = TSet<TControlStateItem>;
 // How a control behaves, fixed by its class.
 enum TControlStyleItem {
     csAcceptsControls,
-    csCaptureMouse,    // a button press captures the mouse until release
+    csCaptureMouse,  // a button press captures the mouse until release
     csDesignInteractive,
-    csClickEvents,     // down + up on the control is a click
+    csClickEvents,  // down + up on the control is a click
     csFramed,
     csSetCaption,
-    csOpaque,          // paints its whole area: the parent need not paint under it
-    csDoubleClicks,    // double clicks arrive as such (else as a second button press)
+    csOpaque,        // paints its whole area: the parent need not paint under it
+    csDoubleClicks,  // double clicks arrive as such (else as a second button press)
     csFixedWidth,
     csFixedHeight,
     csNoDesignVisible,
@@ -271,8 +271,8 @@ private:
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     TAlign align_ = alNone;
     TAnchors anchors_{akLeft, akTop};
-    RECT anchorOrigin_{};         // bounds when the anchor rules were last taken
-    SIZE anchorParentSize_{};     // the parent's client size at that moment
+    RECT anchorOrigin_{};      // bounds when the anchor rules were last taken
+    SIZE anchorParentSize_{};  // the parent's client size at that moment
     bool anchorRulesValid_ = false;
     bool visible_ = true;
     bool enabled_ = true;

@@ -101,10 +101,11 @@ const TClassInfo& TForm::StaticClass()
     static const TClassInfo& info =
         TClassBuilder<TForm>(L"TForm", TCustomForm::StaticClass())
             .Creatable()
-            .Publish({L"ActiveControl", L"AutoScroll", L"BorderIcons", L"BorderStyle", L"FormStyle", L"KeyPreview",
-                      L"Icon", L"Menu", L"OldCreateOrder", L"PixelsPerInch", L"Position", L"Scaled", L"TextHeight",
-                      L"WindowMenu", L"WindowState", L"OnActivate", L"OnClose", L"OnCloseQuery", L"OnCreate", L"OnDeactivate",
-                      L"OnDestroy", L"OnHide", L"OnShow"})
+            .Publish({L"ActiveControl", L"AutoScroll", L"BorderIcons",  L"BorderStyle",    L"FormStyle",
+                      L"KeyPreview",    L"Icon",       L"Menu",         L"OldCreateOrder", L"PixelsPerInch",
+                      L"Position",      L"Scaled",     L"TextHeight",   L"WindowMenu",     L"WindowState",
+                      L"OnActivate",    L"OnClose",    L"OnCloseQuery", L"OnCreate",       L"OnDeactivate",
+                      L"OnDestroy",     L"OnHide",     L"OnShow"})
             .Build();
     return info;
 }
@@ -338,7 +339,9 @@ void TCustomForm::SetWindowState(TWindowState value)
 {
     windowState_ = value;
     if (WindowHandle() && IsWindowVisible(WindowHandle()))
-        ShowWindow(WindowHandle(), value == wsMaximized ? SW_MAXIMIZE : value == wsMinimized ? SW_MINIMIZE : SW_RESTORE);
+        ShowWindow(WindowHandle(), value == wsMaximized   ? SW_MAXIMIZE
+                                   : value == wsMinimized ? SW_MINIMIZE
+                                                          : SW_RESTORE);
 }
 
 void TCustomForm::SetMenu(TMainMenu* value)
@@ -412,7 +415,7 @@ void TCustomForm::HandleVisibleChanged()
         HandleNeeded();
         ApplyPosition();
         DoShow();
-        int command = windowState_ == wsMaximized ? SW_SHOWMAXIMIZED
+        int command = windowState_ == wsMaximized   ? SW_SHOWMAXIMIZED
                       : windowState_ == wsMinimized ? SW_SHOWMINIMIZED
                                                     : SW_SHOWNORMAL;
         if (command != SW_SHOWMINIMIZED)

@@ -20,13 +20,13 @@ using TBorderStyle = TFormBorderStyle;
 enum TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
 using TBorderIcons = TSet<TBorderIcon>;
 enum TPosition {
-    poDesigned,         // Left and Top as stored
-    poDefault,          // Windows chooses position and size
-    poDefaultPosOnly,   // Windows chooses the position
+    poDesigned,        // Left and Top as stored
+    poDefault,         // Windows chooses position and size
+    poDefaultPosOnly,  // Windows chooses the position
     poDefaultSizeOnly,
-    poScreenCenter,     // centred on the screen every time it is shown
+    poScreenCenter,  // centred on the screen every time it is shown
     poDesktopCenter,
-    poMainFormCenter,   // centred over the main form every time it is shown
+    poMainFormCenter,  // centred over the main form every time it is shown
     poOwnerFormCenter,
 };
 enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
@@ -34,8 +34,7 @@ enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 enum TTileMode { tbHorizontal, tbVertical };
 
-OV_ENUM_TYPE(TFormBorderStyle, L"bsNone", L"bsSingle", L"bsSizeable", L"bsDialog", L"bsToolWindow",
-             L"bsSizeToolWin")
+OV_ENUM_TYPE(TFormBorderStyle, L"bsNone", L"bsSingle", L"bsSizeable", L"bsDialog", L"bsToolWindow", L"bsSizeToolWin")
 OV_ENUM_TYPE(TBorderIcon, L"biSystemMenu", L"biMinimize", L"biMaximize", L"biHelp")
 OV_SET_TYPE(TBorderIcons)
 OV_ENUM_TYPE(TPosition, L"poDesigned", L"poDefault", L"poDefaultPosOnly", L"poDefaultSizeOnly", L"poScreenCenter",
@@ -49,8 +48,8 @@ const TTypeInfo& BorderStyleType();
 
 using TModalResult = int;
 inline constexpr TModalResult mrNone = 0, mrOk = IDOK, mrCancel = IDCANCEL, mrAbort = IDABORT, mrRetry = IDRETRY,
-                              mrIgnore = IDIGNORE, mrYes = IDYES, mrNo = IDNO, mrAll = mrNo + 1,
-                              mrNoToAll = mrAll + 1, mrYesToAll = mrNoToAll + 1;
+                              mrIgnore = IDIGNORE, mrYes = IDYES, mrNo = IDNO, mrAll = mrNo + 1, mrNoToAll = mrAll + 1,
+                              mrYesToAll = mrNoToAll + 1;
 
 using TCloseEvent = TEvent<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = TEvent<void(TObject* Sender, bool& CanClose)>;

@@ -38,10 +38,10 @@ void TCustomForm::CreateClientWindow()
     create.hWindowMenu = windowMenu_ ? windowMenu_->Handle() : nullptr;
     create.idFirstChild = kFirstMDIChildId;
     RECT client = ClientRect();
-    clientHandle_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
-                                    WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL | WS_HSCROLL,
-                                    0, 0, client.right, client.bottom, WindowHandle(), nullptr,
-                                    GetModuleHandleW(nullptr), &create);
+    clientHandle_ =
+        CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
+                        WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL | WS_HSCROLL, 0, 0,
+                        client.right, client.bottom, WindowHandle(), nullptr, GetModuleHandleW(nullptr), &create);
     if (!clientHandle_)
         throw Exception(L"Error creating window of class %s", {std::wstring(L"MDICLIENT")});
     Realign();
@@ -127,7 +127,8 @@ int TCustomForm::MDIChildCount() const
     int count = 0;
     for (int i = 0; clientHandle_ && i < Screen->CustomFormCount(); ++i) {
         TCustomForm* form = Screen->CustomForms(i);
-        if (form->formStyle_ == fsMDIChild && form->WindowHandle() && ::GetParent(form->WindowHandle()) == clientHandle_)
+        if (form->formStyle_ == fsMDIChild && form->WindowHandle() &&
+            ::GetParent(form->WindowHandle()) == clientHandle_)
             ++count;
     }
     return count;
@@ -196,9 +197,6 @@ void TCustomForm::MergeMenuIntoMainForm(bool active)
         DrawMenuBar(main->WindowHandle());
 }
 
-bool TCustomForm::DispatchMenuCommand(UINT command)
-{
-    return menu_ && menu_->DispatchMergedCommand(command);
-}
+bool TCustomForm::DispatchMenuCommand(UINT command) { return menu_ && menu_->DispatchMergedCommand(command); }
 
 }  // namespace ov

@@ -47,22 +47,38 @@ std::wstring KeyName(WORD key)
     if (key >= VK_F1 && key <= VK_F24)
         return L"F" + std::to_wstring(key - VK_F1 + 1);
     switch (key) {
-    case VK_BACK: return L"BkSp";
-    case VK_TAB: return L"Tab";
-    case VK_RETURN: return L"Enter";
-    case VK_ESCAPE: return L"Esc";
-    case VK_SPACE: return L"Space";
-    case VK_PRIOR: return L"PgUp";
-    case VK_NEXT: return L"PgDn";
-    case VK_END: return L"End";
-    case VK_HOME: return L"Home";
-    case VK_LEFT: return L"Left";
-    case VK_UP: return L"Up";
-    case VK_RIGHT: return L"Right";
-    case VK_DOWN: return L"Down";
-    case VK_INSERT: return L"Ins";
-    case VK_DELETE: return L"Del";
-    default: return L"";
+    case VK_BACK:
+        return L"BkSp";
+    case VK_TAB:
+        return L"Tab";
+    case VK_RETURN:
+        return L"Enter";
+    case VK_ESCAPE:
+        return L"Esc";
+    case VK_SPACE:
+        return L"Space";
+    case VK_PRIOR:
+        return L"PgUp";
+    case VK_NEXT:
+        return L"PgDn";
+    case VK_END:
+        return L"End";
+    case VK_HOME:
+        return L"Home";
+    case VK_LEFT:
+        return L"Left";
+    case VK_UP:
+        return L"Up";
+    case VK_RIGHT:
+        return L"Right";
+    case VK_DOWN:
+        return L"Down";
+    case VK_INSERT:
+        return L"Ins";
+    case VK_DELETE:
+        return L"Del";
+    default:
+        return L"";
     }
 }
 
@@ -462,10 +478,7 @@ const TClassInfo& TMenu::StaticClass()
     return info;
 }
 
-TMenu::TMenu(TComponent* owner) : TComponent(owner), items_(new TMenuItem(this))
-{
-    items_->menu_ = this;
-}
+TMenu::TMenu(TComponent* owner) : TComponent(owner), items_(new TMenuItem(this)) { items_->menu_ = this; }
 
 void TMenu::BeforeDestruction()
 {
@@ -649,13 +662,12 @@ std::vector<TMenuItem*> MergeMenuItems(const TMenuItem& own, const TMenuItem* me
 
 const TClassInfo& TPopupMenu::StaticClass()
 {
-    static const TClassInfo& info =
-        TClassBuilder<TPopupMenu>(L"TPopupMenu", TMenu::StaticClass())
-            .Creatable()
-            .Property(L"Alignment", &TPopupMenu::Alignment, &TPopupMenu::SetAlignment)
-            .Property(L"AutoPopup", &TPopupMenu::AutoPopup, &TPopupMenu::SetAutoPopup)
-            .Event(L"OnPopup", &TPopupMenu::OnPopup)
-            .Build();
+    static const TClassInfo& info = TClassBuilder<TPopupMenu>(L"TPopupMenu", TMenu::StaticClass())
+                                        .Creatable()
+                                        .Property(L"Alignment", &TPopupMenu::Alignment, &TPopupMenu::SetAlignment)
+                                        .Property(L"AutoPopup", &TPopupMenu::AutoPopup, &TPopupMenu::SetAutoPopup)
+                                        .Event(L"OnPopup", &TPopupMenu::OnPopup)
+                                        .Build();
     return info;
 }
 
@@ -699,8 +711,8 @@ void TPopupMenu::Popup(int x, int y)
         PopupMenuHook()(*this);
     UINT align = alignment_ == paRight ? TPM_RIGHTALIGN : alignment_ == paCenter ? TPM_CENTERALIGN : TPM_LEFTALIGN;
     HWND owner = PopupOwnerWindow();
-    UINT command = static_cast<UINT>(
-        TrackPopupMenu(Handle(), align | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, 0, owner, nullptr));
+    UINT command =
+        static_cast<UINT>(TrackPopupMenu(Handle(), align | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, 0, owner, nullptr));
     PostMessageW(owner, WM_NULL, 0, 0);
     if (command != 0)
         DispatchCommand(command);

@@ -162,8 +162,15 @@ TEST_F(MenusTest, OwnerDrawGoesThroughTheEvents)
         canvas->FillRect(rect);
     };
     HDC dc = GetDC(form->WindowHandle());
-    DRAWITEMSTRUCT draw{ODT_MENU, 0, open->Command(), ODA_DRAWENTIRE, ODS_SELECTED,
-                        reinterpret_cast<HWND>(file->Handle()), dc, RECT{1, 2, 50, 20}, info.dwItemData};
+    DRAWITEMSTRUCT draw{ODT_MENU,
+                        0,
+                        open->Command(),
+                        ODA_DRAWENTIRE,
+                        ODS_SELECTED,
+                        reinterpret_cast<HWND>(file->Handle()),
+                        dc,
+                        RECT{1, 2, 50, 20},
+                        info.dwItemData};
     SendMessageW(form->WindowHandle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
     EXPECT_EQ(GetPixel(dc, 10, 10), RGB(255, 0, 0));
     ReleaseDC(form->WindowHandle(), dc);
@@ -208,8 +215,7 @@ TEST(PopupMenu, ContextMenuOfAControl)
     popup->OnPopup = [&](TObject*) { popped = true; };
     TWhenMenuOpen cancel([](HWND) { EndMenu(); });
     POINT p = button->ClientToScreen(POINT{5, 5});
-    SendMessageW(button->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(button->Handle()),
-                 MAKELPARAM(p.x, p.y));
+    SendMessageW(button->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(button->Handle()), MAKELPARAM(p.x, p.y));
     EXPECT_TRUE(popped);
     EXPECT_EQ(popup->PopupComponent(), button);
     popup->Free();

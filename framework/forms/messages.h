@@ -34,36 +34,36 @@ using TWndMethod = TEvent<void(TMessage&)>;
 inline constexpr UINT CM_BASE = 0xB000;
 inline constexpr UINT CM_ACTIVATE = CM_BASE + 0x00;
 inline constexpr UINT CM_DEACTIVATE = CM_BASE + 0x01;
-inline constexpr UINT CM_GOTFOCUS = CM_BASE + 0x02;            // the control received the focus
-inline constexpr UINT CM_LOSTFOCUS = CM_BASE + 0x03;           // the control lost the focus
-inline constexpr UINT CM_CANCELMODE = CM_BASE + 0x04;          // LParam: the control asking
-inline constexpr UINT CM_DIALOGKEY = CM_BASE + 0x05;           // WParam: virtual key; Result 1 = used
-inline constexpr UINT CM_DIALOGCHAR = CM_BASE + 0x06;          // WParam: character; Result 1 = used
-inline constexpr UINT CM_FOCUSCHANGED = CM_BASE + 0x07;        // LParam: the newly focused control
+inline constexpr UINT CM_GOTFOCUS = CM_BASE + 0x02;      // the control received the focus
+inline constexpr UINT CM_LOSTFOCUS = CM_BASE + 0x03;     // the control lost the focus
+inline constexpr UINT CM_CANCELMODE = CM_BASE + 0x04;    // LParam: the control asking
+inline constexpr UINT CM_DIALOGKEY = CM_BASE + 0x05;     // WParam: virtual key; Result 1 = used
+inline constexpr UINT CM_DIALOGCHAR = CM_BASE + 0x06;    // WParam: character; Result 1 = used
+inline constexpr UINT CM_FOCUSCHANGED = CM_BASE + 0x07;  // LParam: the newly focused control
 inline constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 0x08;
 inline constexpr UINT CM_PARENTCOLORCHANGED = CM_BASE + 0x09;
-inline constexpr UINT CM_HITTEST = CM_BASE + 0x0A;             // LParam: client point; Result 1 = hit
-inline constexpr UINT CM_VISIBLECHANGED = CM_BASE + 0x0B;      // WParam: the new Visible
+inline constexpr UINT CM_HITTEST = CM_BASE + 0x0A;         // LParam: client point; Result 1 = hit
+inline constexpr UINT CM_VISIBLECHANGED = CM_BASE + 0x0B;  // WParam: the new Visible
 inline constexpr UINT CM_ENABLEDCHANGED = CM_BASE + 0x0C;
 inline constexpr UINT CM_COLORCHANGED = CM_BASE + 0x0D;
 inline constexpr UINT CM_FONTCHANGED = CM_BASE + 0x0E;
 inline constexpr UINT CM_CURSORCHANGED = CM_BASE + 0x0F;
 inline constexpr UINT CM_TEXTCHANGED = CM_BASE + 0x12;
-inline constexpr UINT CM_MOUSEENTER = CM_BASE + 0x13;          // LParam: the control entered
-inline constexpr UINT CM_MOUSELEAVE = CM_BASE + 0x14;          // LParam: the control left
+inline constexpr UINT CM_MOUSEENTER = CM_BASE + 0x13;  // LParam: the control entered
+inline constexpr UINT CM_MOUSELEAVE = CM_BASE + 0x14;  // LParam: the control left
 inline constexpr UINT CM_MENUCHANGED = CM_BASE + 0x15;
 inline constexpr UINT CM_BUTTONPRESSED = CM_BASE + 0x18;
 inline constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 0x19;
 inline constexpr UINT CM_ENTER = CM_BASE + 0x1A;
 inline constexpr UINT CM_EXIT = CM_BASE + 0x1B;
 inline constexpr UINT CM_ICONCHANGED = CM_BASE + 0x1D;
-inline constexpr UINT CM_WANTSPECIALKEY = CM_BASE + 0x1E;      // WParam: virtual key; Result 1 = wanted
-inline constexpr UINT CM_RELEASE = CM_BASE + 0x21;             // posted by TCustomForm::Release
+inline constexpr UINT CM_WANTSPECIALKEY = CM_BASE + 0x1E;  // WParam: virtual key; Result 1 = wanted
+inline constexpr UINT CM_RELEASE = CM_BASE + 0x21;         // posted by TCustomForm::Release
 inline constexpr UINT CM_SHOWHINTCHANGED = CM_BASE + 0x22;
 inline constexpr UINT CM_PARENTSHOWHINTCHANGED = CM_BASE + 0x23;
 inline constexpr UINT CM_SYSCOLORCHANGE = CM_BASE + 0x24;
 inline constexpr UINT CM_TABSTOPCHANGED = CM_BASE + 0x28;
-inline constexpr UINT CM_CONTROLLISTCHANGE = CM_BASE + 0x2C;   // WParam: control, LParam: inserting
+inline constexpr UINT CM_CONTROLLISTCHANGE = CM_BASE + 0x2C;  // WParam: control, LParam: inserting
 inline constexpr UINT CM_CHILDKEY = CM_BASE + 0x2E;
 inline constexpr UINT CM_HINTSHOW = CM_BASE + 0x30;
 inline constexpr UINT CM_RECREATEWND = CM_BASE + 0x33;

@@ -25,8 +25,8 @@ TScreen::TScreen(TComponent* owner) : TComponent(owner) {}
 
 int TScreen::FormCount() const
 {
-    return static_cast<int>(std::count_if(forms_.begin(), forms_.end(),
-                                          [](TCustomForm* f) { return dynamic_cast<TForm*>(f) != nullptr; }));
+    return static_cast<int>(
+        std::count_if(forms_.begin(), forms_.end(), [](TCustomForm* f) { return dynamic_cast<TForm*>(f) != nullptr; }));
 }
 
 TForm* TScreen::Forms(int index) const

@@ -12,8 +12,9 @@ const TClassInfo& TTimer::StaticClass()
         TClassBuilder<TTimer>(L"TTimer", TComponent::StaticClass())
             .Creatable()
             .Property(L"Enabled", &TTimer::Enabled, &TTimer::SetEnabled)
-            .Property(L"Interval", [](TTimer* t) { return static_cast<int>(t->Interval()); },
-                      [](TTimer* t, int v) { t->SetInterval(v < 0 ? 0u : static_cast<unsigned>(v)); })
+            .Property(
+                L"Interval", [](TTimer* t) { return static_cast<int>(t->Interval()); },
+                [](TTimer* t, int v) { t->SetInterval(v < 0 ? 0u : static_cast<unsigned>(v)); })
             .Event(L"OnTimer", &TTimer::OnTimer)
             .Build();
     return info;
@@ -55,8 +56,8 @@ void TTimer::UpdateTimer()
         KillTimer(window_->Handle(), 1);
         running_ = false;
     }
-    bool wanted = enabled_ && interval_ > 0 &&
-                  !ComponentState().Contains(csLoading) && !ComponentState().Contains(csDesigning);
+    bool wanted =
+        enabled_ && interval_ > 0 && !ComponentState().Contains(csLoading) && !ComponentState().Contains(csDesigning);
     if (!wanted)
         return;
     if (!window_)

@@ -640,11 +640,16 @@ void TWinControl::AlignControls(TControl* control, RECT& rect)
                 group.push_back(c);
         std::stable_sort(group.begin(), group.end(), [align](TControl* a, TControl* b) {
             switch (align) {
-            case alTop: return a->top_ < b->top_;
-            case alBottom: return a->top_ + a->height_ > b->top_ + b->height_;
-            case alLeft: return a->left_ < b->left_;
-            case alRight: return a->left_ + a->width_ > b->left_ + b->width_;
-            default: return false;
+            case alTop:
+                return a->top_ < b->top_;
+            case alBottom:
+                return a->top_ + a->height_ > b->top_ + b->height_;
+            case alLeft:
+                return a->left_ < b->left_;
+            case alRight:
+                return a->left_ + a->width_ > b->left_ + b->width_;
+            default:
+                return false;
             }
         });
         for (TControl* c : group) {

@@ -193,8 +193,8 @@ private:
     int alignDisabled_ = 0;
     bool alignPending_ = false;
     bool recreating_ = false;
-    int dispatchDepth_ = 0;          // messages of this window being handled right now
-    bool freeAfterDispatch_ = false; // Free once the outermost of them is done (Release)
+    int dispatchDepth_ = 0;           // messages of this window being handled right now
+    bool freeAfterDispatch_ = false;  // Free once the outermost of them is done (Release)
     SIZE lastClientSize_{-1, -1};
     UniqueBrush brush_;
     TColor brushColor_ = clNone;

@@ -119,8 +119,8 @@ void TWinControl::WndProc(TMessage& message)
         HandleKeyMessage(message);
         return;
     case WM_MOUSELEAVE:
-        if (MouseControl() == this || (MouseControl() && MouseControl()->Parent() == this &&
-                                       !dynamic_cast<TWinControl*>(MouseControl())))
+        if (MouseControl() == this ||
+            (MouseControl() && MouseControl()->Parent() == this && !dynamic_cast<TWinControl*>(MouseControl())))
             SetMouseControl(nullptr);
         DefaultHandler(message);
         return;

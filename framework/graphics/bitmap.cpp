@@ -126,7 +126,8 @@ void TBitmap::Recreate(int width, int height, TPixelFormat format, bool keepPixe
     void* bits = nullptr;
     if (width > 0 && height > 0) {
         BITMAPINFOHEADER header = TopDownHeader(width, height, format);
-        dib.reset(::CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits, nullptr, 0));
+        dib.reset(
+            ::CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits, nullptr, 0));
         if (!dib)
             throw Exception(L"Out of system resources");
     }
@@ -252,7 +253,8 @@ void TBitmap::LoadFromDib(std::span<const std::uint8_t> dib)
 void TBitmap::LoadFromDibParts(std::span<const std::uint8_t> dib, size_t bitsOffset)
 {
     DibImage image = ParseDib(dib, bitsOffset);
-    bool direct = (image.bitCount == 24 && image.compression == BI_RGB) || (image.bitCount == 32 && StandardMasks(image));
+    bool direct =
+        (image.bitCount == 24 && image.compression == BI_RGB) || (image.bitCount == 32 && StandardMasks(image));
     TPixelFormat format = image.bitCount == 32 && direct ? pf32bit : pf24bit;
     Recreate(image.width, image.height, format, false);
     if (direct) {
@@ -289,12 +291,13 @@ void TBitmap::LoadFromPixels(int width, int height, std::span<const std::uint8_t
     format = StoredFormat(format);
     int bytesPerPixel = format == pf32bit ? 4 : 3;
     if (width < 0 || height < 0 || stride < width * bytesPerPixel ||
-        (height > 0 && pixels.size() < static_cast<size_t>(stride) * (height - 1) + static_cast<size_t>(width) * bytesPerPixel))
+        (height > 0 &&
+         pixels.size() < static_cast<size_t>(stride) * (height - 1) + static_cast<size_t>(width) * bytesPerPixel))
         throw Exception(L"Bitmap image is not valid");
     Recreate(width, height, format, false);
     for (int y = 0; y < height_; ++y)
-        std::memcpy(bits_ + static_cast<size_t>(y) * BytesPerScanLine(), pixels.data() + static_cast<size_t>(y) * stride,
-                    static_cast<size_t>(width) * bytesPerPixel);
+        std::memcpy(bits_ + static_cast<size_t>(y) * BytesPerScanLine(),
+                    pixels.data() + static_cast<size_t>(y) * stride, static_cast<size_t>(width) * bytesPerPixel);
     Changed();
 }
 

@@ -72,7 +72,7 @@ TEST(Bitmap, CanvasDrawingShowsInThePixels)
     EXPECT_EQ(bitmap.Pixel(2, 2), clRed);
     EXPECT_EQ(bitmap.Pixel(4, 4), clRed);
     EXPECT_EQ(bitmap.Pixel(5, 5), clBlack);
-    EXPECT_TRUE(bitmap.Handle());  // taken out of the canvas DC ...
+    EXPECT_TRUE(bitmap.Handle());              // taken out of the canvas DC ...
     bitmap.Canvas()->SetPixels(9, 9, clLime);  // ... and put back on the next use
     EXPECT_EQ(bitmap.Pixel(9, 9), clLime);
 }
@@ -210,8 +210,8 @@ TEST(Bitmap, SavedFilesLoadBackAndStreamsStopAfterThePicture)
 
 TEST(Bitmap, RawPixelsHandlesAndAssign)
 {
-    const std::uint8_t pixels[] = {0xFF, 0, 0, 0, 0xFF, 0, 0xAA, 0xBB,  // row 0 + 2 bytes of stride
-                                   0, 0, 0xFF, 1, 2, 3, 0xCC, 0xDD};
+    const std::uint8_t pixels[] = {0xFF, 0, 0,    0, 0xFF, 0, 0xAA, 0xBB,  // row 0 + 2 bytes of stride
+                                   0,    0, 0xFF, 1, 2,    3, 0xCC, 0xDD};
     TBitmap bitmap;
     bitmap.LoadFromPixels(2, 2, pixels, 8);
     EXPECT_EQ(bitmap.Pixel(0, 0), clBlue);

@@ -50,8 +50,8 @@ HBRUSH TBrush::Handle() const
         lb.lbStyle = BS_HOLLOW;
         break;
     default:
-        static constexpr int kHatches[] = {HS_HORIZONTAL, HS_VERTICAL, HS_FDIAGONAL, HS_BDIAGONAL, HS_CROSS,
-                                           HS_DIAGCROSS};
+        static constexpr int kHatches[] = {HS_HORIZONTAL, HS_VERTICAL, HS_FDIAGONAL,
+                                           HS_BDIAGONAL,  HS_CROSS,    HS_DIAGCROSS};
         lb.lbStyle = BS_HATCHED;
         lb.lbHatch = kHatches[style_ - bsHorizontal];
         break;

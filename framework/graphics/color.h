@@ -18,8 +18,14 @@ using TColor = std::int32_t;
 // The marker bits of a system colour; the low byte is the GetSysColor index.
 constexpr std::uint32_t kSystemColorFlag = 0xFF000000u;
 
-constexpr TColor SystemColor(int index) { return static_cast<TColor>(kSystemColorFlag | static_cast<std::uint32_t>(index)); }
-constexpr bool IsSystemColor(TColor color) { return (static_cast<std::uint32_t>(color) & kSystemColorFlag) == kSystemColorFlag; }
+constexpr TColor SystemColor(int index)
+{
+    return static_cast<TColor>(kSystemColorFlag | static_cast<std::uint32_t>(index));
+}
+constexpr bool IsSystemColor(TColor color)
+{
+    return (static_cast<std::uint32_t>(color) & kSystemColorFlag) == kSystemColorFlag;
+}
 
 // Plain colours.
 constexpr TColor clBlack = 0x000000;

@@ -19,7 +19,7 @@ struct DibImage {
     std::vector<std::uint8_t> info;
     std::span<const std::uint8_t> bits;
     int width = 0;
-    int height = 0;     // positive; see topDown
+    int height = 0;  // positive; see topDown
     bool topDown = false;
     int bitCount = 0;
     DWORD compression = BI_RGB;

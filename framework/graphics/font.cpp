@@ -14,15 +14,24 @@ struct NamedCharset {
 };
 
 constexpr NamedCharset kCharsets[] = {
-    {ANSI_CHARSET, L"ANSI_CHARSET"},         {DEFAULT_CHARSET, L"DEFAULT_CHARSET"},
-    {SYMBOL_CHARSET, L"SYMBOL_CHARSET"},     {MAC_CHARSET, L"MAC_CHARSET"},
-    {SHIFTJIS_CHARSET, L"SHIFTJIS_CHARSET"}, {HANGEUL_CHARSET, L"HANGEUL_CHARSET"},
-    {JOHAB_CHARSET, L"JOHAB_CHARSET"},       {GB2312_CHARSET, L"GB2312_CHARSET"},
-    {CHINESEBIG5_CHARSET, L"CHINESEBIG5_CHARSET"}, {GREEK_CHARSET, L"GREEK_CHARSET"},
-    {TURKISH_CHARSET, L"TURKISH_CHARSET"},   {VIETNAMESE_CHARSET, L"VIETNAMESE_CHARSET"},
-    {HEBREW_CHARSET, L"HEBREW_CHARSET"},     {ARABIC_CHARSET, L"ARABIC_CHARSET"},
-    {BALTIC_CHARSET, L"BALTIC_CHARSET"},     {RUSSIAN_CHARSET, L"RUSSIAN_CHARSET"},
-    {THAI_CHARSET, L"THAI_CHARSET"},         {EASTEUROPE_CHARSET, L"EASTEUROPE_CHARSET"},
+    {ANSI_CHARSET, L"ANSI_CHARSET"},
+    {DEFAULT_CHARSET, L"DEFAULT_CHARSET"},
+    {SYMBOL_CHARSET, L"SYMBOL_CHARSET"},
+    {MAC_CHARSET, L"MAC_CHARSET"},
+    {SHIFTJIS_CHARSET, L"SHIFTJIS_CHARSET"},
+    {HANGEUL_CHARSET, L"HANGEUL_CHARSET"},
+    {JOHAB_CHARSET, L"JOHAB_CHARSET"},
+    {GB2312_CHARSET, L"GB2312_CHARSET"},
+    {CHINESEBIG5_CHARSET, L"CHINESEBIG5_CHARSET"},
+    {GREEK_CHARSET, L"GREEK_CHARSET"},
+    {TURKISH_CHARSET, L"TURKISH_CHARSET"},
+    {VIETNAMESE_CHARSET, L"VIETNAMESE_CHARSET"},
+    {HEBREW_CHARSET, L"HEBREW_CHARSET"},
+    {ARABIC_CHARSET, L"ARABIC_CHARSET"},
+    {BALTIC_CHARSET, L"BALTIC_CHARSET"},
+    {RUSSIAN_CHARSET, L"RUSSIAN_CHARSET"},
+    {THAI_CHARSET, L"THAI_CHARSET"},
+    {EASTEUROPE_CHARSET, L"EASTEUROPE_CHARSET"},
     {OEM_CHARSET, L"OEM_CHARSET"},
 };
 
@@ -116,8 +125,9 @@ const TClassInfo& TFont::StaticClass()
 {
     static const TClassInfo& info =
         TClassBuilder<TFont>(L"TFont", TPersistent::StaticClass())
-            .Property(L"Charset", FontCharsetType(), [](TFont* f) { return static_cast<int>(f->Charset()); },
-                      [](TFont* f, int v) { f->SetCharset(static_cast<TFontCharset>(v)); })
+            .Property(
+                L"Charset", FontCharsetType(), [](TFont* f) { return static_cast<int>(f->Charset()); },
+                [](TFont* f, int v) { f->SetCharset(static_cast<TFontCharset>(v)); })
             .Property(L"Color", ColorType(), &TFont::Color, &TFont::SetColor)
             .Property(L"Height", &TFont::Height, &TFont::SetHeight)
             .Property(L"Name", &TFont::Name, &TFont::SetName)

@@ -13,14 +13,28 @@ namespace ov {
 enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
 // The binary raster operations of SetROP2, in the order of their R2_ values minus one.
 enum TPenMode {
-    pmBlack, pmNotMerge, pmMaskNotPen, pmNotCopy, pmMaskPenNot, pmNot, pmXor, pmNotMask,
-    pmMask, pmNotXor, pmNop, pmMergeNotPen, pmCopy, pmMergePenNot, pmMerge, pmWhite,
+    pmBlack,
+    pmNotMerge,
+    pmMaskNotPen,
+    pmNotCopy,
+    pmMaskPenNot,
+    pmNot,
+    pmXor,
+    pmNotMask,
+    pmMask,
+    pmNotXor,
+    pmNop,
+    pmMergeNotPen,
+    pmCopy,
+    pmMergePenNot,
+    pmMerge,
+    pmWhite,
 };
 
 OV_ENUM_TYPE(TPenStyle, L"psSolid", L"psDash", L"psDot", L"psDashDot", L"psDashDotDot", L"psClear", L"psInsideFrame")
 OV_ENUM_TYPE(TPenMode, L"pmBlack", L"pmNotMerge", L"pmMaskNotPen", L"pmNotCopy", L"pmMaskPenNot", L"pmNot", L"pmXor",
-             L"pmNotMask", L"pmMask", L"pmNotXor", L"pmNop", L"pmMergeNotPen", L"pmCopy", L"pmMergePenNot",
-             L"pmMerge", L"pmWhite")
+             L"pmNotMask", L"pmMask", L"pmNotXor", L"pmNop", L"pmMergeNotPen", L"pmCopy", L"pmMergePenNot", L"pmMerge",
+             L"pmWhite")
 
 // Default: black, 1 pixel, solid, pmCopy. The handle belongs to the pen; a change drops it after
 // OnChange has run (as TFont does), and Mode is applied by the canvas, not part of the handle.
@@ -28,7 +42,10 @@ class TPen : public TPersistent {
     OV_CLASS(TPen, TPersistent)
 
     TPen() = default;
-    TPen(const TPen& other) : TPersistent(), color_(other.color_), width_(other.width_), style_(other.style_), mode_(other.mode_) {}
+    TPen(const TPen& other)
+        : TPersistent(), color_(other.color_), width_(other.width_), style_(other.style_), mode_(other.mode_)
+    {
+    }
     TPen& operator=(const TPen& other);
 
     TColor Color() const noexcept { return color_; }

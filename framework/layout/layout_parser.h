@@ -30,10 +30,10 @@ struct TLayoutValue {
     Kind kind = Integer;
     int line = 0;
     std::int64_t integer = 0;
-    std::wstring text;                   // String, Identifier
-    std::vector<std::wstring> elements;  // Set
-    std::vector<std::uint8_t> bytes;     // Binary
-    std::vector<TLayoutValue> list;      // List
+    std::wstring text;                                // String, Identifier
+    std::vector<std::wstring> elements;               // Set
+    std::vector<std::uint8_t> bytes;                  // Binary
+    std::vector<TLayoutValue> list;                   // List
     std::vector<std::vector<TLayoutProperty>> items;  // Collection: the properties of each item
 };
 

@@ -64,15 +64,15 @@ TEST(LayoutParser, BadTextRaisesWithTheLine)
     };
     const Case cases[] = {
         {"object A: TA\n  X = 'open\nend\n", 2},
-        {"object A: TA\n  X = 1\n", 3},                       // missing end
-        {"object A: TA\n  X 1\nend\n", 2},                    // missing '='
-        {"object A: TA\n  X = {0A 1}\nend\n", 2},             // odd hex digits
+        {"object A: TA\n  X = 1\n", 3},            // missing end
+        {"object A: TA\n  X 1\nend\n", 2},         // missing '='
+        {"object A: TA\n  X = {0A 1}\nend\n", 2},  // odd hex digits
         {"object A: TA\n  X = {0G}\nend\n", 2},
         {"object A: TA\n\n  X = [a b]\nend\n", 3},
-        {"object A: TA\n  X = #99999999\nend\n", 2},          // not a character
+        {"object A: TA\n  X = #99999999\nend\n", 2},  // not a character
         {"object A: TA\n  X = 99999999999999999999\nend\n", 2},
         {"object A: TA\n  X = 1.5\nend\n", 2},
-        {"object A: TA\nend\nobject B: TB\nend\n", 3},        // text after the root
+        {"object A: TA\nend\nobject B: TB\nend\n", 3},  // text after the root
         {"thing A: TA\nend\n", 1},
         {"object A: TA\n  X = <item Y = 1>\nend\n", 2},
         {"object A: TA\n  X = 'a' +\nend\n", 3},

@@ -130,10 +130,10 @@ const TClassInfo& TAboutForm::StaticClass()
 // A one-pixel 24-bit BMP file, red, as a picture's Data.
 std::string PictureData()
 {
-    const unsigned char bmp[] = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,  // file header
-                                 40, 0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1, 0, 24, 0, 0, 0, 0, 0, 4, 0, 0, 0,
-                                 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  // info header
-                                 0, 0, 255, 0};                                   // one red pixel, padded
+    const unsigned char bmp[] = {'B', 'M', 58,  0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0,  // file header
+                                 40,  0,   0,   0, 1, 0, 0, 0, 1, 0, 0,  0, 1, 0, 24, 0, 0, 0, 0, 0,
+                                 4,   0,   0,   0, 0, 0, 0, 0, 0, 0, 0,  0, 0, 0, 0,  0, 0, 0, 0, 0,  // info header
+                                 0,   0,   255, 0};            // one red pixel, padded
     std::string hex = "{07 54 42 69 74 6D 61 70 3A 00 00 00";  // "TBitmap", size 58
     char buffer[4];
     for (unsigned char b : bmp) {
@@ -145,20 +145,21 @@ std::string PictureData()
 
 std::string AboutLayout(bool oldCreateOrder)
 {
-    return std::string("object AboutForm: TAboutForm\n"
-                       "  Left = 200\n"
-                       "  Top = 108\n"
-                       "  BorderStyle = bsDialog\n"
-                       "  Caption = '\xE5\x85\xB3\xE4\xBA\x8E'\n"
-                       "  ClientHeight = 185\n"
-                       "  ClientWidth = 417\n"
-                       "  Color = clBtnFace\n"
-                       "  Font.Charset = DEFAULT_CHARSET\n"
-                       "  Font.Color = clWindowText\n"
-                       "  Font.Height = -11\n"
-                       "  Font.Name = 'MS Sans Serif'\n"
-                       "  Font.Style = []\n"
-                       "  OldCreateOrder = ") +
+    return std::string(
+               "object AboutForm: TAboutForm\n"
+               "  Left = 200\n"
+               "  Top = 108\n"
+               "  BorderStyle = bsDialog\n"
+               "  Caption = '\xE5\x85\xB3\xE4\xBA\x8E'\n"
+               "  ClientHeight = 185\n"
+               "  ClientWidth = 417\n"
+               "  Color = clBtnFace\n"
+               "  Font.Charset = DEFAULT_CHARSET\n"
+               "  Font.Color = clWindowText\n"
+               "  Font.Height = -11\n"
+               "  Font.Name = 'MS Sans Serif'\n"
+               "  Font.Style = []\n"
+               "  OldCreateOrder = ") +
            (oldCreateOrder ? "True" : "False") +
            "\n"
            "  Position = poScreenCenter\n"

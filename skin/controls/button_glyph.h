@@ -16,9 +16,9 @@ struct TkrvGlyphLayoutInput {
     TButtonLayout layout;  // which side of the caption the glyph stands on
     bool rightToLeft;      // left and right swap places
     SIZE glyph;
-    SIZE text;             // (0, 0) for no caption
-    int margin;            // -1: centred
-    int spacing;           // -1: spread evenly (with a margin of -1 too)
+    SIZE text;    // (0, 0) for no caption
+    int margin;   // -1: centred
+    int spacing;  // -1: spread evenly (with a margin of -1 too)
 };
 
 struct TkrvGlyphPlacement {

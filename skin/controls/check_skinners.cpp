@@ -14,7 +14,7 @@ namespace {
 
 constexpr int kCheckBoxImages = 6;
 constexpr int kRadioButtonImages = 4;
-constexpr int kMinBoxSide = 13;        // the system's own box, which the picture must cover
+constexpr int kMinBoxSide = 13;  // the system's own box, which the picture must cover
 constexpr int kMinPlainBoxWidth = 14;
 
 int FloorHalf(int value) { return value >= 0 ? value / 2 : -((-value + 1) / 2); }
@@ -126,8 +126,8 @@ void TkrvSkinRadioButton::AfterMessage(TMessage& message)
 void TkrvSkinRadioButton::CutImage(TBitmap& image)
 {
     auto& radio = static_cast<TRadioButton&>(*FControl);
-    CutBoxImage(*FEngine, SKIN2_RADIOBUTTON, kRadioButtonImages, RadioButtonImageState(radio.Checked(), radio.Enabled()),
-                true, image);
+    CutBoxImage(*FEngine, SKIN2_RADIOBUTTON, kRadioButtonImages,
+                RadioButtonImageState(radio.Checked(), radio.Enabled()), true, image);
 }
 
 // --- plain check boxes and radio buttons --------------------------------------------------------------

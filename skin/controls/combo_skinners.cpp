@@ -128,8 +128,7 @@ void TkrvSkinWndComboBox::Paint()
 const TClassInfo& TkrvSkinInternalComboButton::StaticClass()
 {
     static const TClassInfo& info =
-        TClassBuilder<TkrvSkinInternalComboButton>(L"TkrvSkinInternalComboButton", TCustomPanel::StaticClass())
-            .Build();
+        TClassBuilder<TkrvSkinInternalComboButton>(L"TkrvSkinInternalComboButton", TCustomPanel::StaticClass()).Build();
     return info;
 }
 
@@ -216,10 +215,7 @@ void TkrvSkinExtComboboxLikeControl::Initialize()
 }
 
 // The engine, when it is going, frees the panel it owns itself.
-void TkrvSkinExtComboboxLikeControl::FreeButton()
-{
-    ReleaseSkinnerWindow(FButton, FEngine->Destroying());
-}
+void TkrvSkinExtComboboxLikeControl::FreeButton() { ReleaseSkinnerWindow(FButton, FEngine->Destroying()); }
 
 void TkrvSkinExtComboboxLikeControl::ButtonGone(TkrvSkinInternalComboButton* button)
 {

@@ -106,9 +106,7 @@ public:
     // A picker with this Tag keeps its own spin buttons.
     static constexpr int kOwnSpinTag = 9998;
 
-    TkrvSkinDateTimePicker(TControl* control, TkrvSkinWindow* owner) : TkrvSkinExtComboboxLikeControl(control, owner)
-    {
-    }
+    TkrvSkinDateTimePicker(TControl* control, TkrvSkinWindow* owner) : TkrvSkinExtComboboxLikeControl(control, owner) {}
     ~TkrvSkinDateTimePicker() override;
 
     void Initialize() override;

@@ -183,8 +183,7 @@ TEST_F(ComboSkinners, ATimePickersSkinnedUpDownStepsTheTimeAsItsOwnButtons)
     RECT pickerRect{};
     GetWindowRect(picker->Handle(), &pickerRect);
     EXPECT_LE(pickerRect.right - overlay.right, 2) << "at the picker's right edge";
-    EXPECT_EQ(ScreenColour({overlay.left + 3, overlay.top + 3}), Rgb(Colour(SKIN2_FORMCOLOR)))
-        << "the skin's up-down";
+    EXPECT_EQ(ScreenColour({overlay.left + 3, overlay.top + 3}), Rgb(Colour(SKIN2_FORMCOLOR))) << "the skin's up-down";
 
     POINT upper{overlay.left + (overlay.right - overlay.left) / 2, overlay.top + 4};
     POINT hour{pickerRect.left + 8, (pickerRect.top + pickerRect.bottom) / 2};
@@ -233,8 +232,8 @@ TEST_F(ComboSkinners, ADatePickersButtonPanelOpensTheCalendar)
     test::ClickAt({(panel.left + panel.right) / 2, (panel.top + panel.bottom) / 2});
     test::Pump(200);
     EXPECT_TRUE(calendarShown());
-    PostMessageW(reinterpret_cast<HWND>(SendMessageW(picker->Handle(), DTM_GETMONTHCAL, 0, 0)), WM_KEYDOWN,
-                 VK_ESCAPE, 0);
+    PostMessageW(reinterpret_cast<HWND>(SendMessageW(picker->Handle(), DTM_GETMONTHCAL, 0, 0)), WM_KEYDOWN, VK_ESCAPE,
+                 0);
     test::Pump(100);
 }
 

@@ -63,8 +63,7 @@ void TkrvSkinListView::Initialize()
     FListHandle = list.Handle();
     FHeader = ListView_GetHeader(FListHandle);
     if (FHeader)
-        FOldHeaderProc =
-            std::make_unique<TSubclassHook>(FHeader, TWndMethod(this, &TkrvSkinListView::HeaderProc));
+        FOldHeaderProc = std::make_unique<TSubclassHook>(FHeader, TWndMethod(this, &TkrvSkinListView::HeaderProc));
 }
 
 void TkrvSkinListView::Detach()

@@ -274,10 +274,7 @@ TkrvSkinInternalScrollBar* TkrvSkinScrollWinControl::MakeOverlay(bool horizontal
 // Each overlay is made when its bar is first on the screen: a form with many scrolled controls on
 // pages not in front makes windows only for those shown, and a control that never shows one of
 // its bars never has that overlay.
-void TkrvSkinScrollWinControl::Initialize()
-{
-    FVertWanted = FHorzWanted = !FEngine->Designing() && WantsOverlays();
-}
+void TkrvSkinScrollWinControl::Initialize() { FVertWanted = FHorzWanted = !FEngine->Designing() && WantsOverlays(); }
 
 // The engine, when it is going, frees the overlays it owns itself.
 void TkrvSkinScrollWinControl::FreeOverlays()
@@ -389,8 +386,7 @@ bool TkrvSkinScrollWinControl::UpdateScrollBar(TkrvSkinInternalScrollBar*& made,
     // around it a repaint. Placed before it is shown, so that a new overlay never moves on the
     // screen (which would have the view under it repaint its whole chapter).
     RECT placed = overlay.BoundsRect();
-    if (!overlay.Visible() || !EqualRect(&r, &placed) ||
-        ::GetWindow(overlay.Handle(), GW_HWNDPREV) != nullptr) {
+    if (!overlay.Visible() || !EqualRect(&r, &placed) || ::GetWindow(overlay.Handle(), GW_HWNDPREV) != nullptr) {
         overlay.SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
         overlay.BringToFront();
         overlay.Show();

@@ -78,10 +78,7 @@ private:
 
 class TkrvSkinScrollWinControl : public TkrvSkinBorderWinControl {
 public:
-    TkrvSkinScrollWinControl(TControl* control, TkrvSkinWindow* owner)
-        : TkrvSkinBorderWinControl(control, owner)
-    {
-    }
+    TkrvSkinScrollWinControl(TControl* control, TkrvSkinWindow* owner) : TkrvSkinBorderWinControl(control, owner) {}
     ~TkrvSkinScrollWinControl() override;
 
     void Initialize() override;

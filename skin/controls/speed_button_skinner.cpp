@@ -105,8 +105,8 @@ void TkrvSkinSpeedButton::PaintPicture(TBitmap& picture)
     TBitmap* glyph = button.Glyph();
     SIZE glyphSize = glyph ? GlyphCellSize(*glyph, button.NumGlyphs()) : SIZE{0, 0};
     SIZE text = MeasureCaption(canvas, caption, client.right);
-    TkrvGlyphPlacement placed = PlaceGlyphAndText(
-        {client, button.Layout(), false, glyphSize, text, button.Margin(), button.Spacing()});
+    TkrvGlyphPlacement placed =
+        PlaceGlyphAndText({client, button.Layout(), false, glyphSize, text, button.Margin(), button.Spacing()});
     if (glyph)
         DrawButtonGlyph(canvas, *glyph, button.NumGlyphs(), placed.glyph, enabled, Pressed());
     if (caption.empty())

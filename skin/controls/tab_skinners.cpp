@@ -174,8 +174,8 @@ void TkrvSkinTabControl::DrawTab(TBitmap& target, int index, bool selected, cons
     auto prepareCanvas = [&] {
         TCanvas& canvas = *tab.Canvas();
         canvas.SetFont(*FControl->Font());
-        canvas.Font()->SetColor(FEngine->GetColor(selected ? SKIN2_TABCONTROLACTIVEFONTCOLOR
-                                                           : SKIN2_TABCONTROLINACTIVEFONTCOLOR));
+        canvas.Font()->SetColor(
+            FEngine->GetColor(selected ? SKIN2_TABCONTROLACTIVEFONTCOLOR : SKIN2_TABCONTROLINACTIVEFONTCOLOR));
         canvas.Brush()->SetStyle(bsClear);
         return &canvas;
     };
@@ -271,9 +271,8 @@ void TkrvSkinWndTabControl::DrawTab(TBitmap& target, int index, bool selected, c
     const TkrvSkinMetrics& m = FEngine->Metrics();
     if (const TBitmap* face = selected ? FEngine->TabRes().TabA(0) : FEngine->TabRes().TabB(0)) {
         if (tab.Height() > face->Height() + 1)
-            DrawThreeSliceH(*face, *tab.Canvas(),
-                            {0, tab.Height() - face->Height() - 1, tab.Width(), tab.Height() - 1}, m.transColor,
-                            false);
+            DrawThreeSliceH(*face, *tab.Canvas(), {0, tab.Height() - face->Height() - 1, tab.Width(), tab.Height() - 1},
+                            m.transColor, false);
         DrawThreeSliceH(*face, *tab.Canvas(), {0, 0, tab.Width(), face->Height()}, m.transColor, false);
     }
     tab.SetTransparentMode(tmFixed);

@@ -56,7 +56,8 @@ POINT ToolButtonCaptionOrigin(const RECT& r, int contentRight, int w, bool hasIm
     if (hasImages) {
         if (!list)
             return {centred, r.top + image.cy + 4};
-        return imageDrawn ? POINT{r.left + image.cx + 7, r.top + (image.cy - 16) / 2 + 4} : POINT{r.left + 5, r.top + 4};
+        return imageDrawn ? POINT{r.left + image.cx + 7, r.top + (image.cy - 16) / 2 + 4}
+                          : POINT{r.left + 5, r.top + 4};
     }
     if (list)
         return {r.left + 8, r.top + 3};

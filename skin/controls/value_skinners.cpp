@@ -51,8 +51,8 @@ SIZE ClientSize(HWND window)
 
 void CopyToWindow(const TBitmap& picture, HDC target)
 {
-    ::BitBlt(target, 0, 0, picture.Width(), picture.Height(), const_cast<TBitmap&>(picture).Canvas()->Handle(), 0,
-             0, SRCCOPY);
+    ::BitBlt(target, 0, 0, picture.Width(), picture.Height(), const_cast<TBitmap&>(picture).Canvas()->Handle(), 0, 0,
+             SRCCOPY);
 }
 
 }  // namespace
@@ -201,7 +201,8 @@ int TkrvSkinTrackBar::ValuePosition(const RECT& channel, int value) const
     RECT thumb{};
     ::SendMessageW(bar.WindowHandle(), TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
     if (Vertical())
-        return TrackBarValuePosition(channel.top, channel.bottom, thumb.bottom - thumb.top, bar.Min(), bar.Max(), value);
+        return TrackBarValuePosition(channel.top, channel.bottom, thumb.bottom - thumb.top, bar.Min(), bar.Max(),
+                                     value);
     return TrackBarValuePosition(channel.left, channel.right, thumb.right - thumb.left, bar.Min(), bar.Max(), value);
 }
 
@@ -322,7 +323,8 @@ void TkrvSkinTrackBar::Paint()
     ::SendMessageW(window, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
     DrawThumb(canvas, thumb);
     RECT frame = TrackBarFocusFrame(channel, thumb, Vertical());
-    DrawTicks(canvas, frame, [&](int value) { return ValuePosition(channel, value); }, tickColor);
+    DrawTicks(
+        canvas, frame, [&](int value) { return ValuePosition(channel, value); }, tickColor);
     if (::GetFocus() == window) {
         canvas.Brush()->SetStyle(bsSolid);
         ::DrawFocusRect(canvas.Handle(), &frame);
@@ -370,8 +372,8 @@ bool TkrvSkinUpDown::PreMessage(TMessage& message)
     switch (message.Msg) {
     case WM_LBUTTONDOWN: {
         SIZE size = ClientSize(GetHandle());
-        FPressedPart = UpDownPressedPart(GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam), size.cx,
-                                         size.cy, Vertical());
+        FPressedPart =
+            UpDownPressedPart(GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam), size.cx, size.cy, Vertical());
         break;
     }
     case WM_LBUTTONUP:
@@ -430,8 +432,7 @@ const TClassInfo& TkrvSkinInternalUpDown::StaticClass()
     return info;
 }
 
-TkrvSkinInternalUpDown::TkrvSkinInternalUpDown(TComponent* owner, TWinControl* control,
-                                               TkrvSkinDateTimePicker* skinner)
+TkrvSkinInternalUpDown::TkrvSkinInternalUpDown(TComponent* owner, TWinControl* control, TkrvSkinDateTimePicker* skinner)
     : TCustomUpDown(owner), FControl(control), FSkinner(skinner)
 {
     SetBounds(0, 0, 16, 16);

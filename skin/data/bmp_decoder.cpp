@@ -27,21 +27,27 @@ struct Channel {
     int shift = 0;
     int bits = 0;
 
-    uint8_t Extract(uint32_t pixel) const {
-        if (bits == 0) return 0;
+    uint8_t Extract(uint32_t pixel) const
+    {
+        if (bits == 0)
+            return 0;
         const uint32_t value = (pixel & mask) >> shift;
-        if (bits >= 8) return static_cast<uint8_t>(value >> (bits - 8));
+        if (bits >= 8)
+            return static_cast<uint8_t>(value >> (bits - 8));
         return static_cast<uint8_t>(value * 255 / ((1u << bits) - 1));
     }
 };
 
-Channel MakeChannel(uint32_t mask) {
+Channel MakeChannel(uint32_t mask)
+{
     Channel c;
-    if (mask == 0) return c;
+    if (mask == 0)
+        return c;
     c.mask = mask;
     c.shift = std::countr_zero(mask);
     c.bits = std::popcount(mask);
-    if ((mask >> c.shift) != (c.bits == 32 ? ~0u : (1u << c.bits) - 1)) Refuse("colour mask is not contiguous");
+    if ((mask >> c.shift) != (c.bits == 32 ? ~0u : (1u << c.bits) - 1))
+        Refuse("colour mask is not contiguous");
     return c;
 }
 
@@ -57,39 +63,50 @@ struct Layout {
     size_t sourceStride = 0;
 };
 
-void ReadPalette(std::span<const uint8_t> file, size_t offset, size_t entrySize, uint32_t used, Layout& layout) {
+void ReadPalette(std::span<const uint8_t> file, size_t offset, size_t entrySize, uint32_t used, Layout& layout)
+{
     const size_t count = std::min<size_t>(used == 0 ? (1u << layout.bitsPerPixel) : used, 256);
-    if (offset + count * entrySize > file.size()) Refuse("palette lies outside the file");
+    if (offset + count * entrySize > file.size())
+        Refuse("palette lies outside the file");
     for (size_t i = 0; i < count; ++i) {
         const uint8_t* e = file.data() + offset + i * entrySize;
         layout.palette[i] = static_cast<uint32_t>(e[0]) | e[1] << 8 | e[2] << 16;
     }
 }
 
-void ReadMasks(std::span<const uint8_t> file, uint32_t compression, Layout& layout) {
+void ReadMasks(std::span<const uint8_t> file, uint32_t compression, Layout& layout)
+{
     std::array<uint32_t, 3> masks{};
     if (compression == kBiBitFields) {
         // The masks follow a plain info header, or sit inside a V4/V5 header at the same place.
         const size_t at = kFileHeaderSize + kInfoHeaderSize;
-        if (at + 12 > file.size()) Refuse("colour masks lie outside the file");
-        for (int i = 0; i < 3; ++i) masks[i] = LoadLe32(file.data() + at + 4 * i);
+        if (at + 12 > file.size())
+            Refuse("colour masks lie outside the file");
+        for (int i = 0; i < 3; ++i)
+            masks[i] = LoadLe32(file.data() + at + 4 * i);
     } else if (layout.bitsPerPixel == 16) {
         masks = {0x7C00, 0x03E0, 0x001F};
     } else {
         masks = {0xFF0000, 0x00FF00, 0x0000FF};
     }
-    for (int i = 0; i < 3; ++i) layout.channels[i] = MakeChannel(masks[i]);
+    for (int i = 0; i < 3; ++i)
+        layout.channels[i] = MakeChannel(masks[i]);
 }
 
-void CheckBitsPerPixel(int bpp, uint32_t compression) {
+void CheckBitsPerPixel(int bpp, uint32_t compression)
+{
     const bool paletted = bpp == 1 || bpp == 4 || bpp == 8;
-    if (compression == kBiRgb && (paletted || bpp == 16 || bpp == 24 || bpp == 32)) return;
-    if (compression == kBiBitFields && (bpp == 16 || bpp == 32)) return;
+    if (compression == kBiRgb && (paletted || bpp == 16 || bpp == 24 || bpp == 32))
+        return;
+    if (compression == kBiBitFields && (bpp == 16 || bpp == 32))
+        return;
     Refuse("unsupported format (" + std::to_string(bpp) + " bits, compression " + std::to_string(compression) + ")");
 }
 
-Layout ReadLayout(std::span<const uint8_t> file) {
-    if (file.size() < kFileHeaderSize + 4 || file[0] != 'B' || file[1] != 'M') Refuse("no BMP file header");
+Layout ReadLayout(std::span<const uint8_t> file)
+{
+    if (file.size() < kFileHeaderSize + 4 || file[0] != 'B' || file[1] != 'M')
+        Refuse("no BMP file header");
     Layout layout;
     layout.pixelOffset = LoadLe32(file.data() + 10);
     const uint32_t headerSize = LoadLe32(file.data() + kFileHeaderSize);
@@ -99,13 +116,15 @@ Layout ReadLayout(std::span<const uint8_t> file) {
     uint32_t colorsUsed = 0;
     size_t paletteEntrySize = 4;
     if (headerSize == kCoreHeaderSize) {
-        if (file.size() < kFileHeaderSize + kCoreHeaderSize) Refuse("header lies outside the file");
+        if (file.size() < kFileHeaderSize + kCoreHeaderSize)
+            Refuse("header lies outside the file");
         layout.width = LoadLe16(h + 4);
         height = static_cast<int16_t>(LoadLe16(h + 6));
         layout.bitsPerPixel = LoadLe16(h + 10);
         paletteEntrySize = 3;
     } else if (headerSize >= kInfoHeaderSize) {
-        if (file.size() < kFileHeaderSize + kInfoHeaderSize) Refuse("header lies outside the file");
+        if (file.size() < kFileHeaderSize + kInfoHeaderSize)
+            Refuse("header lies outside the file");
         const int32_t width = static_cast<int32_t>(LoadLe32(h + 4));
         layout.width = width < 0 || width > kMaxSide ? -1 : width;
         height = static_cast<int32_t>(LoadLe32(h + 8));
@@ -116,8 +135,10 @@ Layout ReadLayout(std::span<const uint8_t> file) {
         Refuse("unknown header size " + std::to_string(headerSize));
     }
     layout.topDown = height < 0;
-    if (height < 0) height = -height;
-    if (layout.width <= 0 || height == 0 || height > kMaxSide) Refuse("bad dimensions");
+    if (height < 0)
+        height = -height;
+    if (layout.width <= 0 || height == 0 || height > kMaxSide)
+        Refuse("bad dimensions");
     layout.height = static_cast<int>(height);
     CheckBitsPerPixel(layout.bitsPerPixel, compression);
 
@@ -134,14 +155,16 @@ Layout ReadLayout(std::span<const uint8_t> file) {
     return layout;
 }
 
-void StoreBgr(uint8_t* to, uint32_t rgb) {
+void StoreBgr(uint8_t* to, uint32_t rgb)
+{
     to[0] = static_cast<uint8_t>(rgb);
     to[1] = static_cast<uint8_t>(rgb >> 8);
     to[2] = static_cast<uint8_t>(rgb >> 16);
 }
 
 // Converts one source row of any supported depth into 24-bit BGR.
-void ConvertRow(const Layout& layout, const uint8_t* from, uint8_t* to) {
+void ConvertRow(const Layout& layout, const uint8_t* from, uint8_t* to)
+{
     const int bpp = layout.bitsPerPixel;
     if (bpp == 24) {
         std::copy(from, from + static_cast<size_t>(layout.width) * 3, to);
@@ -165,12 +188,14 @@ void ConvertRow(const Layout& layout, const uint8_t* from, uint8_t* to) {
 
 }  // namespace
 
-uint32_t DecodedBitmap::Pixel(int x, int y) const {
+uint32_t DecodedBitmap::Pixel(int x, int y) const
+{
     const uint8_t* p = Row(y) + 3 * x;
     return static_cast<uint32_t>(p[2]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[0]) << 16;
 }
 
-DecodedBitmap DecodeBmp(std::span<const uint8_t> file) {
+DecodedBitmap DecodeBmp(std::span<const uint8_t> file)
+{
     const Layout layout = ReadLayout(file);
     DecodedBitmap bitmap;
     bitmap.width = layout.width;

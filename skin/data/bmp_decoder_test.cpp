@@ -18,7 +18,8 @@ using testing::Bytes;
 constexpr int kWidth = 7;  // odd, so 24-bit rows need padding
 constexpr int kHeight = 5;
 
-uint32_t TestColor(int x, int y) {  // 0x00BBGGRR
+uint32_t TestColor(int x, int y)
+{  // 0x00BBGGRR
     return static_cast<uint32_t>((x * 40) % 256) | static_cast<uint32_t>((y * 60) % 256) << 8 |
            static_cast<uint32_t>(((x + y) * 20) % 256) << 16;
 }
@@ -30,7 +31,8 @@ struct Picture {
 };
 
 // Reads a binary PPM as ImageMagick writes it ("P6\n<w> <h>\n255\n" + RGB).
-Picture ReadPpm(const Bytes& ppm) {
+Picture ReadPpm(const Bytes& ppm)
+{
     Picture p;
     int maxValue = 0;
     int consumed = 0;
@@ -44,7 +46,8 @@ Picture ReadPpm(const Bytes& ppm) {
     return p;
 }
 
-void ExpectSamePixels(const DecodedBitmap& bitmap, const Picture& picture, const std::string& what) {
+void ExpectSamePixels(const DecodedBitmap& bitmap, const Picture& picture, const std::string& what)
+{
     ASSERT_EQ(bitmap.width, picture.width) << what;
     ASSERT_EQ(bitmap.height, picture.height) << what;
     for (int y = 0; y < bitmap.height; ++y) {
@@ -58,7 +61,8 @@ class BmpDecoderTest : public ::testing::Test {
 protected:
     // Converts the test picture with ImageMagick into a BMP file; `options` end with the format
     // prefix ("BMP3:" or "BMP:").
-    Bytes Convert(const std::string& options) {
+    Bytes Convert(const std::string& options)
+    {
         Bytes ppm = {'P', '6', ' ', '7', ' ', '5', ' ', '2', '5', '5', '\n'};
         for (int y = 0; y < kHeight; ++y) {
             for (int x = 0; x < kWidth; ++x) {
@@ -73,7 +77,8 @@ protected:
     }
 
     // ImageMagick's own reading of a BMP file.
-    Picture Control(const Bytes& bmp) {
+    Picture Control(const Bytes& bmp)
+    {
         testing::WriteFile(folder_.File("control.bmp"), bmp);
         EXPECT_EQ(testing::Run("cd '" + folder_.Path() + "' && convert control.bmp -depth 8 control.ppm"), 0);
         return ReadPpm(testing::ReadFile(folder_.File("control.ppm")));
@@ -82,12 +87,14 @@ protected:
     testing::ScratchFolder folder_;
 };
 
-TEST_F(BmpDecoderTest, DecodesWhatImageMagickWrites) {
+TEST_F(BmpDecoderTest, DecodesWhatImageMagickWrites)
+{
     Picture original;
     original.width = kWidth;
     original.height = kHeight;
     for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) original.colors.push_back(TestColor(x, y));
+        for (int x = 0; x < kWidth; ++x)
+            original.colors.push_back(TestColor(x, y));
     }
     struct Case {
         const char* options;
@@ -107,11 +114,13 @@ TEST_F(BmpDecoderTest, DecodesWhatImageMagickWrites) {
         EXPECT_EQ(bitmap.bitsPerPixel, c.bitsPerPixel) << c.options;
         EXPECT_FALSE(bitmap.topDown);
         ExpectSamePixels(bitmap, Control(file), c.options);
-        if (c.lossless) ExpectSamePixels(bitmap, original, c.options);
+        if (c.lossless)
+            ExpectSamePixels(bitmap, original, c.options);
     }
 }
 
-TEST_F(BmpDecoderTest, KeepsTheLayoutOfABottomUpDib) {
+TEST_F(BmpDecoderTest, KeepsTheLayoutOfABottomUpDib)
+{
     for (bool topDown : {false, true}) {
         const DecodedBitmap bitmap = DecodeBmp(testing::MakeBmp24(kWidth, kHeight, TestColor, topDown));
         EXPECT_EQ(bitmap.topDown, topDown);
@@ -122,12 +131,14 @@ TEST_F(BmpDecoderTest, KeepsTheLayoutOfABottomUpDib) {
         EXPECT_EQ(bitmap.pixels[0], uint8_t(bottomLeft >> 16));
         EXPECT_EQ(bitmap.pixels[2], uint8_t(bottomLeft));
         for (int y = 0; y < kHeight; ++y) {
-            for (int x = 0; x < kWidth; ++x) ASSERT_EQ(bitmap.Pixel(x, y), TestColor(x, y)) << topDown;
+            for (int x = 0; x < kWidth; ++x)
+                ASSERT_EQ(bitmap.Pixel(x, y), TestColor(x, y)) << topDown;
         }
     }
 }
 
-TEST_F(BmpDecoderTest, RefusesWhatItCannotDecode) {
+TEST_F(BmpDecoderTest, RefusesWhatItCannotDecode)
+{
     const Bytes good = testing::MakeBmp24(kWidth, kHeight, TestColor);
     auto with = [&](size_t offset, uint32_t value) {
         Bytes b = good;
@@ -145,7 +156,8 @@ TEST_F(BmpDecoderTest, RefusesWhatItCannotDecode) {
         {"unknown header size", with(14, 20)},
         {"palette missing", paletteMissing},
     };
-    for (const auto& [what, bytes] : cases) EXPECT_THROW(DecodeBmp(bytes), SkinFileError) << what;
+    for (const auto& [what, bytes] : cases)
+        EXPECT_THROW(DecodeBmp(bytes), SkinFileError) << what;
 }
 
 }  // namespace

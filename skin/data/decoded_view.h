@@ -6,8 +6,10 @@
 
 namespace ov {
 
-inline PixelView ViewOf(DecodedBitmap& bitmap) {
-    if (bitmap.width <= 0 || bitmap.height <= 0 || bitmap.pixels.empty()) return {};
+inline PixelView ViewOf(DecodedBitmap& bitmap)
+{
+    if (bitmap.width <= 0 || bitmap.height <= 0 || bitmap.pixels.empty())
+        return {};
     return {bitmap.Row(0), bitmap.width, bitmap.height, -static_cast<std::ptrdiff_t>(bitmap.Stride()), 3};
 }
 

@@ -5,8 +5,10 @@
 
 namespace ov {
 
-DibSurface::DibSurface(int width, int height) {
-    if (width <= 0 || height <= 0) return;
+DibSurface::DibSurface(int width, int height)
+{
+    if (width <= 0 || height <= 0)
+        return;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     info.bmiHeader.biWidth = width;
@@ -15,23 +17,28 @@ DibSurface::DibSurface(int width, int height) {
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
     dc_.reset(::CreateCompatibleDC(nullptr));
-    if (!dc_) return;
+    if (!dc_)
+        return;
     bitmap_.reset(::CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits_, nullptr, 0));
-    if (!bitmap_) return;
+    if (!bitmap_)
+        return;
     oldBitmap_ = ::SelectObject(dc_.get(), bitmap_.get());
     width_ = width;
     height_ = height;
 }
 
-DibSurface::DibSurface(const PixelView& pixels) : DibSurface(pixels.width, pixels.height) {
-    if (*this) PasteBlock(pixels, Pixels(), 0, 0);
+DibSurface::DibSurface(const PixelView& pixels) : DibSurface(pixels.width, pixels.height)
+{
+    if (*this)
+        PasteBlock(pixels, Pixels(), 0, 0);
 }
 
 DibSurface::~DibSurface() { Release(); }
 
 DibSurface::DibSurface(DibSurface&& other) noexcept { *this = std::move(other); }
 
-DibSurface& DibSurface::operator=(DibSurface&& other) noexcept {
+DibSurface& DibSurface::operator=(DibSurface&& other) noexcept
+{
     if (this != &other) {
         Release();
         width_ = std::exchange(other.width_, 0);
@@ -44,8 +51,10 @@ DibSurface& DibSurface::operator=(DibSurface&& other) noexcept {
     return *this;
 }
 
-void DibSurface::Release() {
-    if (dc_ && oldBitmap_) ::SelectObject(dc_.get(), oldBitmap_);
+void DibSurface::Release()
+{
+    if (dc_ && oldBitmap_)
+        ::SelectObject(dc_.get(), oldBitmap_);
     oldBitmap_ = nullptr;
     bitmap_.reset();
     dc_.reset();
@@ -53,8 +62,10 @@ void DibSurface::Release() {
     width_ = height_ = 0;
 }
 
-PixelView DibSurface::Pixels() const {
-    if (!bits_) return {};
+PixelView DibSurface::Pixels() const
+{
+    if (!bits_)
+        return {};
     ::GdiFlush();
     return {static_cast<uint8_t*>(bits_), width_, height_, static_cast<std::ptrdiff_t>((width_ * 3 + 3) & ~3), 3};
 }
@@ -64,12 +75,16 @@ namespace {
 // Selects a stretch mode for one call and puts the previous one back.
 class ScopedStretchMode {
 public:
-    ScopedStretchMode(HDC dc, int mode) : dc_(dc), old_(::SetStretchBltMode(dc, mode)) {
+    ScopedStretchMode(HDC dc, int mode) : dc_(dc), old_(::SetStretchBltMode(dc, mode))
+    {
         POINT origin;
-        if (mode == HALFTONE) ::SetBrushOrgEx(dc, 0, 0, &origin);  // required after choosing HALFTONE
+        if (mode == HALFTONE)
+            ::SetBrushOrgEx(dc, 0, 0, &origin);  // required after choosing HALFTONE
     }
-    ~ScopedStretchMode() {
-        if (old_) ::SetStretchBltMode(dc_, old_);
+    ~ScopedStretchMode()
+    {
+        if (old_)
+            ::SetStretchBltMode(dc_, old_);
     }
     ScopedStretchMode(const ScopedStretchMode&) = delete;
     ScopedStretchMode& operator=(const ScopedStretchMode&) = delete;
@@ -79,7 +94,8 @@ private:
     int old_;
 };
 
-void Stretch(HDC target, PixelRect to, const DibSurface& piece, int mode) {
+void Stretch(HDC target, PixelRect to, const DibSurface& piece, int mode)
+{
     const ScopedStretchMode stretchMode(target, mode);
     ::StretchBlt(target, to.left, to.top, to.Width(), to.Height(), piece.Dc(), 0, 0, piece.Width(), piece.Height(),
                  SRCCOPY);
@@ -87,18 +103,25 @@ void Stretch(HDC target, PixelRect to, const DibSurface& piece, int mode) {
 
 }  // namespace
 
-void BlitPixels(HDC target, const PixelView& source, PixelRect from, PixelRect to, BlitMode mode, COLORREF key) {
-    if (to.IsEmpty()) return;
+void BlitPixels(HDC target, const PixelView& source, PixelRect from, PixelRect to, BlitMode mode, COLORREF key)
+{
+    if (to.IsEmpty())
+        return;
     const PixelBuffer block = CopyBlock(source, from);
-    if (block.IsEmpty()) return;
+    if (block.IsEmpty())
+        return;
     DibSurface piece(block.View());
-    if (!piece) return;
-    if (mode == BlitMode::Halftone) return Stretch(target, to, piece, HALFTONE);
-    if (mode == BlitMode::Plain) return Stretch(target, to, piece, COLORONCOLOR);
+    if (!piece)
+        return;
+    if (mode == BlitMode::Halftone)
+        return Stretch(target, to, piece, HALFTONE);
+    if (mode == BlitMode::Plain)
+        return Stretch(target, to, piece, COLORONCOLOR);
     // Keyed: stretch first into a piece of the target's size, then leave out the key pixels.
     if (piece.Width() != to.Width() || piece.Height() != to.Height()) {
         DibSurface sized(to.Width(), to.Height());
-        if (!sized) return;
+        if (!sized)
+            return;
         Stretch(sized.Dc(), {0, 0, to.Width(), to.Height()}, piece, COLORONCOLOR);
         piece = std::move(sized);
     }

@@ -15,34 +15,39 @@ namespace {
 
 using testing::Bytes;
 
-InflateStatus InflateBytes(std::span<const uint8_t> compressed, Bytes& out) {
+InflateStatus InflateBytes(std::span<const uint8_t> compressed, Bytes& out)
+{
     MemorySource source(compressed);
     VectorSink sink(out);
     return Inflate(source, sink);
 }
 
 // Text with repeats, runs and random binary stretches, like a skin's mix of names and pixels.
-Bytes MixedData(size_t size, unsigned seed) {
+Bytes MixedData(size_t size, unsigned seed)
+{
     std::mt19937 rng(seed);
     const std::string words[] = {"SKIN2_TITLEBAR", "colour ", "\r\n", "0x00FF00FF ", "bitmap", " the "};
     Bytes out;
     while (out.size() < size) {
         switch (rng() % 4) {
-            case 0:
-                for (char c : words[rng() % 6]) out.push_back(static_cast<uint8_t>(c));
-                break;
-            case 1:
-                out.insert(out.end(), rng() % 300, static_cast<uint8_t>(rng()));
-                break;
-            case 2:
-                for (int i = rng() % 200; i > 0; --i) out.push_back(static_cast<uint8_t>(rng()));
-                break;
-            default:
-                if (out.size() > 100) {
-                    const size_t from = out.size() - 1 - rng() % std::min<size_t>(out.size() - 1, 40000);
-                    const size_t n = rng() % 400;
-                    for (size_t i = 0; i < n; ++i) out.push_back(out[from + i]);
-                }
+        case 0:
+            for (char c : words[rng() % 6])
+                out.push_back(static_cast<uint8_t>(c));
+            break;
+        case 1:
+            out.insert(out.end(), rng() % 300, static_cast<uint8_t>(rng()));
+            break;
+        case 2:
+            for (int i = rng() % 200; i > 0; --i)
+                out.push_back(static_cast<uint8_t>(rng()));
+            break;
+        default:
+            if (out.size() > 100) {
+                const size_t from = out.size() - 1 - rng() % std::min<size_t>(out.size() - 1, 40000);
+                const size_t n = rng() % 400;
+                for (size_t i = 0; i < n; ++i)
+                    out.push_back(out[from + i]);
+            }
         }
     }
     out.resize(size);
@@ -53,14 +58,19 @@ Bytes MixedData(size_t size, unsigned seed) {
 // bit first) for hand-made streams.
 class BitWriter {
 public:
-    void Bits(uint32_t value, int count) {
-        for (int i = 0; i < count; ++i) Bit((value >> i) & 1);
+    void Bits(uint32_t value, int count)
+    {
+        for (int i = 0; i < count; ++i)
+            Bit((value >> i) & 1);
     }
-    void Code(uint32_t code, int length) {
-        for (int i = length - 1; i >= 0; --i) Bit((code >> i) & 1);
+    void Code(uint32_t code, int length)
+    {
+        for (int i = length - 1; i >= 0; --i)
+            Bit((code >> i) & 1);
     }
     // Codes of the fixed literal/length and distance codes.
-    void FixedLiteral(int symbol) {
+    void FixedLiteral(int symbol)
+    {
         if (symbol < 144)
             Code(0x30 + symbol, 8);
         else if (symbol < 256)
@@ -72,27 +82,35 @@ public:
     }
     void FixedDistance(int code) { Code(code, 5); }
     // A whole match in the fixed code: length symbol and extra bits, distance code and extra bits.
-    void FixedMatch(int length, int distance) {
+    void FixedMatch(int length, int distance)
+    {
         int symbol = length == 258 ? 28 : 0;
-        while (length != 258 && symbol + 1 < 28 && kLengthBase[symbol + 1] <= length) ++symbol;
+        while (length != 258 && symbol + 1 < 28 && kLengthBase[symbol + 1] <= length)
+            ++symbol;
         FixedLiteral(kFirstLengthSymbol + symbol);
         Bits(length - kLengthBase[symbol], kLengthExtra[symbol]);
         int code = 0;
-        while (code + 1 < 30 && static_cast<int>(kDistanceBase[code + 1]) <= distance) ++code;
+        while (code + 1 < 30 && static_cast<int>(kDistanceBase[code + 1]) <= distance)
+            ++code;
         FixedDistance(code);
         Bits(distance - kDistanceBase[code], kDistanceExtra[code]);
     }
-    void AlignToByte() {
-        while (used_ != 0) Bit(0);
+    void AlignToByte()
+    {
+        while (used_ != 0)
+            Bit(0);
     }
-    Bytes Finish() {
+    Bytes Finish()
+    {
         AlignToByte();
         return out_;
     }
 
 private:
-    void Bit(uint32_t bit) {
-        if (used_ == 0) out_.push_back(0);
+    void Bit(uint32_t bit)
+    {
+        if (used_ == 0)
+            out_.push_back(0);
         out_.back() |= static_cast<uint8_t>(bit << used_);
         used_ = (used_ + 1) % 8;
     }
@@ -100,7 +118,8 @@ private:
     int used_ = 0;
 };
 
-TEST(Inflate, MatchesZlibAtEveryLevelAndStrategy) {
+TEST(Inflate, MatchesZlibAtEveryLevelAndStrategy)
+{
     const Bytes data = MixedData(300000, 1);
     for (int level = 0; level <= 9; ++level) {
         Bytes out;
@@ -114,7 +133,8 @@ TEST(Inflate, MatchesZlibAtEveryLevelAndStrategy) {
     }
 }
 
-TEST(Inflate, SmallAndHighlyRepetitiveData) {
+TEST(Inflate, SmallAndHighlyRepetitiveData)
+{
     for (const Bytes& data : {Bytes{}, Bytes{'a'}, Bytes(1000000, 0), MixedData(70000, 2)}) {
         Bytes out;
         ASSERT_EQ(InflateBytes(testing::ZlibDeflate(data, 9), out), InflateStatus::Done);
@@ -122,7 +142,8 @@ TEST(Inflate, SmallAndHighlyRepetitiveData) {
     }
 }
 
-TEST(Inflate, StopsAtTheFinalBlockWhateverFollows) {
+TEST(Inflate, StopsAtTheFinalBlockWhateverFollows)
+{
     const Bytes data = MixedData(5000, 3);
     Bytes compressed = testing::ZlibDeflate(data, 6);
     compressed.insert(compressed.end(), {0xFF, 0x13, 0x37, 0x00, 0xAA});
@@ -131,7 +152,8 @@ TEST(Inflate, StopsAtTheFinalBlockWhateverFollows) {
     EXPECT_EQ(out, data);
 }
 
-TEST(Inflate, StoredBlocksPassThroughTheWindowFlushUnchanged) {
+TEST(Inflate, StoredBlocksPassThroughTheWindowFlushUnchanged)
+{
     // 70,000 bytes in two stored blocks: the first fills the window past its 64 KB mark.
     const Bytes data = MixedData(70000, 4);
     BitWriter w;
@@ -143,21 +165,24 @@ TEST(Inflate, StoredBlocksPassThroughTheWindowFlushUnchanged) {
         w.AlignToByte();
         w.Bits(static_cast<uint32_t>(length), 16);
         w.Bits(static_cast<uint32_t>(~length & 0xFFFF), 16);
-        for (size_t i = 0; i < length; ++i) w.Bits(data[start + i], 8);
+        for (size_t i = 0; i < length; ++i)
+            w.Bits(data[start + i], 8);
     }
     Bytes out;
     ASSERT_EQ(InflateBytes(w.Finish(), out), InflateStatus::Done);
     EXPECT_EQ(out, data);
 }
 
-TEST(Inflate, MatchesShorterThanTheirLengthRepeatTheirOwnOutput) {
+TEST(Inflate, MatchesShorterThanTheirLengthRepeatTheirOwnOutput)
+{
     BitWriter w;
     w.Bits(1, 1);
     w.Bits(1, 2);  // fixed codes
     w.FixedLiteral('x');
     w.FixedLiteral(285);  // length 258
     w.FixedDistance(0);   // distance 1
-    for (char c : std::string("abc")) w.FixedLiteral(c);
+    for (char c : std::string("abc"))
+        w.FixedLiteral(c);
     w.FixedLiteral(264);  // length 10
     w.FixedDistance(2);   // distance 3
     w.FixedLiteral(256);
@@ -172,8 +197,10 @@ TEST(Inflate, MatchesShorterThanTheirLengthRepeatTheirOwnOutput) {
             m.Bits(1, 1);
             m.Bits(1, 2);
             std::string expected = "0123456789ABCDEFGHIJ";
-            for (char c : expected) m.FixedLiteral(c);
-            for (int i = 0; i < length; ++i) expected += expected[expected.size() - distance];
+            for (char c : expected)
+                m.FixedLiteral(c);
+            for (int i = 0; i < length; ++i)
+                expected += expected[expected.size() - distance];
             m.FixedMatch(length, distance);
             m.FixedLiteral(256);
             ASSERT_EQ(InflateBytes(m.Finish(), out = {}), InflateStatus::Done);
@@ -183,7 +210,8 @@ TEST(Inflate, MatchesShorterThanTheirLengthRepeatTheirOwnOutput) {
 }
 
 // A fixed block with one literal, then whatever `tail` writes.
-Bytes FixedBlockAfterLiteral(const std::function<void(BitWriter&)>& tail) {
+Bytes FixedBlockAfterLiteral(const std::function<void(BitWriter&)>& tail)
+{
     BitWriter w;
     w.Bits(1, 1);
     w.Bits(1, 2);
@@ -194,19 +222,22 @@ Bytes FixedBlockAfterLiteral(const std::function<void(BitWriter&)>& tail) {
 
 // A dynamic block header whose code-length code is 16 -> "0", 17 -> "10", 18 -> "11", followed by
 // the code-length symbols written by `lengths`.
-Bytes DynamicHeader(const std::function<void(BitWriter&)>& lengths) {
+Bytes DynamicHeader(const std::function<void(BitWriter&)>& lengths)
+{
     BitWriter w;
     w.Bits(1, 1);
     w.Bits(2, 2);
     w.Bits(0, 5);  // 257 literal/length codes
     w.Bits(0, 5);  // 1 distance code
     w.Bits(0, 4);  // 4 code-length code lengths: symbols 16, 17, 18, 0
-    for (int length : {1, 2, 2, 0}) w.Bits(length, 3);
+    for (int length : {1, 2, 2, 0})
+        w.Bits(length, 3);
     lengths(w);
     return w.Finish();
 }
 
-TEST(Inflate, RefusesDataThatBreaksTheFormat) {
+TEST(Inflate, RefusesDataThatBreaksTheFormat)
+{
     struct Case {
         const char* what;
         Bytes stream;
@@ -227,7 +258,8 @@ TEST(Inflate, RefusesDataThatBreaksTheFormat) {
     overSubscribed.Bits(1, 1);
     overSubscribed.Bits(2, 2);
     overSubscribed.Bits(0, 14);
-    for (int length : {1, 1, 1, 0}) overSubscribed.Bits(length, 3);
+    for (int length : {1, 1, 1, 0})
+        overSubscribed.Bits(length, 3);
 
     const Case cases[] = {
         {"block type 3", type3.Finish()},
@@ -257,7 +289,8 @@ TEST(Inflate, RefusesDataThatBreaksTheFormat) {
     }
 }
 
-TEST(Inflate, DataThatEndsBeforeTheFinalBlockFails) {
+TEST(Inflate, DataThatEndsBeforeTheFinalBlockFails)
+{
     const Bytes compressed = testing::ZlibDeflate(MixedData(100000, 5), 9);
     for (size_t cut : {size_t{1}, size_t{2}, compressed.size() / 3, compressed.size() - 2, compressed.size() - 1}) {
         Bytes out;
@@ -277,7 +310,8 @@ TEST(Inflate, DataThatEndsBeforeTheFinalBlockFails) {
     EXPECT_EQ(InflateBytes({}, out), InflateStatus::Truncated);
 }
 
-TEST(HuffmanTree, BuildsTheCanonicalCodeAsOneFullTable) {
+TEST(HuffmanTree, BuildsTheCanonicalCodeAsOneFullTable)
+{
     // Lengths 3,3,3,3,3,2,4,4 give F = 00, A = 010 ... E = 110, G = 1110, H = 1111; the table is
     // indexed by the code's bits in the order they arrive, i.e. reversed.
     const uint8_t lengths[] = {3, 3, 3, 3, 3, 2, 4, 4};
@@ -285,10 +319,12 @@ TEST(HuffmanTree, BuildsTheCanonicalCodeAsOneFullTable) {
     THuffmanTree tree(15);
     ASSERT_TRUE(tree.Build(lengths, 6, std::span(extra).subspan(6), 8, 0));
     EXPECT_EQ(tree.MaxLength(), 4);
-    for (uint32_t slot : {0b0000u, 0b0100u, 0b1000u, 0b1100u}) EXPECT_EQ(tree.Lookup(slot), 5u | 2u << 16);
-    for (uint32_t slot : {0b0010u, 0b1010u}) EXPECT_EQ(tree.Lookup(slot), 0u | 3u << 16);  // A = 010
-    EXPECT_EQ(tree.Lookup(0b0111), 6u | 4u << 16 | 5u << 24);                              // G = 1110
-    EXPECT_EQ(tree.Lookup(0b1111), 7u | 4u << 16 | 7u << 24);                              // H = 1111
+    for (uint32_t slot : {0b0000u, 0b0100u, 0b1000u, 0b1100u})
+        EXPECT_EQ(tree.Lookup(slot), 5u | 2u << 16);
+    for (uint32_t slot : {0b0010u, 0b1010u})
+        EXPECT_EQ(tree.Lookup(slot), 0u | 3u << 16);           // A = 010
+    EXPECT_EQ(tree.Lookup(0b0111), 6u | 4u << 16 | 5u << 24);  // G = 1110
+    EXPECT_EQ(tree.Lookup(0b1111), 7u | 4u << 16 | 7u << 24);  // H = 1111
 
     const uint8_t incomplete[] = {1, 0, 2};  // "0" and "10"; "11" is unused
     ASSERT_TRUE(tree.Build(incomplete, 3, {}, 3, 0));

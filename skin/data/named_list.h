@@ -9,11 +9,14 @@
 
 namespace ov {
 
-inline bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+inline bool EqualIgnoringCase(std::string_view a, std::string_view b)
+{
     auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (a.size() != b.size()) return false;
+    if (a.size() != b.size())
+        return false;
     for (size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i])) return false;
+        if (lower(a[i]) != lower(b[i]))
+            return false;
     }
     return true;
 }
@@ -23,9 +26,11 @@ class NamedList {
 public:
     void Add(std::string name, T value) { items_.emplace_back(std::move(name), std::move(value)); }
 
-    const T* Find(std::string_view name) const {
+    const T* Find(std::string_view name) const
+    {
         for (const auto& [itemName, value] : items_) {
-            if (EqualIgnoringCase(itemName, name)) return &value;
+            if (EqualIgnoringCase(itemName, name))
+                return &value;
         }
         return nullptr;
     }

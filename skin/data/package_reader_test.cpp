@@ -17,14 +17,16 @@ namespace {
 
 using testing::Bytes;
 
-Bytes SampleData(size_t size, unsigned seed) {
+Bytes SampleData(size_t size, unsigned seed)
+{
     std::mt19937 rng(seed);
     Bytes out;
     while (out.size() < size) {
         if (rng() % 2) {
             out.insert(out.end(), 20 + rng() % 100, static_cast<uint8_t>("BGR\x7F"[rng() % 4]));
         } else {
-            for (int i = 0; i < 30; ++i) out.push_back(static_cast<uint8_t>('a' + rng() % 26));
+            for (int i = 0; i < 30; ++i)
+                out.push_back(static_cast<uint8_t>('a' + rng() % 26));
         }
     }
     out.resize(size);
@@ -37,14 +39,16 @@ protected:
 
     // Writes `package` and extracts its "SKINDATA.SK2" into Output().
     ExtractResult Extract(const Bytes& package, const std::string& password = "",
-                          const std::string& member = "SKINDATA.SK2") {
+                          const std::string& member = "SKINDATA.SK2")
+    {
         testing::WriteFile(folder_.File("package.ssk"), package);
         return ExtractPackageMember(folder_.File("package.ssk"), member, Output(), password);
     }
 
     // Runs Info-ZIP's zip in the scratch folder on a file named `memberFile` holding `data`, with
     // `options`, and returns the archive with "PK" turned into "SK".
-    Bytes InfoZip(const Bytes& data, const std::string& options, const std::string& memberFile = "SKINDATA.SK2") {
+    Bytes InfoZip(const Bytes& data, const std::string& options, const std::string& memberFile = "SKINDATA.SK2")
+    {
         testing::WriteFile(folder_.File(memberFile), data);
         const std::string command = "cd '" + folder_.Path() + "' && rm -f made.zip && zip -q " + options;
         EXPECT_EQ(testing::Run(command), 0) << command;
@@ -57,7 +61,8 @@ protected:
         return archive;
     }
 
-    void ExpectNoOutput() const {
+    void ExpectNoOutput() const
+    {
         EXPECT_FALSE(FileExists(Output()));
         EXPECT_EQ(folder_.List(), std::vector<std::string>{"package.ssk"});
     }
@@ -65,7 +70,8 @@ protected:
     testing::ScratchFolder folder_;
 };
 
-TEST_F(PackageReaderTest, ReadsWhatInfoZipWrites) {
+TEST_F(PackageReaderTest, ReadsWhatInfoZipWrites)
+{
     const Bytes data = SampleData(150000, 1);
     struct Case {
         const char* what;
@@ -85,7 +91,8 @@ TEST_F(PackageReaderTest, ReadsWhatInfoZipWrites) {
     }
 }
 
-TEST_F(PackageReaderTest, ReadsStreamedMembersWithADataDescriptor) {
+TEST_F(PackageReaderTest, ReadsStreamedMembersWithADataDescriptor)
+{
     // Input from a pipe: zip cannot know the CRC before it writes the local header, so it sets
     // flag bit 3 and an encrypted member's check byte is the time's high byte.
     const Bytes data = SampleData(90000, 2);
@@ -100,14 +107,16 @@ TEST_F(PackageReaderTest, ReadsStreamedMembersWithADataDescriptor) {
     std::remove(folder_.File("input").c_str());
 }
 
-TEST_F(PackageReaderTest, MatchesMemberNamesWhateverTheirCase) {
+TEST_F(PackageReaderTest, MatchesMemberNamesWhateverTheirCase)
+{
     const Bytes data = SampleData(1000, 3);
     ASSERT_EQ(Extract(InfoZip(data, "made.zip skindata.sk2", "skindata.sk2")), ExtractResult::MemberWritten);
     EXPECT_EQ(testing::ReadFile(Output()), data);
     ASSERT_EQ(Extract(testing::MakeDeflatedPackage(data), "", "SkinData.Sk2"), ExtractResult::MemberWritten);
 }
 
-TEST_F(PackageReaderTest, ReadsZlibStreamsOfEveryLevelAndBlockType) {
+TEST_F(PackageReaderTest, ReadsZlibStreamsOfEveryLevelAndBlockType)
+{
     const Bytes data = SampleData(200000, 4);
     for (int level = 0; level <= 9; ++level) {
         for (int strategy : {Z_DEFAULT_STRATEGY, Z_FIXED}) {
@@ -121,7 +130,8 @@ TEST_F(PackageReaderTest, ReadsZlibStreamsOfEveryLevelAndBlockType) {
     }
 }
 
-TEST_F(PackageReaderTest, PassesTwoStoredBlocksThroughTheWindowFlush) {
+TEST_F(PackageReaderTest, PassesTwoStoredBlocksThroughTheWindowFlush)
+{
     const Bytes data = SampleData(70000, 5);
     testing::PackageMember member;
     member.stored = testing::ZlibDeflate(data, 0);
@@ -134,23 +144,27 @@ TEST_F(PackageReaderTest, PassesTwoStoredBlocksThroughTheWindowFlush) {
 }
 
 // The encryption header of the one member of an Info-ZIP archive.
-Bytes EncryptionHeader(const Bytes& package) {
+Bytes EncryptionHeader(const Bytes& package)
+{
     const size_t at = 30 + LoadLe16(package.data() + 26) + LoadLe16(package.data() + 28);
     return Bytes(package.begin() + at, package.begin() + at + kEncryptionHeaderSize);
 }
 
 // The first password "wrong<n>" whose check byte does or does not come out right.
-std::string WrongPassword(const Bytes& package, bool passesCheck) {
+std::string WrongPassword(const Bytes& package, bool passesCheck)
+{
     const uint32_t crc = LoadLe32(package.data() + 14);
     for (int n = 0;; ++n) {
         const std::string password = "wrong" + std::to_string(n);
         Bytes header = EncryptionHeader(package);
         ZipCipher(password).Decrypt(header);
-        if ((header.back() == ExpectedCheckByte(0, crc, 0)) == passesCheck) return password;
+        if ((header.back() == ExpectedCheckByte(0, crc, 0)) == passesCheck)
+            return password;
     }
 }
 
-TEST_F(PackageReaderTest, WrongPasswordsAreReportedAndLeaveNothing) {
+TEST_F(PackageReaderTest, WrongPasswordsAreReportedAndLeaveNothing)
+{
     const Bytes package = InfoZip(SampleData(20000, 6), "-P secret made.zip SKINDATA.SK2");
     EXPECT_EQ(Extract(package, ""), ExtractResult::WrongPassword);
     ExpectNoOutput();
@@ -163,7 +177,8 @@ TEST_F(PackageReaderTest, WrongPasswordsAreReportedAndLeaveNothing) {
 
 // An encrypted member as a writer that knows the CRC in advance makes it: check byte from the CRC
 // (no data descriptor), or from the time when flag bit 3 is set.
-testing::PackageMember EncryptedMember(const Bytes& data, const std::string& password, bool descriptor) {
+testing::PackageMember EncryptedMember(const Bytes& data, const std::string& password, bool descriptor)
+{
     testing::PackageMember member;
     member.crc = Crc32(data);
     member.uncompressedSize = static_cast<uint32_t>(data.size());
@@ -178,7 +193,8 @@ testing::PackageMember EncryptedMember(const Bytes& data, const std::string& pas
     return member;
 }
 
-TEST_F(PackageReaderTest, TakesTheCheckByteFromTheCrcOrWithADescriptorFromTheTime) {
+TEST_F(PackageReaderTest, TakesTheCheckByteFromTheCrcOrWithADescriptorFromTheTime)
+{
     const Bytes data = SampleData(30000, 11);
     for (bool descriptor : {false, true}) {
         testing::PackageMember member = EncryptedMember(data, "key", descriptor);
@@ -190,7 +206,8 @@ TEST_F(PackageReaderTest, TakesTheCheckByteFromTheCrcOrWithADescriptorFromTheTim
     }
 }
 
-TEST_F(PackageReaderTest, RefusesWhatIsNotAReadablePackage) {
+TEST_F(PackageReaderTest, RefusesWhatIsNotAReadablePackage)
+{
     const Bytes good = testing::MakeDeflatedPackage(SampleData(5000, 7));
     Bytes pk = good;
     pk[0] = 'P';
@@ -223,7 +240,8 @@ TEST_F(PackageReaderTest, RefusesWhatIsNotAReadablePackage) {
     EXPECT_EQ(ExtractPackageMember(folder_.File("missing.ssk"), "SKINDATA.SK2", Output(), ""), ExtractResult::Failure);
 }
 
-TEST_F(PackageReaderTest, ClosingRulesJudgeTheOutputSize) {
+TEST_F(PackageReaderTest, ClosingRulesJudgeTheOutputSize)
+{
     const Bytes data = SampleData(5000, 9);
     testing::PackageMember member;
     member.stored = testing::ZlibDeflate(data, 9);
@@ -248,7 +266,8 @@ TEST_F(PackageReaderTest, ClosingRulesJudgeTheOutputSize) {
     ExpectNoOutput();
 }
 
-TEST_F(PackageReaderTest, ExtractsFromMemoryAsFromFiles) {
+TEST_F(PackageReaderTest, ExtractsFromMemoryAsFromFiles)
+{
     const Bytes data = SampleData(40000, 10);
     Bytes out = {1, 2, 3};
     EXPECT_EQ(ExtractPackageMember(testing::MakeDeflatedPackage(data), "SKINDATA.SK2", out, ""),

@@ -5,31 +5,41 @@
 
 namespace ov {
 
-PixelBuffer CopyCell(const PixelView& source, int count, int index) {
-    if (source.IsEmpty() || count <= 0 || index < 1 || index > count) return {};
+PixelBuffer CopyCell(const PixelView& source, int count, int index)
+{
+    if (source.IsEmpty() || count <= 0 || index < 1 || index > count)
+        return {};
     const int cellWidth = source.width / count;
     const int left = (index - 1) * cellWidth;
     return CopyBlock(source, {left, 0, left + cellWidth, source.height});
 }
 
-PixelBuffer RotateLeft(const PixelView& source) {
-    if (source.IsEmpty()) return {};
+PixelBuffer RotateLeft(const PixelView& source)
+{
+    if (source.IsEmpty())
+        return {};
     PixelBuffer turned(source.height, source.width);
     for (int y = 0; y < source.height; ++y)
-        for (int x = 0; x < source.width; ++x) turned.Set(y, source.width - 1 - x, source.At(x, y));
+        for (int x = 0; x < source.width; ++x)
+            turned.Set(y, source.width - 1 - x, source.At(x, y));
     return turned;
 }
 
-PixelBuffer RotateRight(const PixelView& source) {
-    if (source.IsEmpty()) return {};
+PixelBuffer RotateRight(const PixelView& source)
+{
+    if (source.IsEmpty())
+        return {};
     PixelBuffer turned(source.height, source.width);
     for (int y = 0; y < source.height; ++y)
-        for (int x = 0; x < source.width; ++x) turned.Set(source.height - 1 - y, x, source.At(x, y));
+        for (int x = 0; x < source.width; ++x)
+            turned.Set(source.height - 1 - y, x, source.At(x, y));
     return turned;
 }
 
-void Rotate180(const PixelView& image) {
-    if (image.IsEmpty()) return;
+void Rotate180(const PixelView& image)
+{
+    if (image.IsEmpty())
+        return;
     // Swap each pixel of the first half (in reading order) with its mirror in the second half.
     const long long total = static_cast<long long>(image.width) * image.height;
     for (long long i = 0; i < total / 2; ++i) {
@@ -41,12 +51,15 @@ void Rotate180(const PixelView& image) {
     }
 }
 
-void ReplaceColor(const PixelView& image, uint32_t from, uint32_t to) {
-    if (image.IsEmpty()) return;
+void ReplaceColor(const PixelView& image, uint32_t from, uint32_t to)
+{
+    if (image.IsEmpty())
+        return;
     from &= kRgbMask;
     for (int y = 0; y < image.height; ++y)
         for (int x = 0; x < image.width; ++x)
-            if (image.At(x, y) == from) image.Set(x, y, to);
+            if (image.At(x, y) == from)
+                image.Set(x, y, to);
 }
 
 }  // namespace ov

@@ -11,14 +11,17 @@ namespace {
 // A distinct colour per pixel, so that every move of a pixel shows.
 uint32_t MakeTag(int x, int y) { return static_cast<uint32_t>(x) | static_cast<uint32_t>(y) << 12; }
 
-PixelBuffer Tagged(int width, int height) {
+PixelBuffer Tagged(int width, int height)
+{
     PixelBuffer image(width, height);
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) image.Set(x, y, MakeTag(x, y));
+        for (int x = 0; x < width; ++x)
+            image.Set(x, y, MakeTag(x, y));
     return image;
 }
 
-TEST(CopyCell, TitleButtonStripGivesNineteenPixelCells) {
+TEST(CopyCell, TitleButtonStripGivesNineteenPixelCells)
+{
     const PixelBuffer strip = Tagged(343, 20);  // the built-in caption button strip: 18 cells
     const PixelBuffer cell18 = CopyCell(strip.View(), 18, 18);
     ASSERT_EQ(cell18.Width(), 19);
@@ -33,7 +36,8 @@ TEST(CopyCell, TitleButtonStripGivesNineteenPixelCells) {
     EXPECT_TRUE(CopyCell(PixelView{}, 3, 1).IsEmpty());
 }
 
-TEST(Rotate, ThreePixelRowTurnsBothWays) {
+TEST(Rotate, ThreePixelRowTurnsBothWays)
+{
     constexpr uint32_t A = 0x0000AA, B = 0x00BB00, C = 0xCC0000;
     PixelBuffer abc(3, 1);
     abc.Set(0, 0, A);
@@ -52,7 +56,8 @@ TEST(Rotate, ThreePixelRowTurnsBothWays) {
     EXPECT_EQ(right.At(0, 2), C);
 }
 
-TEST(Rotate, TurnsComposeOnAnOddRectangle) {
+TEST(Rotate, TurnsComposeOnAnOddRectangle)
+{
     const PixelBuffer image = Tagged(5, 3);
     PixelBuffer left = RotateLeft(image.View());
     ASSERT_EQ(left.Width(), 3);
@@ -73,7 +78,8 @@ TEST(Rotate, TurnsComposeOnAnOddRectangle) {
         }
 }
 
-TEST(ReplaceColor, WorksOnBottomUpThirtyTwoBitMemory) {
+TEST(ReplaceColor, WorksOnBottomUpThirtyTwoBitMemory)
+{
     // 2 x 2 pixels, 32 bits, stored bottom-up as a DIB would be: the view starts at the last row.
     std::vector<uint8_t> memory = {0xFF, 0x00, 0xFF, 0x00, 1, 2, 3, 0,   // bottom row: magenta, (3,2,1)
                                    0xFF, 0x00, 0xFF, 0x7F, 9, 9, 9, 0};  // top row: magenta (top byte set), grey

@@ -37,11 +37,13 @@ struct PixelView {
     uint8_t* Row(int y) const { return data + y * stride; }
     uint8_t* Pixel(int x, int y) const { return Row(y) + x * bytesPerPixel; }
 
-    uint32_t At(int x, int y) const {
+    uint32_t At(int x, int y) const
+    {
         const uint8_t* p = Pixel(x, y);
         return p[2] | (p[1] << 8) | (static_cast<uint32_t>(p[0]) << 16);
     }
-    void Set(int x, int y, uint32_t color) const {
+    void Set(int x, int y, uint32_t color) const
+    {
         uint8_t* p = Pixel(x, y);
         p[0] = static_cast<uint8_t>(color >> 16);
         p[1] = static_cast<uint8_t>(color >> 8);

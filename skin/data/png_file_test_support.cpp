@@ -14,11 +14,14 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-void PutBigEndian(Bytes& out, uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<uint8_t>(value >> shift));
+void PutBigEndian(Bytes& out, uint32_t value)
+{
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(static_cast<uint8_t>(value >> shift));
 }
 
-void PutChunk(Bytes& out, const char type[4], const Bytes& data) {
+void PutChunk(Bytes& out, const char type[4], const Bytes& data)
+{
     PutBigEndian(out, static_cast<uint32_t>(data.size()));
     const size_t typeAt = out.size();
     out.insert(out.end(), type, type + 4);
@@ -27,7 +30,8 @@ void PutChunk(Bytes& out, const char type[4], const Bytes& data) {
 }
 
 // Zlib header, stored blocks of at most 65535 bytes, Adler-32.
-Bytes StoredZlib(const Bytes& raw) {
+Bytes StoredZlib(const Bytes& raw)
+{
     Bytes out = {0x78, 0x01};
     size_t at = 0;
     do {
@@ -51,8 +55,10 @@ Bytes StoredZlib(const Bytes& raw) {
 
 }  // namespace
 
-bool WritePng(const PixelView& image, const std::string& path) {
-    if (image.IsEmpty()) return false;
+bool WritePng(const PixelView& image, const std::string& path)
+{
+    if (image.IsEmpty())
+        return false;
     Bytes header;
     PutBigEndian(header, static_cast<uint32_t>(image.width));
     PutBigEndian(header, static_cast<uint32_t>(image.height));

@@ -23,7 +23,8 @@ using testing::HostPath;
 
 class Sheet {
 public:
-    explicit Sheet(TkrvSkinReader& reader) : reader_(reader), image_(980, 880) {
+    explicit Sheet(TkrvSkinReader& reader) : reader_(reader), image_(980, 880)
+    {
         canvas_.Brush()->SetColor(reader.GetColor(SKIN2_FORMCOLOR));
         canvas_.FillRect({0, 0, image_.Width(), image_.Height()});
         canvas_.Font()->SetName(L"Tahoma");
@@ -41,8 +42,10 @@ public:
     void Label(int x, int y, const std::wstring& text) { canvas_.TextOut(x, y, text); }
 
     // An image enlarged `scale` times, pixel for pixel; returns the x after it plus a gap.
-    int Show(const TBitmap* image, int x, int y, int scale = 1) {
-        if (!image || image->Empty()) return x + 8;
+    int Show(const TBitmap* image, int x, int y, int scale = 1)
+    {
+        if (!image || image->Empty())
+            return x + 8;
         const PixelView pixels = PixelsOf(*image);
         BlitPixels(Dc(), pixels, {0, 0, pixels.width, pixels.height},
                    {x, y, x + pixels.width * scale, y + pixels.height * scale}, BlitMode::Plain);
@@ -55,7 +58,8 @@ private:
     TCanvas& canvas_ = *image_.Canvas();
 };
 
-void CellsAndTurns(Sheet& s) {
+void CellsAndTurns(Sheet& s)
+{
     s.Label(10, 6, L"CopyCell: SKIN2_TITLEBUTTONS, 18 cells of 19 pixels");
     int x = 10;
     for (int cell = 1; cell <= 18; ++cell) {
@@ -76,7 +80,8 @@ void CellsAndTurns(Sheet& s) {
     }
 }
 
-void Recolouring(Sheet& s, const std::string& package) {
+void Recolouring(Sheet& s, const std::string& package)
+{
     s.Label(10, 90, L"ReplaceColor: SKIN2_TRACKBAR as stored (x2), and after loading (key -> SKIN2_FORMCOLOR)");
     Tsk2SkinFileReader raw(package, "");
     TBitmap stored;
@@ -88,7 +93,8 @@ void Recolouring(Sheet& s, const std::string& package) {
     s.Show(s.Skin(SKIN2_TRACKBAR), x + 10, 108, 2);
 }
 
-void Stretching(Sheet& s) {
+void Stretching(Sheet& s)
+{
     s.Label(10, 130, L"StretchBitmap (halftone): SKIN2_TITLEBAR1 56x27 into 150x40; title bar 1 + 2 stretched + 3");
     StretchBitmap(*s.Skin(SKIN2_TITLEBAR1), s.Canvas(), {10, 146, 160, 186});
     const int w = 500, left = 180;
@@ -106,7 +112,8 @@ void Stretching(Sheet& s) {
     BlitPixels(s.Dc(), PixelsOf(bottom), {0, 0, 300, 1}, {380, 214, 680, 218}, BlitMode::Plain);
 }
 
-void Caps(Sheet& s, TkrvSkinProgressBarRes& progress, TkrvSkinScrollBtnRes& scroll) {
+void Caps(Sheet& s, TkrvSkinProgressBarRes& progress, TkrvSkinScrollBtnRes& scroll)
+{
     s.Label(10, 232, L"DrawCapsV/H (cap 2): progress bars at 60%; DrawCapsV (cap 0): thumb");
     const int top = 250, h = 20, x0 = 10, w = 300;
     const int w1 = progress.FirstWidth(), w4 = progress.LastWidth();
@@ -125,7 +132,8 @@ void Caps(Sheet& s, TkrvSkinProgressBarRes& progress, TkrvSkinScrollBtnRes& scro
     (void)scroll;
 }
 
-void NineSlices(Sheet& s) {
+void NineSlices(Sheet& s)
+{
     s.Label(410, 232, L"DrawNineSlice: SKIN2_BUTTON cells 1-3 at 63x19, 100x30, 160x40, 40x12");
     const TColor key = s.Color(SKIN2_TRANSCOLOR);
     const SIZE sizes[] = {{63, 19}, {100, 30}, {160, 40}, {40, 12}};
@@ -144,7 +152,8 @@ void NineSlices(Sheet& s) {
     }
 }
 
-void Shapes(Sheet& s) {
+void Shapes(Sheet& s)
+{
     const int top = 400;
     s.Label(10, top - 18,
             L"FillGradientV/H, FrameRectColor, FillRectColor, DrawSeparatorLine, FrameControlBorder, "
@@ -175,7 +184,8 @@ void Shapes(Sheet& s) {
     s.Show(&glyphs, 610, top - 8, 4);
 }
 
-void Ellipses(Sheet& s) {
+void Ellipses(Sheet& s)
+{
     const int top = 490;
     s.Label(10, top, L"EllipsizeTextW in the caption font, limits 400, 200, 60, 0 (red: the limit)");
     TFont font;
@@ -195,7 +205,8 @@ void Ellipses(Sheet& s) {
     s.Canvas().Font()->SetHeight(-11);
 }
 
-void Region(Sheet& s) {
+void Region(Sheet& s)
+{
     const int top = 490, left = 470, w = 480;
     s.Label(left, top, L"Region row scan of a drawn title bar with key-colour corners: inside light, outside dark");
     TBitmap title(w, 27);
@@ -223,33 +234,44 @@ void Region(Sheet& s) {
         FillRectColor(s.Dc(), {left + r.left, top + 50 + 2 * r.top, left + r.right, top + 50 + 2 * r.bottom}, 0xE0E0E0);
 }
 
-void Resources(Sheet& s, TkrvSkinScrollBtnRes& scroll, TkrvSkinProgressBarRes& progress, TkrvSkinTabRes& tabs) {
+void Resources(Sheet& s, TkrvSkinScrollBtnRes& scroll, TkrvSkinProgressBarRes& progress, TkrvSkinTabRes& tabs)
+{
     int top = 600;
     s.Label(10, top, L"TkrvSkinScrollBtnRes (x3): vertical arrows 1-6, horizontal arrows 1-6");
     int x = 10;
-    for (int i = 1; i <= 6; ++i) x = s.Show(scroll.GetVertArrow(i), x, top + 18, 3);
+    for (int i = 1; i <= 6; ++i)
+        x = s.Show(scroll.GetVertArrow(i), x, top + 18, 3);
     x += 20;
-    for (int i = 1; i <= 6; ++i) x = s.Show(scroll.GetHorzArrow(i), x, top + 18, 3);
+    for (int i = 1; i <= 6; ++i)
+        x = s.Show(scroll.GetHorzArrow(i), x, top + 18, 3);
     top = 690;
     s.Label(10, top, L"thumb pieces (x3): vertical 1-5, horizontal 1-5");
     x = 10;
-    for (int i = 1; i <= 5; ++i) x = s.Show(scroll.GetVertThumbPiece(i), x, top + 18, 3);
+    for (int i = 1; i <= 5; ++i)
+        x = s.Show(scroll.GetVertThumbPiece(i), x, top + 18, 3);
     x += 20;
-    for (int i = 1; i <= 5; ++i) x = s.Show(scroll.GetHorzThumbPiece(i), x, top + 18, 3);
+    for (int i = 1; i <= 5; ++i)
+        x = s.Show(scroll.GetHorzThumbPiece(i), x, top + 18, 3);
     top = 780;
     s.Label(10, top, L"TkrvSkinProgressBarRes (x3): pieces 1-4, turned 1-4");
     x = 10;
-    for (int i = 1; i <= 4; ++i) x = s.Show(progress.GetPiece(i), x, top + 18, 3);
+    for (int i = 1; i <= 4; ++i)
+        x = s.Show(progress.GetPiece(i), x, top + 18, 3);
     x += 20;
-    for (int i = 1; i <= 4; ++i) x = s.Show(progress.GetRotatedPiece(i), x, top + 18, 3);
+    for (int i = 1; i <= 4; ++i)
+        x = s.Show(progress.GetRotatedPiece(i), x, top + 18, 3);
     s.Label(480, top, L"TkrvSkinTabRes (x3): lines, tabs B, tabs A in four orientations");
     x = 480;
-    for (int i = 0; i < 4; ++i) x = s.Show(tabs.Line(i), x, top + 18, 3);
-    for (int i = 0; i < 4; ++i) x = s.Show(tabs.TabB(i), x, top + 18, 3);
-    for (int i = 0; i < 4; ++i) x = s.Show(tabs.TabA(i), x, top + 18, 3);
+    for (int i = 0; i < 4; ++i)
+        x = s.Show(tabs.Line(i), x, top + 18, 3);
+    for (int i = 0; i < 4; ++i)
+        x = s.Show(tabs.TabB(i), x, top + 18, 3);
+    for (int i = 0; i < 4; ++i)
+        x = s.Show(tabs.TabA(i), x, top + 18, 3);
 }
 
-TEST(PrimitivesSheet, RendersEveryPrimitiveOfTheBuiltInSkin) {
+TEST(PrimitivesSheet, RendersEveryPrimitiveOfTheBuiltInSkin)
+{
     const std::string package = HostPath(OV_BUILTIN_SKIN_PATH);
     TkrvSkinReader reader(package, "");
     ASSERT_TRUE(reader.Loaded());

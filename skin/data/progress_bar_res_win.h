@@ -20,7 +20,8 @@ public:
     int LastWidth() const { return FLastWidth; }
 
 private:
-    static TBitmap* Pick(const std::array<std::unique_ptr<TBitmap>, 4>& images, int index) {
+    static TBitmap* Pick(const std::array<std::unique_ptr<TBitmap>, 4>& images, int index)
+    {
         return index >= 1 && index <= 4 ? images[index - 1].get() : nullptr;
     }
 

@@ -5,13 +5,15 @@
 namespace ov {
 
 template <typename Rect>
-constexpr bool PointInRectInclusive(int x, int y, const Rect& r) {
+constexpr bool PointInRectInclusive(int x, int y, const Rect& r)
+{
     return r.left <= x && x <= r.right && r.top <= y && y <= r.bottom;
 }
 
 // The same for any point type with x and y (POINT in the Windows layer).
 template <typename Point, typename Rect>
-constexpr bool PointInRectInclusive(const Point& p, const Rect& r) {
+constexpr bool PointInRectInclusive(const Point& p, const Rect& r)
+{
     return PointInRectInclusive(p.x, p.y, r);
 }
 

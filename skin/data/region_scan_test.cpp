@@ -12,24 +12,28 @@ constexpr uint32_t kKey = 0xFF00FF;
 constexpr uint32_t kInk = 0x123456;
 
 // A band from rows of 'k' (key) and 'x' (anything else).
-PixelBuffer Band(std::initializer_list<std::string> rows) {
+PixelBuffer Band(std::initializer_list<std::string> rows)
+{
     PixelBuffer band(static_cast<int>(rows.begin()->size()), static_cast<int>(rows.size()));
     int y = 0;
     for (const std::string& row : rows) {
-        for (int x = 0; x < band.Width(); ++x) band.Set(x, y, row[x] == 'k' ? kKey : kInk);
+        for (int x = 0; x < band.Width(); ++x)
+            band.Set(x, y, row[x] == 'k' ? kKey : kInk);
         ++y;
     }
     return band;
 }
 
-TEST(SkinRegion, KeyPixelsOfAScannedRowAreLeftOut) {
+TEST(SkinRegion, KeyPixelsOfAScannedRowAreLeftOut)
+{
     const PixelBuffer title = Band({"kkxxkx"});
     const auto rects = SkinRegionRects({title.View(), true}, {}, kKey, 6, 10);
     const std::vector<PixelRect> expected = {{2, 0, 4, 1}, {5, 0, 6, 1}, {0, 1, 6, 10}};
     EXPECT_EQ(rects, expected);
 }
 
-TEST(SkinRegion, RowsOutsideTheLimitsAreWholeAndTheBottomSitsAtTheBottom) {
+TEST(SkinRegion, RowsOutsideTheLimitsAreWholeAndTheBottomSitsAtTheBottom)
+{
     const PixelBuffer title = Band({"kkkk", "kxxk", "kxxk", "kkkk"});
     const PixelBuffer bottom = Band({"xkkx", "kkkk"});
     // Title: rows 1-2 scanned, rows 0 and 3 whole. Bottom: min row above max row, scanned to the end.
@@ -42,7 +46,8 @@ TEST(SkinRegion, RowsOutsideTheLimitsAreWholeAndTheBottomSitsAtTheBottom) {
     EXPECT_EQ(rects, expected);
 }
 
-TEST(SkinRegion, BandsThatDoNotNeedTheRegionAreWhole) {
+TEST(SkinRegion, BandsThatDoNotNeedTheRegionAreWhole)
+{
     const PixelBuffer title = Band({"kkkk"});
     EXPECT_EQ(SkinRegionRects({title.View(), false}, {title.View(), false}, kKey, 4, 9),
               (std::vector<PixelRect>{{0, 0, 4, 9}}));

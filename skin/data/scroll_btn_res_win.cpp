@@ -16,39 +16,49 @@ constexpr int kWholeThumbHeight = 33;
 constexpr TColor kWholeThumbMarker = 0x00B23901;
 
 // Rows [top, top + height) of `source`; rows outside it stay black.
-PixelBuffer CutRows(const PixelView& source, int top, int height) {
+PixelBuffer CutRows(const PixelView& source, int top, int height)
+{
     PixelBuffer piece(source.width, height);
     for (int y = 0; y < height; ++y)
         if (top + y >= 0 && top + y < source.height)
-            for (int x = 0; x < source.width; ++x) piece.Set(x, y, source.At(x, top + y));
+            for (int x = 0; x < source.width; ++x)
+                piece.Set(x, y, source.At(x, top + y));
     return piece;
 }
 
 }  // namespace
 
-void TkrvSkinScrollBtnRes::Release() {
+void TkrvSkinScrollBtnRes::Release()
+{
     for (auto* images : {&FHorzArrows, &FVertArrows})
-        for (auto& image : *images) image.reset();
+        for (auto& image : *images)
+            image.reset();
     for (auto* images : {&FHorzThumb, &FVertThumb})
-        for (auto& image : *images) image.reset();
+        for (auto& image : *images)
+            image.reset();
     FWholeHorzThumb.reset();
     FWholeVertThumb.reset();
     FWholeThumb = false;  // there are no whole-thumb images to use any more
 }
 
-void TkrvSkinScrollBtnRes::Reload() {
+void TkrvSkinScrollBtnRes::Reload()
+{
     Release();
-    if (!FReader || !FReader->Loaded()) return;
+    if (!FReader || !FReader->Loaded())
+        return;
     const TColor key = FReader->GetColor(SKIN2_TRANSCOLOR);
     const TColor back = FReader->GetColor(SKIN2_SCROLLBARCOLOR);
     for (auto* images : {&FHorzArrows, &FVertArrows})
-        for (auto& image : *images) image = std::make_unique<TBitmap>();
+        for (auto& image : *images)
+            image = std::make_unique<TBitmap>();
     for (auto* images : {&FHorzThumb, &FVertThumb})
-        for (auto& image : *images) image = std::make_unique<TBitmap>();
+        for (auto& image : *images)
+            image = std::make_unique<TBitmap>();
     CutArrows();
 
     const TBitmap* thumb = FReader->GetBitmap(SKIN2_SCROLLBAR);
-    if (!thumb) return;
+    if (!thumb)
+        return;
     FWholeThumb = back == kWholeThumbTrackColor && thumb->Height() == kWholeThumbHeight &&
                   thumb->Pixel(1, 10) == kWholeThumbMarker;
     if (FWholeThumb) {
@@ -60,13 +70,16 @@ void TkrvSkinScrollBtnRes::Reload() {
     TurnThumbForHorizontalBars();
 
     for (auto* images : {&FHorzArrows, &FVertArrows})
-        for (auto& image : *images) ReplaceColor(*image, key, back);
+        for (auto& image : *images)
+            ReplaceColor(*image, key, back);
     for (auto* images : {&FHorzThumb, &FVertThumb})
-        for (auto& image : *images) ReplaceColor(*image, key, back);
+        for (auto& image : *images)
+            ReplaceColor(*image, key, back);
     FThumbWidth = FVertThumb[0]->Width();
 }
 
-void TkrvSkinScrollBtnRes::CutArrows() {
+void TkrvSkinScrollBtnRes::CutArrows()
+{
     const TBitmap* up = FReader->GetBitmap(SKIN2_SCROLLBARUPBUTTON);
     const TBitmap* down = FReader->GetBitmap(SKIN2_SCROLLBARDOWNBUTTON);
     for (int cell = 1; cell <= 3; ++cell) {
@@ -79,7 +92,8 @@ void TkrvSkinScrollBtnRes::CutArrows() {
     }
 }
 
-void TkrvSkinScrollBtnRes::CutThumb(const TBitmap& thumb) {
+void TkrvSkinScrollBtnRes::CutThumb(const TBitmap& thumb)
+{
     const PixelView pixels = PixelsOf(thumb);
     const auto rows = CutThumbRows(thumb.Height());
     for (size_t i = 0; i < rows.size(); ++i) {
@@ -94,7 +108,8 @@ void TkrvSkinScrollBtnRes::CutThumb(const TBitmap& thumb) {
 // counter-clockwise turn keeps the top cap on the left. Otherwise the pieces are turned clockwise
 // in reverse order (so the bottom cap becomes the left cap), and the arrows swap ends and turn
 // over to match: the left arrows become the down button's cells turned clockwise.
-void TkrvSkinScrollBtnRes::TurnThumbForHorizontalBars() {
+void TkrvSkinScrollBtnRes::TurnThumbForHorizontalBars()
+{
     const bool uniform = IsThumbCentreUniform(PixelsOf(*FVertThumb[2]));
     for (size_t i = 0; i < FVertThumb.size(); ++i) {
         TBitmap& target = uniform ? *FHorzThumb[i] : *FHorzThumb[FVertThumb.size() - 1 - i];
@@ -104,9 +119,12 @@ void TkrvSkinScrollBtnRes::TurnThumbForHorizontalBars() {
         else
             RotateRight(target);
     }
-    if (uniform) return;
-    for (size_t i = 0; i < 3; ++i) std::swap(FHorzArrows[i], FHorzArrows[i + 3]);
-    for (auto& arrow : FHorzArrows) Rotate180(*arrow);
+    if (uniform)
+        return;
+    for (size_t i = 0; i < 3; ++i)
+        std::swap(FHorzArrows[i], FHorzArrows[i + 3]);
+    for (auto& arrow : FHorzArrows)
+        Rotate180(*arrow);
 }
 
 }  // namespace ov

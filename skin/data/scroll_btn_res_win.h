@@ -31,7 +31,8 @@ private:
     using Image = std::unique_ptr<TBitmap>;
 
     template <size_t N>
-    static TBitmap* Pick(const std::array<Image, N>& images, int index) {
+    static TBitmap* Pick(const std::array<Image, N>& images, int index)
+    {
         return index >= 1 && index <= static_cast<int>(N) ? images[index - 1].get() : nullptr;
     }
     void Release();

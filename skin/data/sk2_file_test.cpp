@@ -18,14 +18,17 @@ using testing::Sk2Record;
 
 constexpr uint8_t kBitmap = 0, kInteger = 1, kBoolean = 2, kString = 3;
 
-Bytes SmallBmp() {
+Bytes SmallBmp()
+{
     return testing::MakeBmp24(3, 2, [](int x, int y) { return x == 0 && y == 0 ? 0xFF00FFu : 0x102030u; });
 }
 
 // Shaped like the built-in file: 28 bitmaps, then 43 integers, then 9 booleans.
-std::vector<Sk2Record> BuiltInShape() {
+std::vector<Sk2Record> BuiltInShape()
+{
     std::vector<Sk2Record> records;
-    for (int i = 0; i < 28; ++i) records.push_back({std::string(kSkin2BitmapNames[i]), kBitmap, SmallBmp()});
+    for (int i = 0; i < 28; ++i)
+        records.push_back({std::string(kSkin2BitmapNames[i]), kBitmap, SmallBmp()});
     for (int i = 0; i < 43; ++i)
         records.push_back({"SKIN2_INT" + std::to_string(i), kInteger, testing::IntegerData(i)});
     for (int i = 0; i < 9; ++i)
@@ -33,7 +36,8 @@ std::vector<Sk2Record> BuiltInShape() {
     return records;
 }
 
-TEST(Sk2File, ReadsEveryEntryInFileOrderButNotTheTerminator) {
+TEST(Sk2File, ReadsEveryEntryInFileOrderButNotTheTerminator)
+{
     const std::vector<Sk2Record> records = BuiltInShape();
     const std::vector<SkinDataEntry> entries = ParseSkinDataFile(testing::MakeSk2(records));
     ASSERT_EQ(entries.size(), 80u);
@@ -48,7 +52,8 @@ TEST(Sk2File, ReadsEveryEntryInFileOrderButNotTheTerminator) {
     EXPECT_EQ(std::get<uint8_t>(entries[72].value), 1);
 }
 
-TEST(Sk2File, ReadsValuesNamesAndKinds) {
+TEST(Sk2File, ReadsValuesNamesAndKinds)
+{
     const std::string name64(64, 'N');
     const Bytes file = testing::MakeSk2({
         {name64, kInteger, testing::IntegerData(-2)},
@@ -68,7 +73,8 @@ TEST(Sk2File, ReadsValuesNamesAndKinds) {
     EXPECT_TRUE(ParseSkinDataFile(testing::MakeSk2({})).empty());  // the first record is the terminator
 }
 
-TEST(Sk2File, FollowsTheOffsetsNotTheLayout) {
+TEST(Sk2File, FollowsTheOffsetsNotTheLayout)
+{
     // Three records, chained last-to-first: the chain's order is what counts.
     std::vector<Sk2Record> records = {{"C", kInteger, testing::IntegerData(3)},
                                       {"B", kInteger, testing::IntegerData(2)},
@@ -85,7 +91,8 @@ TEST(Sk2File, FollowsTheOffsetsNotTheLayout) {
     EXPECT_EQ(entries[0].name + entries[1].name + entries[2].name, "ABC");
 }
 
-TEST(Sk2File, RefusesWhatLeavesItsBounds) {
+TEST(Sk2File, RefusesWhatLeavesItsBounds)
+{
     const std::vector<Sk2Record> records = {{"INT", kInteger, testing::IntegerData(5)}, {"BMP", kBitmap, SmallBmp()}};
     const Bytes good = testing::MakeSk2(records);
     const size_t first = testing::RecordOffset(records, 0);
@@ -112,10 +119,12 @@ TEST(Sk2File, RefusesWhatLeavesItsBounds) {
         {"boolean of no bytes", recordOf({"B", kBoolean, {}})},
         {"bitmap that is no BMP", recordOf({"P", kBitmap, testing::IntegerData(1)})},
     };
-    for (const auto& [what, file] : cases) EXPECT_THROW(ParseSkinDataFile(file), SkinFileError) << what;
+    for (const auto& [what, file] : cases)
+        EXPECT_THROW(ParseSkinDataFile(file), SkinFileError) << what;
 }
 
-TEST(Skin2Define, NamesAreDistinctAndFitTheRecordNameField) {
+TEST(Skin2Define, NamesAreDistinctAndFitTheRecordNameField)
+{
     std::set<std::string_view> names;
     auto add = [&](const auto& group) {
         for (std::string_view name : group) {

@@ -9,6 +9,8 @@
 
 #include "skin/data/sk2_format.h"
 
+// The lists are laid out by hand, several names to a line.
+// clang-format off
 // Colour ids.
 #define OV_SKIN2_COLORS(X)                                                                            \
     X(SKIN2_TRANSCOLOR) X(SKIN2_TITLEFONTCOLOR) X(SKIN2_FORMCOLOR) X(SKIN2_MENUBARSTARTCOLOR)         \
@@ -44,6 +46,7 @@
     X(SKIN2_TITLEFIVESECT) X(SKIN2_BOTTOMBORDERTHREESECT) X(SKIN2_TITLEBARNEEDREGION)                \
     X(SKIN2_BOTTOMBORDERNEEDREGION) X(SKIN2_TITLEBTNTRANS) X(SKIN2_BUTTONTRANS) X(SKIN2_CHECKBOXTRANS) \
     X(SKIN2_RADIOBUTTONTRANS) X(SKIN2_TABCONTROLTRANS)
+// clang-format on
 
 namespace ov {
 
@@ -55,10 +58,8 @@ enum Skin2Bitmap : int { OV_SKIN2_BITMAPS(OV_SKIN2_ENUMERATOR) kSkin2BitmapCount
 enum Skin2Integer : int { OV_SKIN2_INTEGERS(OV_SKIN2_ENUMERATOR) kSkin2IntegerCount };
 enum Skin2Boolean : int { OV_SKIN2_BOOLEANS(OV_SKIN2_ENUMERATOR) kSkin2BooleanCount };
 
-inline constexpr std::array<std::string_view, kSkin2ColorCount> kSkin2ColorNames = {
-    OV_SKIN2_COLORS(OV_SKIN2_NAME)};
-inline constexpr std::array<std::string_view, kSkin2BitmapCount> kSkin2BitmapNames = {
-    OV_SKIN2_BITMAPS(OV_SKIN2_NAME)};
+inline constexpr std::array<std::string_view, kSkin2ColorCount> kSkin2ColorNames = {OV_SKIN2_COLORS(OV_SKIN2_NAME)};
+inline constexpr std::array<std::string_view, kSkin2BitmapCount> kSkin2BitmapNames = {OV_SKIN2_BITMAPS(OV_SKIN2_NAME)};
 inline constexpr std::array<std::string_view, kSkin2IntegerCount> kSkin2IntegerNames = {
     OV_SKIN2_INTEGERS(OV_SKIN2_NAME)};
 inline constexpr std::array<std::string_view, kSkin2BooleanCount> kSkin2BooleanNames = {

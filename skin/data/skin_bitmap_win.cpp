@@ -8,22 +8,27 @@
 
 namespace ov {
 
-PixelView PixelsOf(TBitmap& bitmap) {
-    if (bitmap.Empty()) return {};
+PixelView PixelsOf(TBitmap& bitmap)
+{
+    if (bitmap.Empty())
+        return {};
     return {bitmap.ScanLine(0), bitmap.Width(), bitmap.Height(), bitmap.BytesPerScanLine(), bitmap.BytesPerPixel()};
 }
 
 PixelView PixelsOf(const TBitmap& bitmap) { return PixelsOf(const_cast<TBitmap&>(bitmap)); }
 
-void AssignPixels(TBitmap& bitmap, const PixelBuffer& pixels) {
+void AssignPixels(TBitmap& bitmap, const PixelBuffer& pixels)
+{
     const PixelView view = pixels.View();
     const size_t size = static_cast<size_t>(view.stride) * pixels.Height();
     bitmap.LoadFromPixels(pixels.Width(), pixels.Height(), std::span<const uint8_t>(view.data, size),
                           static_cast<int>(view.stride), pf24bit);
 }
 
-void CopyCell(const TBitmap* source, TBitmap& destination, int count, int index) {
-    if (!source) return;
+void CopyCell(const TBitmap* source, TBitmap& destination, int count, int index)
+{
+    if (!source)
+        return;
     AssignPixels(destination, CopyCell(PixelsOf(*source), count, index));
 }
 
@@ -33,31 +38,38 @@ void RotateRight(TBitmap& bitmap) { AssignPixels(bitmap, RotateRight(PixelsOf(bi
 
 void Rotate180(TBitmap& bitmap) { Rotate180(PixelsOf(bitmap)); }
 
-void ReplaceColor(TBitmap& bitmap, TColor from, TColor to) {
+void ReplaceColor(TBitmap& bitmap, TColor from, TColor to)
+{
     bitmap.SetPixelFormat(pf24bit);
-    if (from == -1 || to == -1) return;
+    if (from == -1 || to == -1)
+        return;
     ReplaceColor(PixelsOf(bitmap), ColorToRGB(from), ColorToRGB(to));
 }
 
-void StretchBitmap(const TBitmap& bitmap, TCanvas& canvas, const RECT& rect) {
+void StretchBitmap(const TBitmap& bitmap, TCanvas& canvas, const RECT& rect)
+{
     StretchBitmap(PixelsOf(bitmap), canvas.Handle(), rect);
 }
 
-void DrawThreeSliceH(const TBitmap& bitmap, TCanvas& canvas, const RECT& rect, TColor key, bool useKey) {
+void DrawThreeSliceH(const TBitmap& bitmap, TCanvas& canvas, const RECT& rect, TColor key, bool useKey)
+{
     DrawThreeSliceH(PixelsOf(bitmap), canvas.Handle(), rect, ColorToRGB(key), useKey);
 }
 
-void DrawCapsH(TBitmap& bitmap, TCanvas& canvas, const RECT& rect, int capWidth) {
+void DrawCapsH(TBitmap& bitmap, TCanvas& canvas, const RECT& rect, int capWidth)
+{
     bitmap.SetPixelFormat(pf24bit);
     DrawCapsH(PixelsOf(bitmap), canvas.Handle(), rect, capWidth);
 }
 
-void DrawCapsV(TBitmap& bitmap, TCanvas& canvas, const RECT& rect, int capHeight) {
+void DrawCapsV(TBitmap& bitmap, TCanvas& canvas, const RECT& rect, int capHeight)
+{
     bitmap.SetPixelFormat(pf24bit);
     DrawCapsV(PixelsOf(bitmap), canvas.Handle(), rect, capHeight);
 }
 
-void DrawNineSlice(const TBitmap& bitmap, TCanvas& canvas, const RECT& rect, TColor key, bool useKey) {
+void DrawNineSlice(const TBitmap& bitmap, TCanvas& canvas, const RECT& rect, TColor key, bool useKey)
+{
     DrawNineSlice(PixelsOf(bitmap), canvas.Handle(), rect, ColorToRGB(key), useKey);
 }
 

@@ -13,14 +13,16 @@ using testing::HostPath;
 
 constexpr TColor kBack = 0x202020;
 
-TBitmap Filled(int width, int height) {
+TBitmap Filled(int width, int height)
+{
     TBitmap canvas(width, height);
     canvas.Canvas()->Brush()->SetColor(kBack);
     canvas.Canvas()->FillRect({0, 0, width, height});
     return canvas;
 }
 
-TEST(SkinBitmap, BuiltInButtonFaceNineSlicedKeepsItsCorners) {
+TEST(SkinBitmap, BuiltInButtonFaceNineSlicedKeepsItsCorners)
+{
     TkrvSkinReader reader(HostPath(OV_BUILTIN_SKIN_PATH), "");
     TBitmap face;
     CopyCell(reader.GetBitmap(SKIN2_BUTTON), face, 3, 2);
@@ -33,11 +35,14 @@ TEST(SkinBitmap, BuiltInButtonFaceNineSlicedKeepsItsCorners) {
         // Left corners: face columns 0-30 (column 30 of the bottom rows is under the bottom strip);
         // right corners: columns 33-62; top corners rows 0-8, bottom corners rows 11-18.
         for (int y = 0; y < 9; ++y) {
-            for (int x = 0; x < 31; ++x) ASSERT_EQ(out.Pixel(x, y), face.Pixel(x, y)) << x << "," << y;
-            for (int x = 33; x < 63; ++x) ASSERT_EQ(out.Pixel(W - 63 + x, y), face.Pixel(x, y)) << x << "," << y;
+            for (int x = 0; x < 31; ++x)
+                ASSERT_EQ(out.Pixel(x, y), face.Pixel(x, y)) << x << "," << y;
+            for (int x = 33; x < 63; ++x)
+                ASSERT_EQ(out.Pixel(W - 63 + x, y), face.Pixel(x, y)) << x << "," << y;
         }
         for (int y = 11; y < 19; ++y) {
-            for (int x = 0; x < 30; ++x) ASSERT_EQ(out.Pixel(x, H - 19 + y), face.Pixel(x, y)) << x << "," << y;
+            for (int x = 0; x < 30; ++x)
+                ASSERT_EQ(out.Pixel(x, H - 19 + y), face.Pixel(x, y)) << x << "," << y;
             for (int x = 33; x < 63; ++x)
                 ASSERT_EQ(out.Pixel(W - 63 + x, H - 19 + y), face.Pixel(x, y)) << x << "," << y;
         }
@@ -51,7 +56,8 @@ TEST(SkinBitmap, BuiltInButtonFaceNineSlicedKeepsItsCorners) {
     }
 }
 
-TEST(SkinBitmap, TurnsWorkInPlaceAndKeepTransparency) {
+TEST(SkinBitmap, TurnsWorkInPlaceAndKeepTransparency)
+{
     TBitmap abc(3, 1);
     abc.SetPixel(0, 0, 0x0000AA);
     abc.SetPixel(1, 0, 0x00BB00);
@@ -70,7 +76,8 @@ TEST(SkinBitmap, TurnsWorkInPlaceAndKeepTransparency) {
     EXPECT_EQ(abc.Pixel(0, 0), 0xCC0000);
 }
 
-TEST(SkinBitmap, ReplaceColorConvertsTo24BitsAndIgnoresUnsetColours) {
+TEST(SkinBitmap, ReplaceColorConvertsTo24BitsAndIgnoresUnsetColours)
+{
     TBitmap image(2, 1, pf32bit);
     image.SetPixel(0, 0, 0xFF00FF);
     image.SetPixel(1, 0, 0x123456);

@@ -4,7 +4,8 @@
 namespace ov {
 namespace {
 
-uint8_t Step(uint8_t first, uint8_t last, int count, int index) {
+uint8_t Step(uint8_t first, uint8_t last, int count, int index)
+{
     const double slope = (static_cast<double>(last) - first) / count;
     // The step stays below (last - first) because index < count, so the sum is a byte again.
     return static_cast<uint8_t>(first + static_cast<int>(slope * index));
@@ -12,8 +13,10 @@ uint8_t Step(uint8_t first, uint8_t last, int count, int index) {
 
 }  // namespace
 
-std::vector<uint32_t> GradientColors(uint32_t first, uint32_t last, int count) {
-    if (count <= 0) return {};
+std::vector<uint32_t> GradientColors(uint32_t first, uint32_t last, int count)
+{
+    if (count <= 0)
+        return {};
     std::vector<uint32_t> colors(count);
     const Rgb a = SplitRgb(first), b = SplitRgb(last);
     colors.front() = MakeColor(a.red, a.green, a.blue);

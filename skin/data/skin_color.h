@@ -16,11 +16,13 @@ struct Rgb {
 
 constexpr uint32_t MakeColor(uint8_t red, uint8_t green, uint8_t blue) { return red + green * 256u + blue * 65536u; }
 
-constexpr Rgb SplitRgb(uint32_t color) {
+constexpr Rgb SplitRgb(uint32_t color)
+{
     return {static_cast<uint8_t>(color), static_cast<uint8_t>(color >> 8), static_cast<uint8_t>(color >> 16)};
 }
 
-constexpr uint32_t InvertRgb(uint32_t color) {
+constexpr uint32_t InvertRgb(uint32_t color)
+{
     const Rgb c = SplitRgb(color);
     return MakeColor(255 - c.red, 255 - c.green, 255 - c.blue);
 }

@@ -14,22 +14,27 @@ constexpr uint32_t kBack = 0x202020;
 // A distinct colour per pixel that is never the key: x in red, y in green, 0x40 blue.
 uint32_t Tag(int x, int y) { return static_cast<uint32_t>(x) | static_cast<uint32_t>(y) << 8 | 0x400000u; }
 
-PixelBuffer TaggedFace(int width, int height) {
+PixelBuffer TaggedFace(int width, int height)
+{
     PixelBuffer face(width, height);
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) face.Set(x, y, Tag(x, y));
+        for (int x = 0; x < width; ++x)
+            face.Set(x, y, Tag(x, y));
     return face;
 }
 
-DibSurface Canvas(int width, int height) {
+DibSurface Canvas(int width, int height)
+{
     DibSurface canvas(width, height);
     const PixelView p = canvas.Pixels();
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) p.Set(x, y, kBack);
+        for (int x = 0; x < width; ++x)
+            p.Set(x, y, kBack);
     return canvas;
 }
 
-TEST(DrawNineSlice, KeyPixelsOfEdgesAreAlwaysLeftOutThoseOfCornersOnRequest) {
+TEST(DrawNineSlice, KeyPixelsOfEdgesAreAlwaysLeftOutThoseOfCornersOnRequest)
+{
     PixelBuffer face = TaggedFace(63, 19);
     face.Set(0, 0, kKey);  // a corner pixel
     face.Set(5, 9, kKey);  // a left-edge pixel
@@ -44,7 +49,8 @@ TEST(DrawNineSlice, KeyPixelsOfEdgesAreAlwaysLeftOutThoseOfCornersOnRequest) {
     }
 }
 
-TEST(DrawThreeSliceH, NarrowTargetGetsOnlyTheLeftPartOfTheFirstCell) {
+TEST(DrawThreeSliceH, NarrowTargetGetsOnlyTheLeftPartOfTheFirstCell)
+{
     const PixelBuffer strip = TaggedFace(90, 2);  // cells of 30 columns
     DibSurface canvas = Canvas(40, 3);
     DrawThreeSliceH(strip.View(), canvas.Dc(), {5, 0, 25, 3}, kKey, false);
@@ -55,7 +61,8 @@ TEST(DrawThreeSliceH, NarrowTargetGetsOnlyTheLeftPartOfTheFirstCell) {
     EXPECT_EQ(out.At(10, 2), kBack);  // drawn at the bitmap's height only
 }
 
-TEST(DrawThreeSliceH, EndsKeptMiddleStretchedKeyLeftOutWhenAsked) {
+TEST(DrawThreeSliceH, EndsKeptMiddleStretchedKeyLeftOutWhenAsked)
+{
     PixelBuffer strip = TaggedFace(90, 2);
     strip.Set(0, 0, kKey);
     DibSurface canvas = Canvas(200, 2);
@@ -69,7 +76,8 @@ TEST(DrawThreeSliceH, EndsKeptMiddleStretchedKeyLeftOutWhenAsked) {
     EXPECT_EQ(out.At(169, 0), strip.At(59, 0));
 }
 
-TEST(DrawCaps, CapsKeepTheirColumnsAndTheMiddleStretches) {
+TEST(DrawCaps, CapsKeepTheirColumnsAndTheMiddleStretches)
+{
     const PixelBuffer piece = TaggedFace(7, 14);
     DibSurface canvas = Canvas(30, 14);
     DrawCapsH(piece.View(), canvas.Dc(), {0, 0, 30, 14}, 2);
@@ -92,7 +100,8 @@ TEST(DrawCaps, CapsKeepTheirColumnsAndTheMiddleStretches) {
     EXPECT_EQ(untouched.Pixels().At(0, 0), kBack);
 }
 
-TEST(StretchBitmap, FillsTheRectangleFromTheWholeBitmap) {
+TEST(StretchBitmap, FillsTheRectangleFromTheWholeBitmap)
+{
     PixelBuffer solid(4, 4, 0x336699);
     DibSurface canvas = Canvas(20, 20);
     StretchBitmap(solid.View(), canvas.Dc(), {2, 2, 18, 12});

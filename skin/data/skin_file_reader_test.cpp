@@ -20,7 +20,8 @@ using testing::Sk2Record;
 
 constexpr uint8_t kBitmap = 0, kInteger = 1, kBoolean = 2, kString = 3;
 
-Bytes SmallBmp(uint32_t color) {
+Bytes SmallBmp(uint32_t color)
+{
     return testing::MakeBmp24(4, 2, [color](int, int) { return color; });
 }
 
@@ -39,13 +40,15 @@ const std::vector<Sk2Record> kRecords = {
 // Points the temporary folder at a scratch folder of its own, to see what is left in it.
 class SkinFileReaderTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         const char* old = std::getenv("TMPDIR");
         oldTmpDir_ = old ? old : "";
         hadTmpDir_ = old != nullptr;
         setenv("TMPDIR", temporary_.Path().c_str(), 1);
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         EXPECT_TRUE(temporary_.List().empty()) << "a temporary file was left behind";
         if (hadTmpDir_)
             setenv("TMPDIR", oldTmpDir_.c_str(), 1);
@@ -53,14 +56,16 @@ protected:
             unsetenv("TMPDIR");
     }
 
-    std::string Write(const Bytes& package) {
+    std::string Write(const Bytes& package)
+    {
         const std::string path = folder_.File("skin.ssk");
         testing::WriteFile(path, package);
         return path;
     }
 
     // The message the reader raises for `package`.
-    std::string FailureOf(const Bytes& package, const std::string& password = "") {
+    std::string FailureOf(const Bytes& package, const std::string& password = "")
+    {
         try {
             Tsk2SkinFileReader reader(Write(package), password);
         } catch (const SkinFileError& e) {
@@ -75,7 +80,8 @@ protected:
     bool hadTmpDir_ = false;
 };
 
-TEST_F(SkinFileReaderTest, FindsEntriesByNameIgnoringCaseFirstOneFirst) {
+TEST_F(SkinFileReaderTest, FindsEntriesByNameIgnoringCaseFirstOneFirst)
+{
     const Tsk2SkinFileReader reader(Write(testing::MakeDeflatedPackage(testing::MakeSk2(kRecords))), "");
     EXPECT_EQ(reader.FindInteger(Skin2Name(SKIN2_TRANSCOLOR)), 0xFF00FF);
     EXPECT_EQ(reader.FindInteger("skin2_titlebariconposx"), -3);
@@ -92,7 +98,8 @@ TEST_F(SkinFileReaderTest, FindsEntriesByNameIgnoringCaseFirstOneFirst) {
     EXPECT_EQ(reader.Strings().Count(), 1u);
 }
 
-TEST_F(SkinFileReaderTest, SetsOneTransparentColourOnEveryBitmap) {
+TEST_F(SkinFileReaderTest, SetsOneTransparentColourOnEveryBitmap)
+{
     Tsk2SkinFileReader reader(Write(testing::MakeDeflatedPackage(testing::MakeSk2(kRecords))), "");
     EXPECT_EQ(reader.FindBitmap("SKIN2_BUTTON")->transparentMode, TransparentMode::Auto);
     reader.SetBitmapsTransparentColor(static_cast<uint32_t>(reader.FindInteger("SKIN2_TRANSCOLOR")));
@@ -102,7 +109,8 @@ TEST_F(SkinFileReaderTest, SetsOneTransparentColourOnEveryBitmap) {
     }
 }
 
-TEST_F(SkinFileReaderTest, ReadsAPackageMadeByInfoZip) {
+TEST_F(SkinFileReaderTest, ReadsAPackageMadeByInfoZip)
+{
     testing::WriteFile(folder_.File("SKINDATA.SK2"), testing::MakeSk2(kRecords));
     ASSERT_EQ(testing::Run("cd '" + folder_.Path() + "' && zip -q -P pw made.zip SKINDATA.SK2"), 0);
     Bytes package = testing::ReadFile(folder_.File("made.zip"));
@@ -114,13 +122,15 @@ TEST_F(SkinFileReaderTest, ReadsAPackageMadeByInfoZip) {
     EXPECT_EQ(FailureOf(package, ""), kWrongPasswordMessage);
 }
 
-TEST_F(SkinFileReaderTest, AnEmptyChainGivesEmptyTables) {
+TEST_F(SkinFileReaderTest, AnEmptyChainGivesEmptyTables)
+{
     const Tsk2SkinFileReader reader(Write(testing::MakeDeflatedPackage(testing::MakeSk2({}))), "");
     EXPECT_EQ(reader.Bitmaps().Count() + reader.Integers().Count() + reader.Booleans().Count(), 0u);
     EXPECT_EQ(reader.FindInteger("SKIN2_TRANSCOLOR"), -1);
 }
 
-TEST_F(SkinFileReaderTest, ReportsFailuresWithTheirMessages) {
+TEST_F(SkinFileReaderTest, ReportsFailuresWithTheirMessages)
+{
     Bytes pk = testing::MakeDeflatedPackage(testing::MakeSk2(kRecords));
     pk[0] = 'P';
     Bytes badData = testing::MakeSk2(kRecords);
@@ -133,7 +143,8 @@ TEST_F(SkinFileReaderTest, ReportsFailuresWithTheirMessages) {
     EXPECT_THROW(Tsk2SkinFileReader(folder_.File("missing.ssk"), ""), SkinFileError);
 }
 
-TEST(TemporaryFile, IsNamedByAGuidInTheTemporaryFolder) {
+TEST(TemporaryFile, IsNamedByAGuidInTheTemporaryFolder)
+{
     Guid guid{0x0123ABCD, 0x4567, 0x89EF, {0xFE, 0xDC, 0xBA, 0x98, 0x76, 0x54, 0x32, 0x10}};
     EXPECT_EQ(FormatGuid(guid), "{0123ABCD-4567-89EF-FEDC-BA9876543210}");
     const std::string name = NewTemporaryFileName();

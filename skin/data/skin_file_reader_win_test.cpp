@@ -15,32 +15,38 @@
 namespace ov {
 namespace {
 
-std::string WindowsTempPath() {
+std::string WindowsTempPath()
+{
     char buffer[MAX_PATH];
     const DWORD length = GetTempPathA(MAX_PATH, buffer);
     return std::string(buffer, length);
 }
 
 // Names in the temporary folder that look like our GUID names.
-int GuidNamedFiles() {
+int GuidNamedFiles()
+{
     WIN32_FIND_DATAA found;
     const HANDLE search = FindFirstFileA((WindowsTempPath() + "{*}").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return 0;
+    if (search == INVALID_HANDLE_VALUE)
+        return 0;
     int count = 0;
-    do ++count;
+    do
+        ++count;
     while (FindNextFileA(search, &found));
     FindClose(search);
     return count;
 }
 
-void WriteBytes(const std::string& path, const testing::Bytes& bytes) {
+void WriteBytes(const std::string& path, const testing::Bytes& bytes)
+{
     std::FILE* f = std::fopen(path.c_str(), "wb");
     ASSERT_NE(f, nullptr);
     std::fwrite(bytes.data(), 1, bytes.size(), f);
     std::fclose(f);
 }
 
-TEST(TemporaryFileWin, IsAGuidNameInTheWindowsTemporaryFolder) {
+TEST(TemporaryFileWin, IsAGuidNameInTheWindowsTemporaryFolder)
+{
     const std::string folder = WindowsTempPath();
     ASSERT_FALSE(folder.empty());
     EXPECT_EQ(TemporaryFolder(), folder.back() == '\\' ? folder : folder + "\\");
@@ -51,7 +57,8 @@ TEST(TemporaryFileWin, IsAGuidNameInTheWindowsTemporaryFolder) {
     EXPECT_NE(name, NewTemporaryFileName());
 }
 
-TEST(SkinFileReaderWin, ReadsAPackageAndLeavesNoTemporaryFile) {
+TEST(SkinFileReaderWin, ReadsAPackageAndLeavesNoTemporaryFile)
+{
     const testing::Bytes data = testing::MakeSk2({
         {"SKIN2_TRANSCOLOR", 1, testing::IntegerData(0xFF00FF)},
         {"SKIN2_BUTTON", 0, testing::MakeBmp24(6, 2, [](int x, int) { return x * 0x10u; })},

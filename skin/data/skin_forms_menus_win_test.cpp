@@ -9,13 +9,15 @@
 namespace ov {
 namespace {
 
-TComponentPtr<TForm> MakeForm() {
+TComponentPtr<TForm> MakeForm()
+{
     TComponentPtr<TForm> form{new TForm(nullptr)};
     form->InitForm();
     return form;
 }
 
-TEST(FindFormByHandle, FindsTheFormAndLeavesFormsWithoutAWindowAlone) {
+TEST(FindFormByHandle, FindsTheFormAndLeavesFormsWithoutAWindowAlone)
+{
     auto withWindow = MakeForm();
     auto withoutWindow = MakeForm();
     const HWND window = withWindow->Handle();
@@ -25,7 +27,8 @@ TEST(FindFormByHandle, FindsTheFormAndLeavesFormsWithoutAWindowAlone) {
     EXPECT_FALSE(withoutWindow->HandleAllocated());
 }
 
-TEST(IsFormActive, TheFramesOwnAnswerDecidesFirst) {
+TEST(IsFormActive, TheFramesOwnAnswerDecidesFirst)
+{
     auto form = MakeForm();
     LRESULT answer = 0;
     const TWndMethod saved = form->WindowProc;
@@ -47,7 +50,8 @@ TEST(IsFormActive, TheFramesOwnAnswerDecidesFirst) {
     EXPECT_FALSE(IsFormActive(nullptr));
 }
 
-TEST(HasPublishedProperty, NamesOfTheControlsClass) {
+TEST(HasPublishedProperty, NamesOfTheControlsClass)
+{
     auto form = MakeForm();
     EXPECT_TRUE(HasPublishedProperty(form.get(), L"BorderStyle"));
     EXPECT_FALSE(HasPublishedProperty(form.get(), L"NoSuchProperty"));
@@ -62,16 +66,19 @@ struct MenuFixture : ::testing::Test {
     TMenuItem* recent = Item(file, L"RecentMenu");
     TMenuItem* first = Item(recent, L"FirstItem");
 
-    TMenuItem* Item(TMenuItem* parent, const wchar_t* name) {
+    TMenuItem* Item(TMenuItem* parent, const wchar_t* name)
+    {
         auto* item = new TMenuItem(menu.get());
-        if (*name) item->SetName(name);
+        if (*name)
+            item->SetName(name);
         item->SetCaption(name);
         parent->Add(item);
         return item;
     }
 };
 
-TEST_F(MenuFixture, TopLevelItemsAreTheNamedItemsOfTheRoot) {
+TEST_F(MenuFixture, TopLevelItemsAreTheNamedItemsOfTheRoot)
+{
     EXPECT_TRUE(IsTopLevelMenuItem(file));
     EXPECT_FALSE(IsTopLevelMenuItem(unnamed));
     EXPECT_FALSE(IsTopLevelMenuItem(open));
@@ -87,7 +94,8 @@ TEST_F(MenuFixture, TopLevelItemsAreTheNamedItemsOfTheRoot) {
     loose.Remove(&child);
 }
 
-TEST_F(MenuFixture, HookingReachesEveryItemBelow) {
+TEST_F(MenuFixture, HookingReachesEveryItemBelow)
+{
     std::vector<std::wstring> measured, drawn;
     const TMenuMeasureItemEvent measure = [&](TObject* sender, TCanvas*, int&, int&) {
         measured.push_back(static_cast<TMenuItem*>(sender)->Caption());

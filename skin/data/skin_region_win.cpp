@@ -7,8 +7,10 @@
 
 namespace ov {
 
-UniqueRegion MakeRegion(const std::vector<PixelRect>& rects) {
-    if (rects.empty()) return UniqueRegion(::CreateRectRgn(0, 0, 0, 0));
+UniqueRegion MakeRegion(const std::vector<PixelRect>& rects)
+{
+    if (rects.empty())
+        return UniqueRegion(::CreateRectRgn(0, 0, 0, 0));
     // RGNDATA: a header followed by the rectangles; the bounds only need to hold them all.
     std::vector<unsigned char> data(sizeof(RGNDATAHEADER) + rects.size() * sizeof(RECT));
     RGNDATAHEADER header{sizeof(RGNDATAHEADER),
@@ -28,11 +30,13 @@ UniqueRegion MakeRegion(const std::vector<PixelRect>& rects) {
 
 void SetSkinWindowRegion(HWND window, const PixelView& titleBar, const PixelView& bottomFrame, bool titleNeedsRegion,
                          bool bottomNeedsRegion, int titleMinRow, int titleMaxRow, int bottomMinRow, int bottomMaxRow,
-                         COLORREF keyColor, int windowHeight, int windowWidth) {
+                         COLORREF keyColor, int windowHeight, int windowWidth)
+{
     const SkinRegionBand title{titleBar, titleNeedsRegion, titleMinRow, titleMaxRow};
     const SkinRegionBand bottom{bottomFrame, bottomNeedsRegion, bottomMinRow, bottomMaxRow};
     UniqueRegion region = MakeRegion(SkinRegionRects(title, bottom, keyColor, windowWidth, windowHeight));
-    if (region && ::SetWindowRgn(window, region.get(), TRUE)) region.release();  // the window owns it now
+    if (region && ::SetWindowRgn(window, region.get(), TRUE))
+        region.release();  // the window owns it now
 }
 
 }  // namespace ov

@@ -11,7 +11,8 @@ public:
     virtual ~TkrvSkinRes() = default;
 
     // Stores the reader (not owned) and rebuilds the images from it.
-    void SetReader(TkrvSkinReader* reader) {
+    void SetReader(TkrvSkinReader* reader)
+    {
         FReader = reader;
         Reload();
     }

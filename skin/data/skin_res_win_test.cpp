@@ -28,7 +28,8 @@ using testing::PackageFile;
 const std::string kBuiltin = HostPath(OV_BUILTIN_SKIN_PATH);
 
 // The pixels of `image` equal `expected` (sizes included).
-void ExpectPixels(const TBitmap* image, const PixelBuffer& expected) {
+void ExpectPixels(const TBitmap* image, const PixelBuffer& expected)
+{
     ASSERT_NE(image, nullptr);
     ASSERT_EQ(image->Width(), expected.Width());
     ASSERT_EQ(image->Height(), expected.Height());
@@ -37,25 +38,30 @@ void ExpectPixels(const TBitmap* image, const PixelBuffer& expected) {
             ASSERT_EQ(static_cast<uint32_t>(image->Pixel(x, y)), expected.At(x, y)) << x << "," << y;
 }
 
-PixelBuffer Recoloured(PixelBuffer image, uint32_t to) {
+PixelBuffer Recoloured(PixelBuffer image, uint32_t to)
+{
     ReplaceColor(image.View(), kKey, to);
     return image;
 }
 
-int CountColor(const TBitmap& image, TColor color) {
+int CountColor(const TBitmap& image, TColor color)
+{
     int count = 0;
     for (int y = 0; y < image.Height(); ++y)
-        for (int x = 0; x < image.Width(); ++x) count += image.Pixel(x, y) == color;
+        for (int x = 0; x < image.Width(); ++x)
+            count += image.Pixel(x, y) == color;
     return count;
 }
 
-TEST(TkrvSkinReader, BuiltInSkinLookupsAndTrackBarRecolouring) {
+TEST(TkrvSkinReader, BuiltInSkinLookupsAndTrackBarRecolouring)
+{
     Tsk2SkinFileReader raw(kBuiltin, "");
     const DecodedBitmap* rawTrack = raw.FindBitmap("SKIN2_TRACKBAR");
     ASSERT_NE(rawTrack, nullptr);
     int magenta = 0;
     for (int y = 0; y < rawTrack->height; ++y)
-        for (int x = 0; x < rawTrack->width; ++x) magenta += rawTrack->Pixel(x, y) == 0xFF00FFu;
+        for (int x = 0; x < rawTrack->width; ++x)
+            magenta += rawTrack->Pixel(x, y) == 0xFF00FFu;
     ASSERT_GT(magenta, 0);
 
     TkrvSkinReader reader(kBuiltin, "");
@@ -91,7 +97,8 @@ TEST(TkrvSkinReader, BuiltInSkinLookupsAndTrackBarRecolouring) {
     EXPECT_EQ(cell.Width(), 19);  // no source: unchanged
 }
 
-TEST(TkrvSkinReader, MissingFileUnloadsAndStillCallsOnLoaded) {
+TEST(TkrvSkinReader, MissingFileUnloadsAndStillCallsOnLoaded)
+{
     TkrvSkinReader reader(kBuiltin, "");
     int calls = 0;
     reader.SetOnLoaded([&](TObject* sender) {
@@ -108,7 +115,8 @@ TEST(TkrvSkinReader, MissingFileUnloadsAndStillCallsOnLoaded) {
 }
 
 // A stored member under the traditional ZIP encryption with `password`.
-Bytes EncryptedPackage(const Bytes& data, const std::string& password) {
+Bytes EncryptedPackage(const Bytes& data, const std::string& password)
+{
     testing::PackageMember member;
     member.method = 0;
     member.flags = 1;
@@ -122,7 +130,8 @@ Bytes EncryptedPackage(const Bytes& data, const std::string& password) {
     return testing::MakePackage(member);
 }
 
-TEST(TkrvSkinReader, WrongPasswordRaisesAndDoesNotCallOnLoaded) {
+TEST(TkrvSkinReader, WrongPasswordRaisesAndDoesNotCallOnLoaded)
+{
     const Bytes data = testing::MakeSk2({{"SKIN2_FORMCOLOR", 1, testing::IntegerData(0x123456)}});
     const PackageFile package(EncryptedPackage(data, "rose"));
     TkrvSkinReader reader(kBuiltin, "");
@@ -145,7 +154,8 @@ TEST(TkrvSkinReader, WrongPasswordRaisesAndDoesNotCallOnLoaded) {
     EXPECT_EQ(reader.GetBitmap(SKIN2_TRACKBAR), nullptr);  // nothing to recolour, no failure
 }
 
-TEST(TkrvSkinScrollBtnRes, BuiltInThumbPiecesAndRecolouredKeyPixels) {
+TEST(TkrvSkinScrollBtnRes, BuiltInThumbPiecesAndRecolouredKeyPixels)
+{
     Tsk2SkinFileReader raw(kBuiltin, "");
     TkrvSkinReader reader(kBuiltin, "");
     TkrvSkinScrollBtnRes res;
@@ -187,7 +197,8 @@ constexpr uint32_t kBack = 0x0000AA;
 uint32_t Tag(int x, int y) { return 0x100000u | static_cast<uint32_t>(y) << 8 | static_cast<uint32_t>(x); }
 
 Bytes ScrollSkin(int thumbWidth, int thumbHeight, const std::function<uint32_t(int, int)>& thumbColor,
-                 uint32_t back = kBack) {
+                 uint32_t back = kBack)
+{
     const auto arrow = [](uint32_t base) {
         return [base](int x, int y) { return x == 0 && y == 0 ? 0xFF00FFu : base + static_cast<uint32_t>(y * 9 + x); };
     };
@@ -205,7 +216,8 @@ constexpr int kTops24[] = {0, 4, 10, 15, 21};
 constexpr int kHeights24[] = {3, 6, 6, 6, 3};
 
 struct LoadedSkin {
-    explicit LoadedSkin(const Bytes& data) : package(testing::MakeStoredPackage(data)), reader(package.Path(), "") {
+    explicit LoadedSkin(const Bytes& data) : package(testing::MakeStoredPackage(data)), reader(package.Path(), "")
+    {
         res.SetReader(&reader);
     }
     PackageFile package;
@@ -213,24 +225,29 @@ struct LoadedSkin {
     TkrvSkinScrollBtnRes res;
 };
 
-PixelBuffer Painted(int width, int height, const std::function<uint32_t(int, int)>& color) {
+PixelBuffer Painted(int width, int height, const std::function<uint32_t(int, int)>& color)
+{
     PixelBuffer image(width, height);
     for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) image.Set(x, y, color(x, y));
+        for (int x = 0; x < width; ++x)
+            image.Set(x, y, color(x, y));
     return image;
 }
 
 // Arrow cell 1 of the built skins, its key pixel already replaced by the track colour.
-PixelBuffer ArrowCell(uint32_t base) {
+PixelBuffer ArrowCell(uint32_t base)
+{
     return Painted(3, 3, [base](int x, int y) { return x == 0 && y == 0 ? kBack : base + y * 9 + x; });
 }
 
 // Piece i (0-4) of a 10 x 24 thumb.
-PixelBuffer Piece24(const PixelBuffer& thumb, int i) {
+PixelBuffer Piece24(const PixelBuffer& thumb, int i)
+{
     return Recoloured(CopyBlock(thumb.View(), {0, kTops24[i], 10, kTops24[i] + kHeights24[i]}), kBack);
 }
 
-TEST(TkrvSkinScrollBtnRes, UniformCentreTurnsPiecesLeftAndKeepsArrowsInPlace) {
+TEST(TkrvSkinScrollBtnRes, UniformCentreTurnsPiecesLeftAndKeepsArrowsInPlace)
+{
     // 10 x 24: f = 6, the centre is rows 10-15; its row 1 (thumb row 11) is one colour at x = 4..6.
     const auto color = [](int x, int y) { return y == 11 ? 0x00CC00u : x == 0 && y == 0 ? 0xFF00FFu : Tag(x, y); };
     LoadedSkin skin(ScrollSkin(10, 24, color));
@@ -242,23 +259,28 @@ TEST(TkrvSkinScrollBtnRes, UniformCentreTurnsPiecesLeftAndKeepsArrowsInPlace) {
     ExpectPixels(skin.res.GetHorzArrow(1), RotateLeft(ArrowCell(0x200000).View()));
 }
 
-TEST(TkrvSkinScrollBtnRes, UnevenCentreTurnsPiecesRightInReverseAndSwapsTheArrows) {
+TEST(TkrvSkinScrollBtnRes, UnevenCentreTurnsPiecesRightInReverseAndSwapsTheArrows)
+{
     LoadedSkin skin(ScrollSkin(10, 24, Tag));
     const PixelBuffer thumb = Painted(10, 24, Tag);
-    for (int i = 0; i < 5; ++i) ExpectPixels(skin.res.GetHorzThumbPiece(5 - i), RotateRight(Piece24(thumb, i).View()));
+    for (int i = 0; i < 5; ++i)
+        ExpectPixels(skin.res.GetHorzThumbPiece(5 - i), RotateRight(Piece24(thumb, i).View()));
     // The left arrows are now the down button's cells turned clockwise, the right ones the up button's.
     ExpectPixels(skin.res.GetHorzArrow(1), RotateRight(ArrowCell(0x300000).View()));
     ExpectPixels(skin.res.GetHorzArrow(4), RotateRight(ArrowCell(0x200000).View()));
     ExpectPixels(skin.res.GetVertArrow(1), ArrowCell(0x200000));
 }
 
-TEST(TkrvSkinScrollBtnRes, ShortThumbGivesBlankOnePixelMiddles) {
+TEST(TkrvSkinScrollBtnRes, ShortThumbGivesBlankOnePixelMiddles)
+{
     LoadedSkin skin(ScrollSkin(10, 8, Tag));
-    for (int i = 2; i <= 4; ++i) ExpectPixels(skin.res.GetVertThumbPiece(i), PixelBuffer(10, 1));
+    for (int i = 2; i <= 4; ++i)
+        ExpectPixels(skin.res.GetVertThumbPiece(i), PixelBuffer(10, 1));
     EXPECT_EQ(skin.res.GetVertThumbPiece(5)->Pixel(0, 0), static_cast<TColor>(Tag(0, 5)));
 }
 
-TEST(TkrvSkinScrollBtnRes, TheOneSkinWithAWholeThumbKeepsItsKeyColour) {
+TEST(TkrvSkinScrollBtnRes, TheOneSkinWithAWholeThumbKeepsItsKeyColour)
+{
     const auto color = [](int x, int y) {
         return x == 1 && y == 10 ? 0xB23901u : x == 0 && y == 0 ? 0xFF00FFu : Tag(x, y);
     };
@@ -277,7 +299,8 @@ TEST(TkrvSkinScrollBtnRes, TheOneSkinWithAWholeThumbKeepsItsKeyColour) {
     EXPECT_EQ(skin.res.GetVertArrow(1), nullptr);
 }
 
-TEST(TkrvSkinProgressBarRes, BuiltInPiecesAndTheirTurns) {
+TEST(TkrvSkinProgressBarRes, BuiltInPiecesAndTheirTurns)
+{
     TkrvSkinReader reader(kBuiltin, "");
     TkrvSkinProgressBarRes res;
     res.SetReader(&reader);
@@ -297,7 +320,8 @@ TEST(TkrvSkinProgressBarRes, BuiltInPiecesAndTheirTurns) {
     EXPECT_EQ(res.GetPiece(1), nullptr);
 }
 
-TEST(TkrvSkinTabRes, FourOrientationsAndEmptyImagesWithoutASkin) {
+TEST(TkrvSkinTabRes, FourOrientationsAndEmptyImagesWithoutASkin)
+{
     TkrvSkinReader reader(kBuiltin, "");
     TkrvSkinTabRes res;
     res.SetReader(&reader);

@@ -14,13 +14,15 @@ namespace {
 
 constexpr uint32_t kBack = 0x202020;
 
-DibSurface Canvas(int width, int height) {
+DibSurface Canvas(int width, int height)
+{
     DibSurface canvas(width, height);
     FillRectColor(canvas.Dc(), {0, 0, width, height}, kBack);
     return canvas;
 }
 
-TEST(FillGradient, ThreeRowsGiveTopTopBottom) {
+TEST(FillGradient, ThreeRowsGiveTopTopBottom)
+{
     DibSurface canvas = Canvas(4, 5);
     FillGradientV(canvas.Dc(), {0, 1, 4, 4}, 0x0000FF, 0xFF0000);
     const PixelView out = canvas.Pixels();
@@ -37,7 +39,8 @@ TEST(FillGradient, ThreeRowsGiveTopTopBottom) {
     EXPECT_EQ(wide.Pixels().At(9, 0), 0x0000FFu);
 }
 
-TEST(Frames, FrameFillSeparatorAndControlBorder) {
+TEST(Frames, FrameFillSeparatorAndControlBorder)
+{
     DibSurface canvas = Canvas(20, 20);
     FrameRectColor(canvas.Dc(), {2, 2, 8, 8}, 0x0000FF);
     FillRectColor(canvas.Dc(), {10, 10, 12, 12}, clWindow);  // a system colour
@@ -61,7 +64,8 @@ TEST(Frames, FrameFillSeparatorAndControlBorder) {
     EXPECT_EQ(out.At(5, 2), kBack);
 }
 
-TEST(ArrowGlyph, DownArrowIsSevenByFourAndDisabledHasAWhiteShadow) {
+TEST(ArrowGlyph, DownArrowIsSevenByFourAndDisabledHasAWhiteShadow)
+{
     DibSurface canvas = Canvas(20, 10);
     DrawArrowGlyph(canvas.Dc(), ArrowDirection::Down, 2, 2, true);
     PixelView out = canvas.Pixels();
@@ -80,13 +84,15 @@ TEST(ArrowGlyph, DownArrowIsSevenByFourAndDisabledHasAWhiteShadow) {
     EXPECT_EQ(out.At(16, 6), 0xFFFFFFu);
 }
 
-TEST(SkinColorWin, SystemColoursAreResolved) {
+TEST(SkinColorWin, SystemColoursAreResolved)
+{
     EXPECT_EQ(InvertColor(0x00F1F0FC), 0x000E0F03);
     EXPECT_EQ(static_cast<COLORREF>(InvertColor(clWindowText)), InvertRgb(::GetSysColor(COLOR_WINDOWTEXT)));
     EXPECT_EQ(SplitColor(clWindowText), SplitRgb(::GetSysColor(COLOR_WINDOWTEXT)));
 }
 
-TEST(EllipsizeTextW, FittingCaptionStaysLimitZeroKeepsOneCharacter) {
+TEST(EllipsizeTextW, FittingCaptionStaysLimitZeroKeepsOneCharacter)
+{
     DibSurface canvas(10, 10);
     const std::wstring caption = L"Zelvo健康咨询系列";
     const int full = TextWidthW(canvas.Dc(), caption);
@@ -108,7 +114,8 @@ TEST(EllipsizeTextW, FittingCaptionStaysLimitZeroKeepsOneCharacter) {
     EXPECT_NE(EllipsizeTextW(onBitmap, caption, full), caption);
 }
 
-TEST(CaptionFonts, NonClientMetricsAnswer) {
+TEST(CaptionFonts, NonClientMetricsAnswer)
+{
     const auto caption = CaptionLogFont();
     const auto menu = MenuLogFont();
     ASSERT_TRUE(caption && menu);
@@ -124,18 +131,21 @@ TEST(CaptionFonts, NonClientMetricsAnswer) {
     EXPECT_EQ(font.Height(), caption->lfHeight);
 }
 
-TEST(SetSkinWindowRegion, KeyPixelsOfTheTitleRowAreOutside) {
+TEST(SetSkinWindowRegion, KeyPixelsOfTheTitleRowAreOutside)
+{
     UniqueWindow window(
         ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 6, 10, nullptr, nullptr, nullptr, nullptr));
     ASSERT_TRUE(window);
     constexpr uint32_t kKey = 0xFF00FF;
     PixelBuffer title(6, 1, 0x123456);
-    for (const int x : {0, 1, 4}) title.Set(x, 0, kKey);  // key, key, ink, ink, key, ink
+    for (const int x : {0, 1, 4})
+        title.Set(x, 0, kKey);  // key, key, ink, ink, key, ink
     SetSkinWindowRegion(window.get(), title.View(), {}, true, false, -1, -1, -1, -1, kKey, 10, 6);
 
     UniqueRegion region(::CreateRectRgn(0, 0, 0, 0));
     ASSERT_NE(::GetWindowRgn(window.get(), region.get()), ERROR);
-    for (int x = 0; x < 6; ++x) EXPECT_EQ(::PtInRegion(region.get(), x, 0) != 0, x == 2 || x == 3 || x == 5) << x;
+    for (int x = 0; x < 6; ++x)
+        EXPECT_EQ(::PtInRegion(region.get(), x, 0) != 0, x == 2 || x == 3 || x == 5) << x;
     EXPECT_TRUE(::PtInRegion(region.get(), 0, 1));
     EXPECT_TRUE(::PtInRegion(region.get(), 5, 9));
     EXPECT_FALSE(::PtInRegion(region.get(), 5, 10));

@@ -9,17 +9,20 @@
 namespace ov::testing {
 namespace {
 
-void Append16(Bytes& out, uint16_t v) {
+void Append16(Bytes& out, uint16_t v)
+{
     out.push_back(static_cast<uint8_t>(v));
     out.push_back(static_cast<uint8_t>(v >> 8));
 }
 
-void Append32(Bytes& out, uint32_t v) {
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
+void Append32(Bytes& out, uint32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        out.push_back(static_cast<uint8_t>(v >> (8 * i)));
 }
 
-void AppendRecord(Bytes& out, const std::string& name, uint8_t kind, uint32_t dataOffset, uint32_t size,
-                  uint32_t next) {
+void AppendRecord(Bytes& out, const std::string& name, uint8_t kind, uint32_t dataOffset, uint32_t size, uint32_t next)
+{
     std::string field = name.substr(0, sk2::kNameSize);
     field.resize(sk2::kNameSize, '\0');
     out.insert(out.end(), field.begin(), field.end());
@@ -31,7 +34,8 @@ void AppendRecord(Bytes& out, const std::string& name, uint8_t kind, uint32_t da
 
 }  // namespace
 
-Bytes MakeBmp24(int width, int height, const std::function<uint32_t(int, int)>& color, bool topDown) {
+Bytes MakeBmp24(int width, int height, const std::function<uint32_t(int, int)>& color, bool topDown)
+{
     const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
     Bytes out = {'B', 'M'};
     Append32(out, static_cast<uint32_t>(54 + stride * height));
@@ -42,7 +46,8 @@ Bytes MakeBmp24(int width, int height, const std::function<uint32_t(int, int)>& 
     Append32(out, static_cast<uint32_t>(topDown ? -height : height));
     Append16(out, 1);
     Append16(out, 24);
-    for (int i = 0; i < 6; ++i) Append32(out, 0);
+    for (int i = 0; i < 6; ++i)
+        Append32(out, 0);
     for (int row = 0; row < height; ++row) {
         const int y = topDown ? row : height - 1 - row;
         for (int x = 0; x < width; ++x) {
@@ -56,19 +61,23 @@ Bytes MakeBmp24(int width, int height, const std::function<uint32_t(int, int)>& 
     return out;
 }
 
-Bytes IntegerData(int32_t value) {
+Bytes IntegerData(int32_t value)
+{
     Bytes out;
     Append32(out, static_cast<uint32_t>(value));
     return out;
 }
 
-size_t RecordOffset(const std::vector<Sk2Record>& records, size_t index) {
+size_t RecordOffset(const std::vector<Sk2Record>& records, size_t index)
+{
     size_t offset = sk2::kHeaderSize;
-    for (size_t i = 0; i < index; ++i) offset += sk2::kRecordSize + records[i].data.size();
+    for (size_t i = 0; i < index; ++i)
+        offset += sk2::kRecordSize + records[i].data.size();
     return offset;
 }
 
-Bytes MakeSk2(const std::vector<Sk2Record>& records) {
+Bytes MakeSk2(const std::vector<Sk2Record>& records)
+{
     Bytes out(sk2::kMagic.begin(), sk2::kMagic.end());
     Append32(out, sk2::kHeaderSize);
     Append32(out, sk2::kHeaderUnusedValue);
@@ -83,7 +92,8 @@ Bytes MakeSk2(const std::vector<Sk2Record>& records) {
     return out;
 }
 
-Bytes MakePackage(const PackageMember& m) {
+Bytes MakePackage(const PackageMember& m)
+{
     Bytes out = {'S', 'K', 3, 4};
     Append16(out, 20);
     Append16(out, m.flags);
@@ -110,9 +120,10 @@ Bytes MakePackage(const PackageMember& m) {
     Append32(out, static_cast<uint32_t>(m.stored.size()));
     Append32(out, m.uncompressedSize);
     Append16(out, static_cast<uint16_t>(m.name.size()));
-    for (int i = 0; i < 4; ++i) Append16(out, 0);  // extra, comment, disk, internal attributes
-    Append32(out, 0);                              // external attributes
-    Append32(out, 0);                              // local header offset
+    for (int i = 0; i < 4; ++i)
+        Append16(out, 0);  // extra, comment, disk, internal attributes
+    Append32(out, 0);      // external attributes
+    Append32(out, 0);      // local header offset
     out.insert(out.end(), m.name.begin(), m.name.end());
     const auto directorySize = static_cast<uint32_t>(out.size() - directoryOffset);
 
@@ -127,7 +138,8 @@ Bytes MakePackage(const PackageMember& m) {
     return out;
 }
 
-Bytes MakeStoredPackage(const Bytes& data) {
+Bytes MakeStoredPackage(const Bytes& data)
+{
     PackageMember m;
     m.stored = data;
     m.method = 0;

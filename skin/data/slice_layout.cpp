@@ -8,8 +8,10 @@ namespace {
 
 PixelRect Offset(PixelRect r, int dx, int dy) { return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
 
-void AddIfDrawable(std::vector<SliceBlit>& blits, PixelRect source, PixelRect target, SliceMode mode) {
-    if (!source.IsEmpty() && !target.IsEmpty()) blits.push_back({source, target, mode});
+void AddIfDrawable(std::vector<SliceBlit>& blits, PixelRect source, PixelRect target, SliceMode mode)
+{
+    if (!source.IsEmpty() && !target.IsEmpty())
+        blits.push_back({source, target, mode});
 }
 
 // The caps layout along one axis, written for columns; the vertical form swaps the axes.
@@ -20,7 +22,8 @@ struct CapPieces {
     Span firstSource, firstTarget, lastSource, lastTarget, middleSource, middleTarget;
 };
 
-CapPieces CapsAlong(int bitmapLength, Span target, int cap) {
+CapPieces CapsAlong(int bitmapLength, Span target, int cap)
+{
     const int length = target.end - target.begin;
     const int first = std::min(length, cap);
     CapPieces p;
@@ -37,7 +40,8 @@ CapPieces CapsAlong(int bitmapLength, Span target, int cap) {
 
 }  // namespace
 
-std::vector<SliceBlit> ThreeSliceLayout(int bitmapWidth, int bitmapHeight, PixelRect target) {
+std::vector<SliceBlit> ThreeSliceLayout(int bitmapWidth, int bitmapHeight, PixelRect target)
+{
     std::vector<SliceBlit> blits;
     const int cell = bitmapWidth / 3;
     const int top = target.top, bottom = target.top + bitmapHeight;
@@ -55,9 +59,11 @@ std::vector<SliceBlit> ThreeSliceLayout(int bitmapWidth, int bitmapHeight, Pixel
     return blits;
 }
 
-std::vector<SliceBlit> CapsLayoutH(int bitmapWidth, int bitmapHeight, PixelRect target, int capWidth) {
+std::vector<SliceBlit> CapsLayoutH(int bitmapWidth, int bitmapHeight, PixelRect target, int capWidth)
+{
     std::vector<SliceBlit> blits;
-    if (target.left < 0) return blits;
+    if (target.left < 0)
+        return blits;
     const CapPieces p = CapsAlong(bitmapWidth, {target.left, target.right}, capWidth);
     const auto columns = [&](Span s, int top, int bottom) { return PixelRect{s.begin, top, s.end, bottom}; };
     AddIfDrawable(blits, columns(p.firstSource, 0, bitmapHeight), columns(p.firstTarget, target.top, target.bottom),
@@ -69,10 +75,13 @@ std::vector<SliceBlit> CapsLayoutH(int bitmapWidth, int bitmapHeight, PixelRect 
     return blits;
 }
 
-std::vector<SliceBlit> CapsLayoutV(int bitmapWidth, int bitmapHeight, PixelRect target, int capHeight) {
+std::vector<SliceBlit> CapsLayoutV(int bitmapWidth, int bitmapHeight, PixelRect target, int capHeight)
+{
     std::vector<SliceBlit> blits;
-    if (target.left < 0) return blits;
-    if (capHeight == 0) capHeight = bitmapHeight / 3;
+    if (target.left < 0)
+        return blits;
+    if (capHeight == 0)
+        capHeight = bitmapHeight / 3;
     const CapPieces p = CapsAlong(bitmapHeight, {target.top, target.bottom}, capHeight);
     const auto rows = [&](Span s, int left, int right) { return PixelRect{left, s.begin, right, s.end}; };
     AddIfDrawable(blits, rows(p.firstSource, 0, bitmapWidth), rows(p.firstTarget, target.left, target.right),
@@ -93,7 +102,8 @@ struct Corner {
     PixelRect covered;  // where it lands (may be empty, but is always placed at its corner)
 };
 
-Corner PlaceCorner(PixelRect source, PixelRect target, bool right, bool bottom) {
+Corner PlaceCorner(PixelRect source, PixelRect target, bool right, bool bottom)
+{
     const int w = std::max(0, std::min(source.Width(), target.Width()));
     const int h = std::max(0, std::min(source.Height(), target.Height()));
     Corner c;
@@ -110,9 +120,11 @@ Corner PlaceCorner(PixelRect source, PixelRect target, bool right, bool bottom) 
 
 }  // namespace
 
-std::vector<SliceBlit> NineSliceLayout(int bw, int bh, PixelRect target) {
+std::vector<SliceBlit> NineSliceLayout(int bw, int bh, PixelRect target)
+{
     std::vector<SliceBlit> blits;
-    if (target.top >= target.bottom) return blits;
+    if (target.top >= target.bottom)
+        return blits;
     const int W = target.Width(), H = target.Height();
     const int hw = bw / 2, hh = bh / 2, HW = W / 2, HH = H / 2;
     // Only a face narrower or lower than 2 pixels makes a strip reach past the bitmap; clip it.
@@ -125,7 +137,8 @@ std::vector<SliceBlit> NineSliceLayout(int bw, int bh, PixelRect target) {
     const Corner tl = PlaceCorner({0, 0, hw, hh}, {0, 0, HW, HH}, false, false);
     add(tl.source, tl.covered, SliceMode::KeyWhenAsked);
     const PixelRect blTarget{0, H - HH + 1, HW, H};
-    if (blTarget.IsEmpty()) return blits;
+    if (blTarget.IsEmpty())
+        return blits;
     const Corner bl = PlaceCorner({0, bh - hh + 1, hw, bh}, blTarget, false, true);
     add(bl.source, bl.covered, SliceMode::KeyWhenAsked);
     const Corner tr = PlaceCorner({bw - hw + 1, 0, bw, hh}, {W - HW + 1, 0, W, HH}, true, false);

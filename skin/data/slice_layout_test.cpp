@@ -9,7 +9,8 @@ namespace {
 using M = SliceMode;
 using Blits = std::vector<SliceBlit>;
 
-TEST(NineSliceLayout, BuiltInButtonFaceAtItsOwnSize) {
+TEST(NineSliceLayout, BuiltInButtonFaceAtItsOwnSize)
+{
     const Blits expected = {
         {{0, 0, 31, 9}, {0, 0, 31, 9}, M::KeyWhenAsked},  // corners: 31 / 30 wide, 9 / 8 high
         {{0, 11, 31, 19}, {0, 11, 31, 19}, M::KeyWhenAsked},
@@ -24,7 +25,8 @@ TEST(NineSliceLayout, BuiltInButtonFaceAtItsOwnSize) {
     EXPECT_EQ(NineSliceLayout(63, 19, {0, 0, 63, 19}), expected);
 }
 
-TEST(NineSliceLayout, LargerTargetStretchesOnlyTheStrips) {
+TEST(NineSliceLayout, LargerTargetStretchesOnlyTheStrips)
+{
     const Blits blits = NineSliceLayout(63, 19, {0, 0, 120, 40});
     ASSERT_EQ(blits.size(), 9u);
     EXPECT_EQ(blits[1].target, (PixelRect{0, 32, 31, 40}));
@@ -36,7 +38,8 @@ TEST(NineSliceLayout, LargerTargetStretchesOnlyTheStrips) {
     EXPECT_EQ(blits[8], (SliceBlit{{31, 10, 33, 19}, {30, 31, 90, 40}, M::KeyAlways}));
 }
 
-TEST(NineSliceLayout, SmallerTargetCropsCornersAwayFromTheirCorner) {
+TEST(NineSliceLayout, SmallerTargetCropsCornersAwayFromTheirCorner)
+{
     const Blits expected = {
         {{0, 0, 20, 6}, {5, 7, 25, 13}, M::KeyWhenAsked},
         {{0, 14, 20, 19}, {5, 14, 25, 19}, M::KeyWhenAsked},
@@ -50,12 +53,14 @@ TEST(NineSliceLayout, SmallerTargetCropsCornersAwayFromTheirCorner) {
     EXPECT_EQ(NineSliceLayout(63, 19, {5, 7, 45, 19}), expected);
 }
 
-TEST(NineSliceLayout, LowTargetsDrawOnlyTheTopLeftCorner) {
+TEST(NineSliceLayout, LowTargetsDrawOnlyTheTopLeftCorner)
+{
     EXPECT_EQ(NineSliceLayout(63, 19, {0, 0, 63, 3}), (Blits{{{0, 0, 31, 1}, {0, 0, 31, 1}, M::KeyWhenAsked}}));
     EXPECT_TRUE(NineSliceLayout(63, 19, {0, 5, 63, 5}).empty());
 }
 
-TEST(NineSliceLayout, EvenFaceTakesItsSideEdgesFromTheMiddleRow) {
+TEST(NineSliceLayout, EvenFaceTakesItsSideEdgesFromTheMiddleRow)
+{
     const Blits blits = NineSliceLayout(62, 18, {0, 0, 62, 30});
     ASSERT_EQ(blits.size(), 9u);
     EXPECT_EQ(blits[1].source, (PixelRect{0, 10, 31, 18}));  // bottom corners start below row 9
@@ -63,7 +68,8 @@ TEST(NineSliceLayout, EvenFaceTakesItsSideEdgesFromTheMiddleRow) {
     EXPECT_EQ(blits[7], (SliceBlit{{31, 9, 32, 10}, {31, 9, 32, 21}, M::KeyAlways}));  // middle row and column
 }
 
-TEST(ThreeSliceLayout, EndsKeptMiddleStretchedNarrowTargetGetsLeftPart) {
+TEST(ThreeSliceLayout, EndsKeptMiddleStretchedNarrowTargetGetsLeftPart)
+{
     EXPECT_EQ(ThreeSliceLayout(100, 1, {10, 5, 110, 50}), (Blits{
                                                               {{0, 0, 33, 1}, {10, 5, 43, 6}, M::KeyWhenAsked},
                                                               {{66, 0, 99, 1}, {77, 5, 110, 6}, M::KeyWhenAsked},
@@ -72,7 +78,8 @@ TEST(ThreeSliceLayout, EndsKeptMiddleStretchedNarrowTargetGetsLeftPart) {
     EXPECT_EQ(ThreeSliceLayout(100, 4, {0, 0, 20, 4}), (Blits{{{0, 0, 20, 4}, {0, 0, 20, 4}, M::KeyWhenAsked}}));
 }
 
-TEST(CapsLayout, CapsKeepTheirSizeAndStayInsideNarrowTargets) {
+TEST(CapsLayout, CapsKeepTheirSizeAndStayInsideNarrowTargets)
+{
     EXPECT_EQ(CapsLayoutH(7, 14, {0, 0, 20, 14}, 2), (Blits{
                                                          {{0, 0, 2, 14}, {0, 0, 2, 14}, M::Plain},
                                                          {{5, 0, 7, 14}, {18, 0, 20, 14}, M::Plain},

@@ -5,20 +5,26 @@
 
 namespace ov {
 
-void TkrvSkinTabRes::Turn(Turns& images) {
-    for (size_t i = 1; i < images.size(); ++i) images[i] = std::make_unique<TBitmap>(*images[0]);
+void TkrvSkinTabRes::Turn(Turns& images)
+{
+    for (size_t i = 1; i < images.size(); ++i)
+        images[i] = std::make_unique<TBitmap>(*images[0]);
     RotateLeft(*images[1]);
     Rotate180(*images[2]);
     RotateRight(*images[3]);
 }
 
-void TkrvSkinTabRes::Reload() {
+void TkrvSkinTabRes::Reload()
+{
     for (auto* images : {&FLines, &FTabsB, &FTabsA})
-        for (auto& image : *images) image.reset();
+        for (auto& image : *images)
+            image.reset();
     // A reader without a skin still gives twelve (empty) images.
-    if (!FReader) return;
+    if (!FReader)
+        return;
     FLines[0] = std::make_unique<TBitmap>();
-    if (const TBitmap* line = FReader->GetBitmap(SKIN2_TABCONTROLLINE)) FLines[0]->Assign(*line);
+    if (const TBitmap* line = FReader->GetBitmap(SKIN2_TABCONTROLLINE))
+        FLines[0]->Assign(*line);
     Turn(FLines);
     const TBitmap* tabs = FReader->GetBitmap(SKIN2_TABCONTROL);
     FTabsB[0] = std::make_unique<TBitmap>();

@@ -20,7 +20,8 @@ public:
 
 private:
     using Turns = std::array<std::unique_ptr<TBitmap>, 4>;
-    static TBitmap* Pick(const Turns& images, int orientation) {
+    static TBitmap* Pick(const Turns& images, int orientation)
+    {
         return orientation >= 0 && orientation <= 3 ? images[orientation].get() : nullptr;
     }
     // Fills images 1-3 with image 0 turned left, half a turn and right.

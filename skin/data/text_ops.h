@@ -14,9 +14,11 @@ namespace ov {
 // to right. An empty `searched` changes nothing.
 template <typename Char>
 std::basic_string<Char> ReplaceAll(std::basic_string_view<Char> text, std::basic_string_view<Char> searched,
-                                   std::basic_string_view<Char> replacement) {
+                                   std::basic_string_view<Char> replacement)
+{
     std::basic_string<Char> result(text);
-    if (searched.empty()) return result;
+    if (searched.empty())
+        return result;
     const bool repeat = replacement.find(searched) == std::basic_string_view<Char>::npos;
     size_t from = 0;
     for (size_t at = result.find(searched); at != std::basic_string<Char>::npos; at = result.find(searched, from)) {
@@ -28,10 +30,12 @@ std::basic_string<Char> ReplaceAll(std::basic_string_view<Char> text, std::basic
     return result;
 }
 
-inline std::string ReplaceAll(std::string_view text, std::string_view searched, std::string_view replacement) {
+inline std::string ReplaceAll(std::string_view text, std::string_view searched, std::string_view replacement)
+{
     return ReplaceAll<char>(text, searched, replacement);
 }
-inline std::wstring ReplaceAll(std::wstring_view text, std::wstring_view searched, std::wstring_view replacement) {
+inline std::wstring ReplaceAll(std::wstring_view text, std::wstring_view searched, std::wstring_view replacement)
+{
     return ReplaceAll<wchar_t>(text, searched, replacement);
 }
 
@@ -43,16 +47,20 @@ inline std::wstring StripAccelerators(std::wstring_view caption) { return Replac
 // "first i characters" + "..." that is at least as wide as the limit, or the whole text when no
 // shorter prefix gets there. Wide text is never cut between the two halves of a surrogate pair.
 template <typename Char, typename WidthOf>
-std::basic_string<Char> EllipsizeText(std::basic_string_view<Char> text, int limit, WidthOf&& width) {
+std::basic_string<Char> EllipsizeText(std::basic_string_view<Char> text, int limit, WidthOf&& width)
+{
     std::basic_string<Char> result(text);
-    if (width(std::basic_string_view<Char>(result)) <= limit) return result;
+    if (width(std::basic_string_view<Char>(result)) <= limit)
+        return result;
     constexpr Char kDots[] = {'.', '.', '.', 0};
     for (size_t i = 1; i < text.size(); ++i) {
         if constexpr (sizeof(Char) == 2) {
-            if (text[i - 1] >= 0xD800 && text[i - 1] <= 0xDBFF) continue;
+            if (text[i - 1] >= 0xD800 && text[i - 1] <= 0xDBFF)
+                continue;
         }
         result.assign(text.substr(0, i)).append(kDots);
-        if (width(std::basic_string_view<Char>(result)) >= limit) return result;
+        if (width(std::basic_string_view<Char>(result)) >= limit)
+            return result;
     }
     return std::basic_string<Char>(text);
 }

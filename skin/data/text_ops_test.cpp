@@ -9,7 +9,8 @@
 namespace ov {
 namespace {
 
-TEST(ReplaceAll, RepeatsUntilNoneIsLeft) {
+TEST(ReplaceAll, RepeatsUntilNoneIsLeft)
+{
     EXPECT_EQ(ReplaceAll("aaa", "aa", "a"), "a");  // one pass would leave "aa"
     EXPECT_EQ(ReplaceAll("abcabc", "b", ""), "acac");
     EXPECT_EQ(ReplaceAll("xaab", "ab", "b"), "xb");  // the match made by the first replacement
@@ -19,7 +20,8 @@ TEST(ReplaceAll, RepeatsUntilNoneIsLeft) {
 
 TEST(ReplaceAll, AReplacementHoldingTheSearchedTextEnds) { EXPECT_EQ(ReplaceAll("a-a", "a", "aa"), "aa-aa"); }
 
-TEST(StripAccelerators, RemovesEveryAmpersand) {
+TEST(StripAccelerators, RemovesEveryAmpersand)
+{
     EXPECT_EQ(StripAccelerators("Mi&nimize"), "Minimize");
     EXPECT_EQ(StripAccelerators(L"&&Close&"), L"Close");
 }
@@ -28,29 +30,34 @@ TEST(StripAccelerators, RemovesEveryAmpersand) {
 int Units(std::string_view s) { return static_cast<int>(s.size()); }
 int WideUnits(std::wstring_view s) { return static_cast<int>(s.size()); }
 
-TEST(EllipsizeText, FittingTextStaysAndLimitZeroKeepsOneCharacter) {
+TEST(EllipsizeText, FittingTextStaysAndLimitZeroKeepsOneCharacter)
+{
     EXPECT_EQ(EllipsizeText<char>("Hello", 5, Units), "Hello");
     EXPECT_EQ(EllipsizeText<char>("Hello", 0, Units), "H...");
     EXPECT_EQ(EllipsizeText<char>("Hello world", 6, Units), "Hel...");  // first candidate at least 6 wide
     EXPECT_EQ(EllipsizeText<char>("", -1, Units), "");
 }
 
-TEST(EllipsizeText, NoShorterPrefixReachesTheLimitGivesTheWholeText) {
+TEST(EllipsizeText, NoShorterPrefixReachesTheLimitGivesTheWholeText)
+{
     // Every candidate with "..." is narrower than the limit: only the whole text is left.
     const auto dotsAreFree = [](std::string_view s) {
         int w = 0;
-        for (char c : s) w += c == '.' ? 1 : 10;
+        for (char c : s)
+            w += c == '.' ? 1 : 10;
         return w;
     };
     EXPECT_EQ(EllipsizeText<char>("abcdef", 59, dotsAreFree), "abcdef");
 }
 
-TEST(EllipsizeText, WideTextIsNotCutInsideASurrogatePair) {
+TEST(EllipsizeText, WideTextIsNotCutInsideASurrogatePair)
+{
     const std::wstring text = L"\U0001F600\U0001F601xyz";  // two surrogate pairs, then three units
     EXPECT_EQ(EllipsizeText<wchar_t>(text, 0, WideUnits), L"\U0001F600...");
 }
 
-TEST(PointInRectInclusive, RightAndBottomEdgesAreInside) {
+TEST(PointInRectInclusive, RightAndBottomEdgesAreInside)
+{
     const PixelRect r{10, 20, 30, 40};
     EXPECT_TRUE(PointInRectInclusive(30, 40, r));
     EXPECT_TRUE(PointInRectInclusive(10, 20, r));

@@ -3,7 +3,8 @@
 
 namespace ov {
 
-std::array<ThumbPieceRows, 5> CutThumbRows(int height) {
+std::array<ThumbPieceRows, 5> CutThumbRows(int height)
+{
     const int f = (height - 6) / 3;
     std::array<ThumbPieceRows, 5> pieces;
     pieces[0] = {0, 3};
@@ -13,17 +14,21 @@ std::array<ThumbPieceRows, 5> CutThumbRows(int height) {
         pieces[2] = {f + 4, height - 6 - 2 * f};
         pieces[3] = {height - 3 - f, f};
     } else {
-        for (int i = 1; i <= 3; ++i) pieces[i] = {0, 1, true};
+        for (int i = 1; i <= 3; ++i)
+            pieces[i] = {0, 1, true};
     }
     return pieces;
 }
 
-bool IsThumbCentreUniform(const PixelView& centre) {
+bool IsThumbCentreUniform(const PixelView& centre)
+{
     // Row 1 does not exist in a centre of one row (a 9-row thumb): nothing to compare, so uniform.
-    if (centre.IsEmpty() || centre.width < 8 || centre.height < 2) return true;
+    if (centre.IsEmpty() || centre.width < 8 || centre.height < 2)
+        return true;
     const uint32_t first = centre.At(4, 1);
     for (int x = 4; x <= centre.width - 4; ++x)
-        if (centre.At(x, 1) != first) return false;
+        if (centre.At(x, 1) != first)
+            return false;
     return true;
 }
 

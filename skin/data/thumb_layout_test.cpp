@@ -6,7 +6,8 @@
 namespace ov {
 namespace {
 
-TEST(CutThumbRows, BuiltInThumbOf48Rows) {
+TEST(CutThumbRows, BuiltInThumbOf48Rows)
+{
     const auto p = CutThumbRows(48);
     EXPECT_EQ(p[0], (ThumbPieceRows{0, 3}));
     EXPECT_EQ(p[1], (ThumbPieceRows{4, 14}));
@@ -15,9 +16,11 @@ TEST(CutThumbRows, BuiltInThumbOf48Rows) {
     EXPECT_EQ(p[4], (ThumbPieceRows{45, 3}));
 }
 
-TEST(CutThumbRows, ShortThumbsHaveBlankMiddles) {
+TEST(CutThumbRows, ShortThumbsHaveBlankMiddles)
+{
     const auto eight = CutThumbRows(8);
-    for (int i = 1; i <= 3; ++i) EXPECT_EQ(eight[i], (ThumbPieceRows{0, 1, true}));
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_EQ(eight[i], (ThumbPieceRows{0, 1, true}));
     EXPECT_EQ(eight[4], (ThumbPieceRows{5, 3}));
     const auto nine = CutThumbRows(9);  // f = 1: the smallest thumb with real middles
     EXPECT_EQ(nine[1], (ThumbPieceRows{4, 1}));
@@ -25,7 +28,8 @@ TEST(CutThumbRows, ShortThumbsHaveBlankMiddles) {
     EXPECT_EQ(nine[3], (ThumbPieceRows{5, 1}));
 }
 
-TEST(ThumbCentre, UniformWhenRowOneIsOneColourBetweenTheInsets) {
+TEST(ThumbCentre, UniformWhenRowOneIsOneColourBetweenTheInsets)
+{
     PixelBuffer centre(12, 3, 0x808080);
     centre.Set(3, 1, 0x000000);  // outside x = 4 .. width - 4
     centre.Set(9, 1, 0x000000);

@@ -15,7 +15,8 @@ struct TwoWindows {
     HWND child = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 10, 10, parent.get(), nullptr, nullptr, nullptr);
 };
 
-TEST(RuntimeUser32, GetAncestorWorksWithOrWithoutAnEarlierComboBoxCall) {
+TEST(RuntimeUser32, GetAncestorWorksWithOrWithoutAnEarlierComboBoxCall)
+{
     TwoWindows w;
     ASSERT_TRUE(w.child);
     RuntimeUser32 fresh;
@@ -31,7 +32,8 @@ TEST(RuntimeUser32, GetAncestorWorksWithOrWithoutAnEarlierComboBoxCall) {
     EXPECT_EQ(SkinGetAncestor(w.child, GA_ROOT), w.parent.get());
 }
 
-TEST(RuntimeUser32, AFailedLookupSwitchesOffTheFirstThreeButNotTheWindowText) {
+TEST(RuntimeUser32, AFailedLookupSwitchesOffTheFirstThreeButNotTheWindowText)
+{
     TwoWindows w;
     RuntimeUser32 kernel(L"kernel32.dll");  // a real module without these functions
     EXPECT_EQ(kernel.GetAncestor(w.child, GA_PARENT), nullptr);
@@ -46,7 +48,8 @@ TEST(RuntimeUser32, AFailedLookupSwitchesOffTheFirstThreeButNotTheWindowText) {
     EXPECT_TRUE(missing.LookupFailed());
 }
 
-TEST(RuntimeUser32, WindowCaptionIsReadAsWideText) {
+TEST(RuntimeUser32, WindowCaptionIsReadAsWideText)
+{
     TwoWindows w;
     EXPECT_EQ(GetWindowCaptionW(w.parent.get()), L"Zelvo健康咨询系列");
     EXPECT_EQ(GetWindowCaptionW(w.child), L"");
@@ -56,7 +59,8 @@ TEST(RuntimeUser32, WindowCaptionIsReadAsWideText) {
     EXPECT_GT(bar.rcScrollBar.bottom, bar.rcScrollBar.top);
 }
 
-TEST(WindowsVersion, FlagsFromPlatformAndVersion) {
+TEST(WindowsVersion, FlagsFromPlatformAndVersion)
+{
     const auto nt = [](unsigned long major, unsigned long minor) {
         return ClassifyWindowsVersion(VER_PLATFORM_WIN32_NT, major, minor);
     };

@@ -5,7 +5,8 @@
 
 namespace ov {
 
-WindowsVersionFlags ClassifyWindowsVersion(unsigned long platformId, unsigned long major, unsigned long minor) {
+WindowsVersionFlags ClassifyWindowsVersion(unsigned long platformId, unsigned long major, unsigned long minor)
+{
     WindowsVersionFlags flags;
     flags.isNT = platformId == VER_PLATFORM_WIN32_NT;
     flags.isWin95 = platformId == VER_PLATFORM_WIN32_WINDOWS && major == 4 && minor == 0;
@@ -16,11 +17,13 @@ WindowsVersionFlags ClassifyWindowsVersion(unsigned long platformId, unsigned lo
     return flags;
 }
 
-const WindowsVersionFlags& WindowsVersion() {
+const WindowsVersionFlags& WindowsVersion()
+{
     static const WindowsVersionFlags flags = [] {
         OSVERSIONINFOW info{};
         info.dwOSVersionInfoSize = sizeof(info);
-        if (!::GetVersionExW(&info)) return WindowsVersionFlags{};
+        if (!::GetVersionExW(&info))
+            return WindowsVersionFlags{};
         return ClassifyWindowsVersion(info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion);
     }();
     return flags;

@@ -142,8 +142,8 @@ UniqueWindowDC TkrvSkinControl::ControlDC()
 }
 
 // One path for both caption services: copy the picture, then measure and centre the text.
-void TkrvSkinControl::DrawCaptionText(const TBitmap& bitmap, const std::wstring& text, bool wordWrap,
-                                      const RECT& rect, const TFont* font, UINT measureFlags)
+void TkrvSkinControl::DrawCaptionText(const TBitmap& bitmap, const std::wstring& text, bool wordWrap, const RECT& rect,
+                                      const TFont* font, UINT measureFlags)
 {
     UniqueWindowDC dc = ControlDC();
     if (!dc)
@@ -188,7 +188,8 @@ void TkrvSkinControl::DrawGraphicAt(const TGraphic& graphic, POINT point)
 // --- TkrvSkinControlVCL -----------------------------------------------------------------------------
 
 TkrvSkinControlVCL::TkrvSkinControlVCL(TControl* control, TkrvSkinWindow* ownerWindow)
-    : TkrvSkinControl(ownerWindow), FControl(control),
+    : TkrvSkinControl(ownerWindow),
+      FControl(control),
       FHook(control, TWndMethod(this, &TkrvSkinControlVCL::WindowProcHandler))
 {
 }
@@ -263,7 +264,8 @@ void TkrvSkinControlVCL::TrackThumbDrag(TMessage& message)
 // --- TkrvSkinControlWnd -----------------------------------------------------------------------------
 
 TkrvSkinControlWnd::TkrvSkinControlWnd(HWND window, TkrvSkinWindow* ownerWindow)
-    : TkrvSkinControl(ownerWindow), FHandle(window),
+    : TkrvSkinControl(ownerWindow),
+      FHandle(window),
       FHook(window, TWndMethod(this, &TkrvSkinControlWnd::WindowProcHandler))
 {
 }

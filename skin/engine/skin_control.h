@@ -157,11 +157,11 @@ private:
 // direction for the whole program: the mouse capture of a drag allows only one at a time.
 struct TkrvThumbTrack {
     bool dragging = false;
-    POINT pressedAt{};     // cursor when the button went down on the non-client area
-    int thumbTop = 0;      // along the bar, in the bar's co-ordinates
+    POINT pressedAt{};  // cursor when the button went down on the non-client area
+    int thumbTop = 0;   // along the bar, in the bar's co-ordinates
     int thumbBottom = 0;
     int thumbSize = 0;
-    RECT bar{};            // the bar in the client co-ordinates of the control's parent
+    RECT bar{};  // the bar in the client co-ordinates of the control's parent
 };
 TkrvThumbTrack& VerticalThumbTrack();
 TkrvThumbTrack& HorizontalThumbTrack();

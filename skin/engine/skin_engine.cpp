@@ -176,10 +176,11 @@ TkrvSkinMetrics ReadSkinMetrics(const TkrvSkinReader& reader)
     m.bottomRegionMinY = reader.GetInteger(SKIN2_BOTTOMREGIONMINY);
     m.bottomRegionMaxY = reader.GetInteger(SKIN2_BOTTOMREGIONMAXY);
     static constexpr Skin2Color kMenuColors[kMenuColorCount] = {
-        SKIN2_MENUBARSTARTCOLOR, SKIN2_MENUBARENDCOLOR, SKIN2_TOPSELECTEDMENUCOLOR,
+        SKIN2_MENUBARSTARTCOLOR,          SKIN2_MENUBARENDCOLOR,          SKIN2_TOPSELECTEDMENUCOLOR,
         SKIN2_TOPSELECTEDMENUBORDERCOLOR, SKIN2_TOPSELECTEDMENUFONTCOLOR, SKIN2_TOPMENUFONTCOLOR,
-        SKIN2_LEFTBARSTARTCOLOR, SKIN2_LEFTBARENDCOLOR, SKIN2_MENUITEMCOLOR, SKIN2_MENUITEMFONTCOLOR,
-        SKIN2_SELECTEDMENUCOLOR, SKIN2_SELECTEDMENUBORDERCOLOR, SKIN2_SELECTEDMENUFONTCOLOR};
+        SKIN2_LEFTBARSTARTCOLOR,          SKIN2_LEFTBARENDCOLOR,          SKIN2_MENUITEMCOLOR,
+        SKIN2_MENUITEMFONTCOLOR,          SKIN2_SELECTEDMENUCOLOR,        SKIN2_SELECTEDMENUBORDERCOLOR,
+        SKIN2_SELECTEDMENUFONTCOLOR};
     for (int i = 0; i < kMenuColorCount; ++i)
         m.menuColors[i] = reader.GetColor(kMenuColors[i]);
     return m;
@@ -234,8 +235,7 @@ const TClassInfo& TkrvSkinCollection::StaticClass()
 }
 
 TkrvSkinCollection::TkrvSkinCollection(TComponent* engine)
-    : TCollection([](TCollection* c) { return std::make_unique<TkrvSkinCollectionItem>(c); }, engine),
-      FEngine(engine)
+    : TCollection([](TCollection* c) { return std::make_unique<TkrvSkinCollectionItem>(c); }, engine), FEngine(engine)
 {
 }
 
@@ -545,9 +545,9 @@ void TkrvSkinEngine::SkinWindow(HWND window, bool dialog)
 {
     if (!window || FindSkinWindow(window))
         return;
-    TkrvSkinWindow* skinWindow = FindFormByHandle(window) ? static_cast<TkrvSkinWindow*>(
-                                                                TkrvSkinWindowVCL::Make(window, dialog, this, nullptr))
-                                                          : TkrvSkinWindowWnd::Make(window, dialog, this);
+    TkrvSkinWindow* skinWindow =
+        FindFormByHandle(window) ? static_cast<TkrvSkinWindow*>(TkrvSkinWindowVCL::Make(window, dialog, this, nullptr))
+                                 : TkrvSkinWindowWnd::Make(window, dialog, this);
     AppendSkinWindow(skinWindow);
     skinWindow->Refresh();
 }

@@ -30,17 +30,28 @@ class TStream;
 
 // The thirteen menu colours, in the order the metrics keep them.
 enum TkrvMenuColor {
-    mcMenuBarStart, mcMenuBarEnd, mcTopSelected, mcTopSelectedBorder, mcTopSelectedFont, mcTopMenuFont,
-    mcLeftBarStart, mcLeftBarEnd, mcMenuItem, mcMenuItemFont, mcSelectedMenu, mcSelectedMenuBorder,
-    mcSelectedMenuFont, kMenuColorCount
+    mcMenuBarStart,
+    mcMenuBarEnd,
+    mcTopSelected,
+    mcTopSelectedBorder,
+    mcTopSelectedFont,
+    mcTopMenuFont,
+    mcLeftBarStart,
+    mcLeftBarEnd,
+    mcMenuItem,
+    mcMenuItemFont,
+    mcSelectedMenu,
+    mcSelectedMenuBorder,
+    mcSelectedMenuFont,
+    kMenuColorCount
 };
 
 // What the frame painters read on every paint, taken from the skin once per load.
 struct TkrvSkinMetrics {
-    int titleBarHeight = 0;     // height of SKIN2_TITLEBAR1
-    int leftBorderWidth = 0;    // width of SKIN2_FORMLEFTBORDER
-    int rightBorderWidth = 0;   // width of SKIN2_FORMRIGHTBORDER
-    int bottomBorderHeight = 0; // height of SKIN2_FORMBOTTOMBORDER1
+    int titleBarHeight = 0;      // height of SKIN2_TITLEBAR1
+    int leftBorderWidth = 0;     // width of SKIN2_FORMLEFTBORDER
+    int rightBorderWidth = 0;    // width of SKIN2_FORMRIGHTBORDER
+    int bottomBorderHeight = 0;  // height of SKIN2_FORMBOTTOMBORDER1
     TColor transColor = clNone;
     TColor formColor = clNone;
     int iconX = 0, iconY = 0;

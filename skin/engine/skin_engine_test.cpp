@@ -69,9 +69,8 @@ Bytes TitleSkin(int left, int right, int buttonsWidth, bool fiveSections, bool w
         {"SKIN2_TITLEFIVESECT", 2, {static_cast<uint8_t>(fiveSections)}},
     };
     if (withCheckMark)
-        records.push_back({"SKIN2_CHECKEDMENUICON", 0, testing::MakeBmp24(16, 16, [](int x, int y) {
-                               return x == y ? 0x0000FFu : 0xFF00FFu;
-                           })});
+        records.push_back({"SKIN2_CHECKEDMENUICON", 0,
+                           testing::MakeBmp24(16, 16, [](int x, int y) { return x == y ? 0x0000FFu : 0xFF00FFu; })});
     return testing::MakeSk2(records);
 }
 
@@ -160,8 +159,10 @@ TEST(EngineLayout, StreamedSkinDataLoadsAndLeavesNoTemporaryFile)
         }
         std::fclose(f);
     }
-    std::string layout = test::FormLayout(200, 100, "  object krvSkinEngine1: TkrvSkinEngine\n    Active = True\n"
-                                                    "    BuiltIn = True\n    SkinData = {" + hex + "}\n  end\n");
+    std::string layout = test::FormLayout(200, 100,
+                                          "  object krvSkinEngine1: TkrvSkinEngine\n    Active = True\n"
+                                          "    BuiltIn = True\n    SkinData = {" +
+                                              hex + "}\n  end\n");
     auto* form = new TForm(Application);
     form->InitForm(layout);
     auto* engine = static_cast<TkrvSkinEngine*>(form->FindComponent(L"krvSkinEngine1"));

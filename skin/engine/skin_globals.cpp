@@ -167,8 +167,7 @@ LRESULT CALLBACK CbtHookProc(int code, WPARAM wParam, LPARAM lParam)
             HWND window = reinterpret_cast<HWND>(wParam);
             std::wstring name = ReadClassName(window);
             bool dialogClass = name == L"TMessageForm" || name == L"#32770";
-            TkrvActivationSkin how =
-                ActivationSkin(name, window == state.lastDestroyedDialog, engine->SkinDialogs());
+            TkrvActivationSkin how = ActivationSkin(name, window == state.lastDestroyedDialog, engine->SkinDialogs());
             if (how != TkrvActivationSkin::None && !IsWindowSkinned(window))
                 engine->SkinWindow(window, how == TkrvActivationSkin::AsDialog);
             if (dialogClass)

@@ -56,9 +56,17 @@ class TkrvSkinMenuBarControlButton : public TCustomPanel {
     explicit TkrvSkinMenuBarControlButton(TComponent* owner);
 
     TBitmap* Glyph() noexcept { return &FGlyph; }
-    void SetGlyph(const TBitmap& value) { FGlyph.Assign(value); Invalidate(); }
+    void SetGlyph(const TBitmap& value)
+    {
+        FGlyph.Assign(value);
+        Invalidate();
+    }
     TColor ToColor() const noexcept { return FToColor; }
-    void SetToColor(TColor value) { FToColor = value; Invalidate(); }
+    void SetToColor(TColor value)
+    {
+        FToColor = value;
+        Invalidate();
+    }
     bool Hovered() const noexcept { return FHover; }
 
     void WndProc(TMessage& message) override;

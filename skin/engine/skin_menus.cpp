@@ -135,10 +135,11 @@ void TkrvSkinEngine::DrawMenuItem(TObject* sender, TCanvas* canvas, RECT r, bool
     }
 
     SetMenuFont(*canvas->Font());
-    TColor textColor = !item->Enabled() ? DisabledMenuTextColor() : selected ? c[mcSelectedMenuFont] : c[mcMenuItemFont];
+    TColor textColor = !item->Enabled() ? DisabledMenuTextColor()
+                       : selected       ? c[mcSelectedMenuFont]
+                                        : c[mcMenuItemFont];
     canvas->Font()->SetColor(textColor);
-    if (item->Default())
-    {
+    if (item->Default()) {
         TFontStyles style = canvas->Font()->Style();
         style.Include(fsBold);
         canvas->Font()->SetStyle(style);
@@ -158,8 +159,8 @@ void TkrvSkinEngine::DrawMenuItem(TObject* sender, TCanvas* canvas, RECT r, bool
         if (!usableImage) {
             TCustomImageList* marks = MenuCheckImages();
             canvas->Handle();
-            marks->Draw(*canvas, r.left + (column - marks->Width()) / 2, r.top + (imageHeight + 5 - marks->Height()) / 2,
-                        0, item->Enabled());
+            marks->Draw(*canvas, r.left + (column - marks->Width()) / 2,
+                        r.top + (imageHeight + 5 - marks->Height()) / 2, 0, item->Enabled());
         } else {
             FrameRectColor(dc, {r.left + 2, r.top + 1, r.left + column - 5, r.top + imageHeight + 4}, clBlack);
             FillRectColor(dc, {r.left + 3, r.top + 2, r.left + column - 6, r.top + imageHeight + 3}, c[mcMenuItem]);

@@ -28,21 +28,17 @@ enum TkrvTitleButton { tbNone = -1, tbIcon = 0, tbClose = 1, tbMaximize = 2, tbM
 struct TkrvTitleButtonLayout {
     int width = 0, height = 0;  // one frame of the 18-frame strip
     int top = 0;
-    int firstLeft = 0;          // the close button (or the first present one)
-    int buttonsLeft = 0;        // left edge of the group: x of the last slot + width
+    int firstLeft = 0;    // the close button (or the first present one)
+    int buttonsLeft = 0;  // left edge of the group: x of the last slot + width
 };
 // Lays out `count` buttons of a window `windowWidth` wide; a minimised window puts them 5 pixels
 // from the right edge at `minimizedTop`.
 TkrvTitleButtonLayout LayoutTitleButtons(int windowWidth, int stripWidth, int stripHeight, int count, int buttonPosX,
                                          int buttonPosY, bool minimized, int minimizedTop);
 // The 1-based frame of the 18-frame title button strip for a button in a state.
-int TitleButtonFrame(TkrvTitleButton button, bool windowMaximized, bool windowMinimized, bool hovered,
-                     bool pressed);
+int TitleButtonFrame(TkrvTitleButton button, bool windowMaximized, bool windowMinimized, bool hovered, bool pressed);
 // Width of the title button group: n buttons w wide, 2 pixels apart, plus 15.
-inline int TitleButtonGroupWidth(int buttonWidth, int count)
-{
-    return buttonWidth * count + 2 * (count - 1) + 15;
-}
+inline int TitleButtonGroupWidth(int buttonWidth, int count) { return buttonWidth * count + 2 * (count - 1) + 15; }
 // The top of a minimised window's icon and buttons: centred in 26 pixels.
 int MinimizedButtonTop(int buttonHeight);
 

@@ -104,10 +104,10 @@ struct TkrvSkinWindow::FramePaint {
     const TkrvSkinMetrics& metrics;
     int width = 0, height = 0;
     bool minimized = false, maximized = false;
-    int groupWidth = 0;      // G: the title button group
+    int groupWidth = 0;  // G: the title button group
     int captionX = 0;
     int iconTop = 0;
-    POINT cursor{};          // client co-ordinates, y moved down by the caption height
+    POINT cursor{};  // client co-ordinates, y moved down by the caption height
     std::wstring captionW;
     std::string captionA;
 };
@@ -134,7 +134,8 @@ void TkrvSkinWindow::PaintFrame()
     FHasMaxButton = HasMaximizeButton();
     FHasMinButton = HasMinimizeButton();
     int count = int{FHasCloseButton} + int{FHasMaxButton} + int{FHasMinButton};
-    paint.groupWidth = TitleButtonGroupWidth(WidthOf(FEngine->SkinBitmap(SKIN2_TITLEBUTTONS)) / kTitleButtonFrames, count);
+    paint.groupWidth =
+        TitleButtonGroupWidth(WidthOf(FEngine->SkinBitmap(SKIN2_TITLEBUTTONS)) / kTitleButtonFrames, count);
     if (FEngine->GetBoolean(SKIN2_TITLEFIVESECT))
         paint.groupWidth += WidthOf(FEngine->SkinBitmap(SKIN2_TITLEBAR3));
 
@@ -212,8 +213,8 @@ void TkrvSkinWindow::DrawTitleBitmaps(FramePaint& paint)
     } else {
         DrawAt(canvas, rightEnd, paint.width - wEnd, 0);
         DrawAt(canvas, bar1, 0, 0);
-        int textWidth = paint.captionW.empty() ? TextWidth(canvas.Handle(), paint.captionA)
-                                               : TextWidthW(canvas, paint.captionW);
+        int textWidth =
+            paint.captionW.empty() ? TextWidth(canvas.Handle(), paint.captionA) : TextWidthW(canvas, paint.captionW);
         int middleEnd = std::max(w1, paint.captionX + textWidth + 2);
         StretchInto(canvas, bar2, {w1, 0, middleEnd, HeightOf(bar2)});
         DrawAt(canvas, bar3, middleEnd, 0);
@@ -249,8 +250,7 @@ void TkrvSkinWindow::DrawNarrowTitle(FramePaint& paint)
         RECT to{m.leftBorderWidth, 0, paint.width, rightEnd->Height()};
         canvas.CopyRect(to, *const_cast<TBitmap*>(rightEnd)->Canvas(), from);
     }
-    StretchInto(canvas, bar1,
-                {m.leftBorderWidth, 0, std::max(m.leftBorderWidth, paint.width - wEnd), HeightOf(bar1)});
+    StretchInto(canvas, bar1, {m.leftBorderWidth, 0, std::max(m.leftBorderWidth, paint.width - wEnd), HeightOf(bar1)});
     if (rightEnd && paint.width < WidthOf(bar1)) {
         int columns = std::min(m.rightBorderWidth, wEnd);
         RECT from{wEnd - columns, 0, wEnd, rightEnd->Height()};
@@ -283,8 +283,8 @@ void TkrvSkinWindow::DrawTitleButtons(FramePaint& paint)
     TkrvTitleButton order[] = {tbClose, tbMaximize, tbMinimize, tbHelp};
     bool present[] = {FHasCloseButton, FHasMaxButton, FHasMinButton, HasHelpButton()};
     int count = int{present[0]} + int{present[1]} + int{present[2]} + int{present[3]};
-    TkrvTitleButtonLayout layout = LayoutTitleButtons(paint.width, WidthOf(strip), HeightOf(strip), count,
-                                                      m.buttonX, m.buttonY, paint.minimized, paint.iconTop);
+    TkrvTitleButtonLayout layout = LayoutTitleButtons(paint.width, WidthOf(strip), HeightOf(strip), count, m.buttonX,
+                                                      m.buttonY, paint.minimized, paint.iconTop);
     FHoverButton = tbNone;
     auto inside = [&](int left, int top, int width, int height) {
         return paint.cursor.x >= left && paint.cursor.x <= left + width && paint.cursor.y >= top &&

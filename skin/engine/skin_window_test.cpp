@@ -69,7 +69,8 @@ protected:
     int ButtonWidth() const { return test::BuiltinSkin().GetBitmap(SKIN2_TITLEBUTTONS)->Width() / 18; }
     int CloseLeft() const
     {
-        return Bounds().right - Bounds().left - test::BuiltinSkin().GetInteger(SKIN2_TITLEBARBUTTONPOSX) - ButtonWidth();
+        return Bounds().right - Bounds().left - test::BuiltinSkin().GetInteger(SKIN2_TITLEBARBUTTONPOSX) -
+               ButtonWidth();
     }
     int ButtonTop() const { return test::BuiltinSkin().GetInteger(SKIN2_TITLEBARBUTTONPOSY); }
 
@@ -135,8 +136,9 @@ TEST_F(SkinnedFrame, TheCloseButtonHoversUnderThePointerAndCloses)
 // place; on again, nothing moves twice.
 TEST(SkinSwitching, ActiveOffAndOnKeepsTheClientAndTheControls)
 {
-    test::SkinnedForm skinned(test::FormLayout(300, 150, "  object Button1: TButton\n    Left = 20\n    Top = 30\n"
-                                                         "    Anchors = [akLeft, akTop]\n  end\n"));
+    test::SkinnedForm skinned(test::FormLayout(300, 150,
+                                               "  object Button1: TButton\n    Left = 20\n    Top = 30\n"
+                                               "    Anchors = [akLeft, akTop]\n  end\n"));
     skinned.ShowInFront();
     auto* button = static_cast<TButton*>(skinned.Form()->FindComponent(L"Button1"));
     auto clientOf = [&] {

@@ -39,8 +39,7 @@ const TClassInfo& TkrvSkinWindowVCL::StaticClass()
     return info;
 }
 
-TkrvSkinWindowVCL* TkrvSkinWindowVCL::Make(HWND window, bool dialog, TkrvSkinEngine* engine,
-                                            TCustomForm* publishedForm)
+TkrvSkinWindowVCL* TkrvSkinWindowVCL::Make(HWND window, bool dialog, TkrvSkinEngine* engine, TCustomForm* publishedForm)
 {
     TCustomForm* form = FindFormByHandle(window);
     if (!form)
@@ -179,15 +178,15 @@ bool TkrvSkinWindowVCL::HasCloseButton() { return HasTitleButton(biSystemMenu); 
 bool TkrvSkinWindowVCL::HasMaximizeButton()
 {
     TFormBorderStyle style = FForm->BorderStyle();
-    return HasTitleButton(biMaximize) && HasTitleButton(biSystemMenu) && style != bsDialog &&
-           style != bsToolWindow && style != bsSizeToolWin;
+    return HasTitleButton(biMaximize) && HasTitleButton(biSystemMenu) && style != bsDialog && style != bsToolWindow &&
+           style != bsSizeToolWin;
 }
 
 bool TkrvSkinWindowVCL::HasMinimizeButton()
 {
     TFormBorderStyle style = FForm->BorderStyle();
-    return HasTitleButton(biMinimize) && HasTitleButton(biSystemMenu) && style != bsDialog &&
-           style != bsToolWindow && style != bsSizeToolWin;
+    return HasTitleButton(biMinimize) && HasTitleButton(biSystemMenu) && style != bsDialog && style != bsToolWindow &&
+           style != bsSizeToolWin;
 }
 
 // --- measuring and switching ------------------------------------------------------------------------

@@ -281,7 +281,7 @@ void TkrvSkinWindowVCL::PaintMenuBarButton(TToolBar* bar, TToolButton* button, T
     } else {
         button->SetTag(0);
         canvas->Font()->SetColor(state.Contains(cdsDisabled) ? FEngine->DisabledMenuTextColor()
-                                                              : colors[mcTopMenuFont]);
+                                                             : colors[mcTopMenuFont]);
     }
     canvas->RequireFont();
     ::SetBkMode(dc, TRANSPARENT);

@@ -23,9 +23,7 @@ TkrvSkinWindowWnd* TkrvSkinWindowWnd::Make(HWND window, bool dialog, TkrvSkinEng
     return Initialized(new TkrvSkinWindowWnd(engine, dialog), window);
 }
 
-TkrvSkinWindowWnd::TkrvSkinWindowWnd(TkrvSkinEngine* engine, bool dialog) : TkrvSkinWindow(nullptr, engine, dialog)
-{
-}
+TkrvSkinWindowWnd::TkrvSkinWindowWnd(TkrvSkinEngine* engine, bool dialog) : TkrvSkinWindow(nullptr, engine, dialog) {}
 
 void TkrvSkinWindowWnd::Attach(HWND window)
 {
@@ -110,8 +108,8 @@ void TkrvSkinWindowWnd::SwitchOff()
     RECT bounds{};
     ::GetWindowRect(FHandle, &bounds);
     int width = bounds.right - bounds.left - m.leftBorderWidth - m.rightBorderWidth;
-    int height =
-        bounds.bottom - bounds.top + FTopInset - (FShowTitle ? m.titleBarHeight : 0) - std::max(4, m.bottomBorderHeight);
+    int height = bounds.bottom - bounds.top + FTopInset - (FShowTitle ? m.titleBarHeight : 0) -
+                 std::max(4, m.bottomBorderHeight);
     // The style as the window had it, keeping whether it is visible now.
     LONG_PTR style = FErasedOnce ? FEraseStyle : FStyle;
     LONG_PTR visible = ::GetWindowLongPtrW(FHandle, GWL_STYLE) & WS_VISIBLE;

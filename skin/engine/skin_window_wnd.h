@@ -44,8 +44,8 @@ private:
 
     HWND FHandle = nullptr;
     std::unique_ptr<TSubclassHook> FHook;
-    LONG_PTR FStyle = 0;          // at measurement
-    LONG_PTR FEraseStyle = 0;     // at the first WM_ERASEBKGND
+    LONG_PTR FStyle = 0;       // at measurement
+    LONG_PTR FEraseStyle = 0;  // at the first WM_ERASEBKGND
     bool FErasedOnce = false;
     bool FResizedOnce = false;
     bool FBusyDialog = false;

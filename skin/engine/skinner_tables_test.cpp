@@ -73,8 +73,10 @@ protected:
     {
         ClearSkinnerTables();
         static const TkrvFrameworkSkinnerRow framework[] = {
-            {L"TCustomControl", MakeRecording<kCustomControl>}, {L"TCustomPanel", MakeRecording<kPanel>},
-            {L"TNoSuchClass", MakeRecording<kMissing>},         {L"TCustomEdit", MakeRecording<kEdit>},
+            {L"TCustomControl", MakeRecording<kCustomControl>},
+            {L"TCustomPanel", MakeRecording<kPanel>},
+            {L"TNoSuchClass", MakeRecording<kMissing>},
+            {L"TCustomEdit", MakeRecording<kEdit>},
             {L"TButton", MakeRecording<kButton>},
         };
         static const TkrvWindowClassSkinnerRow windowClasses[] = {
@@ -96,7 +98,7 @@ protected:
         return row->frameworkClass == std::wstring(L"TButton")        ? kButton
                : row->frameworkClass == std::wstring(L"TCustomEdit")  ? kEdit
                : row->frameworkClass == std::wstring(L"TCustomPanel") ? kPanel
-                                                                     : kCustomControl;
+                                                                      : kCustomControl;
     }
 
     static std::map<std::string, int> RowsOf(const TkrvSkinWindow& frame)
@@ -172,15 +174,15 @@ TEST_F(SkinnerTables, TheHookRefusesSizeGripsWhileSkinning)
 {
     test::SkinnedForm skinned(test::FormLayout(200, 100));
     HWND parent = skinned.Window();
-    HWND refused = CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | SBS_SIZEGRIP, 0, 0, 16, 16, parent, nullptr,
-                                   nullptr, nullptr);
+    HWND refused =
+        CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | SBS_SIZEGRIP, 0, 0, 16, 16, parent, nullptr, nullptr, nullptr);
     EXPECT_EQ(refused, nullptr);
     HWND allowed = CreateWindowExW(WS_EX_NOPARENTNOTIFY, L"SCROLLBAR", L"", WS_CHILD | SBS_SIZEGRIP, 0, 0, 16, 16,
                                    parent, nullptr, nullptr, nullptr);
     EXPECT_NE(allowed, nullptr);
     skinned.Engine()->SetActive(false);
-    HWND unskinned = CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | SBS_SIZEGRIP, 0, 0, 16, 16, parent, nullptr,
-                                     nullptr, nullptr);
+    HWND unskinned =
+        CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | SBS_SIZEGRIP, 0, 0, 16, 16, parent, nullptr, nullptr, nullptr);
     EXPECT_NE(unskinned, nullptr);
 }
 
@@ -279,8 +281,8 @@ TEST_F(SkinnerTables, TheBaseTurnsMessagesIntoOperations)
 TEST_F(SkinnerTables, TheDialogWalkSkinsChildrenByClassAndStyle)
 {
     test::SkinnedForm skinned(test::FormLayout(200, 100));
-    HWND dialog = CreateWindowExW(0, L"#32770", L"Plain", WS_POPUP | WS_CAPTION | WS_SYSMENU, 50, 50, 300, 200,
-                                  nullptr, nullptr, nullptr, nullptr);
+    HWND dialog = CreateWindowExW(0, L"#32770", L"Plain", WS_POPUP | WS_CAPTION | WS_SYSMENU, 50, 50, 300, 200, nullptr,
+                                  nullptr, nullptr, nullptr);
     ASSERT_NE(dialog, nullptr);
     struct Child {
         const wchar_t* cls;
@@ -312,8 +314,14 @@ TEST(WindowHooks, StackedHooksComeOffInAnyOrder)
         TWndMethod original = form->WindowProc;
         int seenA = 0, seenB = 0;
         std::unique_ptr<TWindowProcHook> a, b;
-        a = std::make_unique<TWindowProcHook>(form.get(), [&](TMessage& m) { ++seenA; a->CallPrevious(m); });
-        b = std::make_unique<TWindowProcHook>(form.get(), [&](TMessage& m) { ++seenB; b->CallPrevious(m); });
+        a = std::make_unique<TWindowProcHook>(form.get(), [&](TMessage& m) {
+            ++seenA;
+            a->CallPrevious(m);
+        });
+        b = std::make_unique<TWindowProcHook>(form.get(), [&](TMessage& m) {
+            ++seenB;
+            b->CallPrevious(m);
+        });
         (firstGoesFirst ? a : b).reset();
         form->Perform(WM_NULL);
         EXPECT_EQ(seenA + seenB, 1);

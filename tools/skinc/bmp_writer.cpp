@@ -14,7 +14,8 @@ constexpr uint32_t kBiRgb = 0;
 
 }  // namespace
 
-std::vector<uint8_t> EncodeBmp(const DecodedBitmap& bitmap) {
+std::vector<uint8_t> EncodeBmp(const DecodedBitmap& bitmap)
+{
     // Decoded pixels are already laid out as the file stores them: bottom-up, rows padded.
     const auto imageSize = static_cast<uint32_t>(bitmap.Stride() * bitmap.height);
     assert(bitmap.pixels.size() == imageSize);
@@ -32,7 +33,8 @@ std::vector<uint8_t> EncodeBmp(const DecodedBitmap& bitmap) {
     PutLe16(out, 24);  // bits per pixel
     PutLe32(out, kBiRgb);
     PutLe32(out, imageSize);
-    for (int i = 0; i < 4; ++i) PutLe32(out, 0);  // resolution, colours used, colours important
+    for (int i = 0; i < 4; ++i)
+        PutLe32(out, 0);  // resolution, colours used, colours important
     out.insert(out.end(), bitmap.pixels.begin(), bitmap.pixels.end());
     return out;
 }

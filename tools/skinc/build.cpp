@@ -17,14 +17,17 @@ namespace {
 
 constexpr const char* kBuildUsage = "usage: skinc build SOURCE_DIR -o OUT.ssk [--password P] [--data-only]\n";
 
-void PrintSummary(const std::string& out, size_t size, std::span<const SkinEntry> entries) {
+void PrintSummary(const std::string& out, size_t size, std::span<const SkinEntry> entries)
+{
     size_t counts[4] = {};
-    for (const SkinEntry& entry : entries) ++counts[static_cast<size_t>(entry.kind)];
+    for (const SkinEntry& entry : entries)
+        ++counts[static_cast<size_t>(entry.kind)];
     std::printf("skinc: wrote %s (%zu bytes): %zu bitmaps, %zu integers, %zu booleans, %zu strings\n", out.c_str(),
                 size, counts[0], counts[1], counts[2], counts[3]);
 }
 
-int Build(std::span<const std::string> args) {
+int Build(std::span<const std::string> args)
+{
     const CommandArgs parsed = ParseCommandArgs(args, {"-o", "--password"}, {"--data-only"});
     const auto out = parsed.Value("-o");
     if (parsed.positional.size() != 1 || !out) {
@@ -32,7 +35,8 @@ int Build(std::span<const std::string> args) {
         return 2;
     }
     const std::string password = parsed.Value("--password").value_or("");
-    if (parsed.Flag("--data-only") && !password.empty()) throw Error("--password needs a package, not --data-only");
+    if (parsed.Flag("--data-only") && !password.empty())
+        throw Error("--password needs a package, not --data-only");
     // Everything is made in memory first: bad input stops before a byte is written.
     const std::vector<SkinEntry> entries = ReadSkinSource(parsed.positional[0]);
     const std::vector<uint8_t> data = WriteSkinDataFile(entries);
@@ -44,7 +48,8 @@ int Build(std::span<const std::string> args) {
 
 }  // namespace
 
-int BuildCommand(std::span<const std::string> args) {
+int BuildCommand(std::span<const std::string> args)
+{
     try {
         return Build(args);
     } catch (const std::exception& e) {

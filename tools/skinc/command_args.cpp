@@ -7,13 +7,15 @@
 
 namespace ov::skinc {
 
-std::optional<std::string> CommandArgs::Value(std::string_view option) const {
+std::optional<std::string> CommandArgs::Value(std::string_view option) const
+{
     const auto it = values.find(option);
     return it == values.end() ? std::nullopt : std::optional(it->second);
 }
 
 CommandArgs ParseCommandArgs(std::span<const std::string> args, std::initializer_list<std::string_view> valueOptions,
-                             std::initializer_list<std::string_view> flagOptions) {
+                             std::initializer_list<std::string_view> flagOptions)
+{
     auto listed = [](std::initializer_list<std::string_view> list, std::string_view arg) {
         return std::find(list.begin(), list.end(), arg) != list.end();
     };
@@ -21,10 +23,13 @@ CommandArgs ParseCommandArgs(std::span<const std::string> args, std::initializer
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (listed(valueOptions, arg)) {
-            if (i + 1 == args.size()) throw Error("option " + arg + " needs a value");
-            if (!parsed.values.emplace(arg, args[++i]).second) throw Error("option " + arg + " is given twice");
+            if (i + 1 == args.size())
+                throw Error("option " + arg + " needs a value");
+            if (!parsed.values.emplace(arg, args[++i]).second)
+                throw Error("option " + arg + " is given twice");
         } else if (listed(flagOptions, arg)) {
-            if (!parsed.flags.insert(arg).second) throw Error("option " + arg + " is given twice");
+            if (!parsed.flags.insert(arg).second)
+                throw Error("option " + arg + " is given twice");
         } else if (arg.size() > 1 && arg[0] == '-') {
             throw Error("unknown option " + arg);
         } else {

@@ -18,7 +18,8 @@ struct DumpArgs {
     std::string password;
 };
 
-bool ParseArgs(std::span<const std::string> args, DumpArgs& out) {
+bool ParseArgs(std::span<const std::string> args, DumpArgs& out)
+{
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--password" && i + 1 < args.size()) {
             out.password = args[++i];
@@ -33,7 +34,8 @@ bool ParseArgs(std::span<const std::string> args, DumpArgs& out) {
 
 // A package starts with "SK". A plain ZIP archive ("PK") goes to the package reader too, which
 // refuses it with its own message; anything else is taken for a bare data file.
-std::vector<uint8_t> ReadSkinData(const DumpArgs& args) {
+std::vector<uint8_t> ReadSkinData(const DumpArgs& args)
+{
     std::vector<uint8_t> bytes = ReadWholeFile(args.file);
     const bool archive = bytes.size() >= 2 && (bytes[0] == 'S' || bytes[0] == 'P') && bytes[1] == 'K';
     return archive ? ExtractSkinData(args.file, args.password) : bytes;
@@ -46,7 +48,8 @@ struct Counts {
     int strings = 0;
 };
 
-void PrintEntry(const SkinDataEntry& entry, Counts& counts) {
+void PrintEntry(const SkinDataEntry& entry, Counts& counts)
+{
     const char* name = entry.name.c_str();
     if (const auto* bitmap = std::get_if<DecodedBitmap>(&entry.value)) {
         std::printf("bitmap %s %dx%d %d\n", name, bitmap->width, bitmap->height, bitmap->bitsPerPixel);
@@ -65,7 +68,8 @@ void PrintEntry(const SkinDataEntry& entry, Counts& counts) {
 
 }  // namespace
 
-int DumpCommand(std::span<const std::string> args) {
+int DumpCommand(std::span<const std::string> args)
+{
     DumpArgs parsed;
     if (!ParseArgs(args, parsed)) {
         std::fputs("usage: skinc dump FILE [--password P]\n", stderr);
@@ -73,7 +77,8 @@ int DumpCommand(std::span<const std::string> args) {
     }
     try {
         Counts counts;
-        for (const SkinDataEntry& entry : ParseSkinDataFile(ReadSkinData(parsed))) PrintEntry(entry, counts);
+        for (const SkinDataEntry& entry : ParseSkinDataFile(ReadSkinData(parsed)))
+            PrintEntry(entry, counts);
         std::printf("entries: %d bitmaps, %d integers, %d booleans, %d strings\n", counts.bitmaps, counts.integers,
                     counts.booleans, counts.strings);
         return 0;

@@ -36,7 +36,8 @@ struct Outcome {
 
 class DumpTest : public ::testing::Test {
 protected:
-    Outcome Dump(const Bytes& file, std::vector<std::string> extra = {}) {
+    Outcome Dump(const Bytes& file, std::vector<std::string> extra = {})
+    {
         const std::string path = folder_.File("input");
         testing::WriteFile(path, file);
         std::vector<std::string> args = {path};
@@ -51,7 +52,8 @@ protected:
     testing::ScratchFolder folder_;
 };
 
-TEST_F(DumpTest, ListsEntriesOfDataFilesAndPackagesInFileOrder) {
+TEST_F(DumpTest, ListsEntriesOfDataFilesAndPackagesInFileOrder)
+{
     for (const Bytes& file : {kData, testing::MakeDeflatedPackage(kData), testing::MakeStoredPackage(kData)}) {
         const Outcome o = Dump(file);
         EXPECT_EQ(o.code, 0) << o.err;
@@ -59,7 +61,8 @@ TEST_F(DumpTest, ListsEntriesOfDataFilesAndPackagesInFileOrder) {
     }
 }
 
-TEST_F(DumpTest, ReadsEncryptedPackagesWithThePassword) {
+TEST_F(DumpTest, ReadsEncryptedPackagesWithThePassword)
+{
     testing::PackageMember member;
     member.crc = Crc32(kData);
     member.uncompressedSize = static_cast<uint32_t>(kData.size());
@@ -78,7 +81,8 @@ TEST_F(DumpTest, ReadsEncryptedPackagesWithThePassword) {
     EXPECT_EQ(none.err, "Wrong password!\n");
 }
 
-TEST_F(DumpTest, PrintsTheReadersMessageOnFailure) {
+TEST_F(DumpTest, PrintsTheReadersMessageOnFailure)
+{
     Bytes pk = testing::MakeDeflatedPackage(kData);
     pk[0] = 'P';
     Bytes badHeader = kData;

@@ -19,25 +19,28 @@ namespace {
 
 constexpr const char* kExtractUsage = "usage: skinc extract IN.ssk OUTDIR [--password P]\n";
 
-bool IsBareDataFile(std::span<const uint8_t> file) {
+bool IsBareDataFile(std::span<const uint8_t> file)
+{
     return file.size() >= sk2::kMagic.size() && std::equal(sk2::kMagic.begin(), sk2::kMagic.end(), file.begin());
 }
 
 // The skin data file inside the package, with the reader's own messages for what goes wrong.
-std::vector<uint8_t> UnpackData(const std::string& in, std::span<const uint8_t> package, const std::string& password) {
+std::vector<uint8_t> UnpackData(const std::string& in, std::span<const uint8_t> package, const std::string& password)
+{
     std::vector<uint8_t> data;
     switch (ExtractPackageMember(package, sk2::kMemberName, data, password)) {
-        case ExtractResult::MemberWritten:
-            return data;
-        case ExtractResult::WrongPassword:
-            throw Error(in + ": " + kWrongPasswordMessage);
-        case ExtractResult::Failure:
-            break;
+    case ExtractResult::MemberWritten:
+        return data;
+    case ExtractResult::WrongPassword:
+        throw Error(in + ": " + kWrongPasswordMessage);
+    case ExtractResult::Failure:
+        break;
     }
     throw Error(in + ": " + kFailedToReadSkinMessage);
 }
 
-int Extract(std::span<const std::string> args) {
+int Extract(std::span<const std::string> args)
+{
     const CommandArgs parsed = ParseCommandArgs(args, {"--password"}, {});
     if (parsed.positional.size() != 2) {
         std::fputs(kExtractUsage, stderr);
@@ -54,7 +57,8 @@ int Extract(std::span<const std::string> args) {
         throw Error(in + ": " + e.what());
     }
     const ExtractedSkin skin = ToSourceEntries(entries);
-    for (const std::string& note : skin.notes) std::fprintf(stderr, "skinc extract: note: %s\n", note.c_str());
+    for (const std::string& note : skin.notes)
+        std::fprintf(stderr, "skinc extract: note: %s\n", note.c_str());
     WriteSkinSource(parsed.positional[1], skin.entries);
     std::printf("skinc: wrote %s: %zu entries\n", parsed.positional[1].c_str(), skin.entries.size());
     return 0;
@@ -62,7 +66,8 @@ int Extract(std::span<const std::string> args) {
 
 }  // namespace
 
-int ExtractCommand(std::span<const std::string> args) {
+int ExtractCommand(std::span<const std::string> args)
+{
     try {
         return Extract(args);
     } catch (const std::exception& e) {

@@ -10,7 +10,8 @@ namespace ov::skinc {
 
 namespace fs = std::filesystem;
 
-void WriteFileAtomically(const fs::path& path, std::span<const uint8_t> bytes) {
+void WriteFileAtomically(const fs::path& path, std::span<const uint8_t> bytes)
+{
     fs::path temp = path;
     temp += ".partial";
     {

@@ -26,17 +26,21 @@ constexpr Command kCommands[] = {
     {"help", HelpCommand, "help"},
 };
 
-void PrintUsage(std::FILE* to) {
+void PrintUsage(std::FILE* to)
+{
     std::fputs("usage: skinc COMMAND ARGS...\n", to);
-    for (const Command& command : kCommands) std::fprintf(to, "  skinc %s\n", command.usage);
+    for (const Command& command : kCommands)
+        std::fprintf(to, "  skinc %s\n", command.usage);
 }
 
-int HelpCommand(std::span<const std::string>) {
+int HelpCommand(std::span<const std::string>)
+{
     PrintUsage(stdout);
     return 0;
 }
 
-int Usage() {
+int Usage()
+{
     PrintUsage(stderr);
     return 2;
 }
@@ -44,12 +48,15 @@ int Usage() {
 }  // namespace
 }  // namespace ov::skinc
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     using namespace ov::skinc;
-    if (argc < 2) return Usage();
+    if (argc < 2)
+        return Usage();
     const std::vector<std::string> args(argv + 2, argv + argc);
     for (const Command& command : kCommands) {
-        if (command.name == argv[1]) return command.run(args);
+        if (command.name == argv[1])
+            return command.run(args);
     }
     std::fprintf(stderr, "skinc: unknown command '%s'\n", argv[1]);
     return Usage();

@@ -17,11 +17,11 @@
 namespace ov::skinc {
 
 struct ManifestLine {
-    int line = 0;          // 1-based
-    sk2::EntryKind kind;   // Integer, Boolean or String
-    std::string name;      // as written
-    int64_t number = 0;    // integer and boolean lines; the range is for the caller to judge
-    std::string text;      // string lines, escapes resolved
+    int line = 0;         // 1-based
+    sk2::EntryKind kind;  // Integer, Boolean or String
+    std::string name;     // as written
+    int64_t number = 0;   // integer and boolean lines; the range is for the caller to judge
+    std::string text;     // string lines, escapes resolved
 };
 
 // Parses the manifest; `file` is the name messages give it. Throws Error "FILE:LINE: reason" on a

@@ -9,7 +9,8 @@
 namespace ov::skinc {
 namespace {
 
-std::string MessageFor(std::string_view text) {
+std::string MessageFor(std::string_view text)
+{
     try {
         ParseManifest(text, "skin.txt");
     } catch (const Error& e) {
@@ -18,7 +19,8 @@ std::string MessageFor(std::string_view text) {
     return "(no error)";
 }
 
-TEST(Manifest, ReadsNumbersBooleansStringsAndSkipsComments) {
+TEST(Manifest, ReadsNumbersBooleansStringsAndSkipsComments)
+{
     const auto lines = ParseManifest(
         "\xEF\xBB\xBF# header\r\n"
         "integer SKIN2_FORMCOLOR 0x00F1F0FC   # trailing comment\r\n"
@@ -39,13 +41,15 @@ TEST(Manifest, ReadsNumbersBooleansStringsAndSkipsComments) {
     EXPECT_EQ(lines[3].text, "a # is text here\tA\\");
 }
 
-TEST(Manifest, HugeNumbersStayHugeForTheRangeCheck) {
+TEST(Manifest, HugeNumbersStayHugeForTheRangeCheck)
+{
     const auto lines = ParseManifest("integer A 99999999999999999999\ninteger B 0xFFFFFFFFFFFF\n", "f");
     EXPECT_GT(lines[0].number, int64_t{1} << 32);
     EXPECT_GT(lines[1].number, int64_t{1} << 32);
 }
 
-TEST(Manifest, MessagesNameFileAndLine) {
+TEST(Manifest, MessagesNameFileAndLine)
+{
     EXPECT_EQ(MessageFor("\nbitmap SKIN2_BUTTON x\n"),
               "skin.txt:2: unknown line kind 'bitmap' (integer, boolean or string)");
     EXPECT_EQ(MessageFor("integer SKIN2_FORMCOLOR\n"), "skin.txt:1: SKIN2_FORMCOLOR has no value");
@@ -59,13 +63,16 @@ TEST(Manifest, MessagesNameFileAndLine) {
               "skin.txt:1: unknown escape in string text (use \\\\, \\n, \\r, \\t or \\xHH)");
 }
 
-TEST(Manifest, FormattedEntriesReadBackTheSame) {
+TEST(Manifest, FormattedEntriesReadBackTheSame)
+{
     const std::string awkward = std::string(" lead\\ing\ttab\nline\r\x7F\x01 # not a comment \xE4\xBD\xA0 ") + '\0';
-    const std::vector<SkinEntry> entries = {
-        IntegerEntry("SKIN2_FORMCOLOR", 0x00F1F0FC), IntegerEntry("SKIN2_TITLEBARREGIONMINY", -1),
-        IntegerEntry("SKIN2_TRANSCOLOR", -1),        BooleanEntry("SKIN2_TITLEFIVESECT", true),
-        StringEntry("NOTE", awkward),                StringEntry("EMPTY", ""),
-        StringEntry("SPACE", " ")};
+    const std::vector<SkinEntry> entries = {IntegerEntry("SKIN2_FORMCOLOR", 0x00F1F0FC),
+                                            IntegerEntry("SKIN2_TITLEBARREGIONMINY", -1),
+                                            IntegerEntry("SKIN2_TRANSCOLOR", -1),
+                                            BooleanEntry("SKIN2_TITLEFIVESECT", true),
+                                            StringEntry("NOTE", awkward),
+                                            StringEntry("EMPTY", ""),
+                                            StringEntry("SPACE", " ")};
     const std::string text = FormatManifest(entries);
     EXPECT_NE(text.find("integer SKIN2_FORMCOLOR"), std::string::npos);
     EXPECT_NE(text.find("0x00F1F0FC"), std::string::npos);  // colours in hex

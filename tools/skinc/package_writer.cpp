@@ -21,7 +21,7 @@ constexpr uint32_t kEndSignature = 0x06054b50;
 constexpr uint16_t kVersion = 20;  // 2.0: deflate and traditional encryption; made by MS-DOS (0)
 constexpr uint16_t kMethodDeflated = 8;
 constexpr uint16_t kFlagEncrypted = 1 << 0;
-constexpr uint16_t kDosTime = 0;                         // 00:00:00
+constexpr uint16_t kDosTime = 0;                        // 00:00:00
 constexpr uint16_t kDosDate = (0 << 9) | (1 << 5) | 1;  // 1980-01-01, the first day DOS dates know
 
 // The fields local header and directory entry share, from "version needed" to the extra length.
@@ -32,7 +32,8 @@ struct MemberFields {
     uint32_t size;
 };
 
-void PutCommonFields(std::vector<uint8_t>& out, const MemberFields& m) {
+void PutCommonFields(std::vector<uint8_t>& out, const MemberFields& m)
+{
     PutLe16(out, kVersion);
     PutLe16(out, m.flags);
     PutLe16(out, kMethodDeflated);
@@ -48,10 +49,12 @@ void PutCommonFields(std::vector<uint8_t>& out, const MemberFields& m) {
 void PutName(std::vector<uint8_t>& out) { out.insert(out.end(), sk2::kMemberName.begin(), sk2::kMemberName.end()); }
 
 // The 12-byte encryption header: 11 random bytes, then the check byte; encrypted with the member.
-std::vector<uint8_t> EncryptMember(std::vector<uint8_t> deflated, uint32_t crc, std::string_view password) {
+std::vector<uint8_t> EncryptMember(std::vector<uint8_t> deflated, uint32_t crc, std::string_view password)
+{
     std::vector<uint8_t> member(kEncryptionHeaderSize);
     std::random_device random;
-    for (size_t i = 0; i + 1 < kEncryptionHeaderSize; ++i) member[i] = static_cast<uint8_t>(random());
+    for (size_t i = 0; i + 1 < kEncryptionHeaderSize; ++i)
+        member[i] = static_cast<uint8_t>(random());
     member.back() = static_cast<uint8_t>(crc >> 24);
     member.insert(member.end(), deflated.begin(), deflated.end());
     ZipCipher(password).Encrypt(member);
@@ -60,11 +63,14 @@ std::vector<uint8_t> EncryptMember(std::vector<uint8_t> deflated, uint32_t crc, 
 
 }  // namespace
 
-std::vector<uint8_t> WritePackage(std::span<const uint8_t> data, std::string_view password) {
-    if (data.size() > std::numeric_limits<uint32_t>::max() / 2) throw Error("the skin data is too large for a package");
+std::vector<uint8_t> WritePackage(std::span<const uint8_t> data, std::string_view password)
+{
+    if (data.size() > std::numeric_limits<uint32_t>::max() / 2)
+        throw Error("the skin data is too large for a package");
     const uint32_t crc = Crc32(data);
     std::vector<uint8_t> member = DeflateRaw(data);
-    if (!password.empty()) member = EncryptMember(std::move(member), crc, password);
+    if (!password.empty())
+        member = EncryptMember(std::move(member), crc, password);
     const MemberFields fields{static_cast<uint16_t>(password.empty() ? 0 : kFlagEncrypted), crc,
                               static_cast<uint32_t>(member.size()), static_cast<uint32_t>(data.size())};
 

@@ -18,22 +18,26 @@ namespace {
 
 using testing::Bytes;
 
-Bytes SampleBmp(int width, int height) {
+Bytes SampleBmp(int width, int height)
+{
     return testing::MakeBmp24(width, height, [](int x, int y) { return static_cast<uint32_t>((x * 37) ^ (y * 91)); });
 }
 
-std::vector<SkinEntry> SampleEntries() {
+std::vector<SkinEntry> SampleEntries()
+{
     return {{"SKIN2_BUTTON", sk2::EntryKind::Bitmap, SampleBmp(90, 70)},
             IntegerEntry("SKIN2_TITLEBARREGIONMINY", -5),
             BooleanEntry("SKIN2_RADIOBUTTONTRANS", true),
             StringEntry(std::string(64, 'S'), "hi")};
 }
 
-TEST(DataFileWriter, RecordsCarryTheirDataBehindThemAndEndInTheTerminator) {
+TEST(DataFileWriter, RecordsCarryTheirDataBehindThemAndEndInTheTerminator)
+{
     const std::vector<SkinEntry> entries = SampleEntries();
     const Bytes file = WriteSkinDataFile(entries);
     size_t payloads = 0;
-    for (const SkinEntry& entry : entries) payloads += entry.data.size();
+    for (const SkinEntry& entry : entries)
+        payloads += entry.data.size();
     ASSERT_EQ(file.size(), 24 + 5 * 77 + payloads);
     EXPECT_EQ(std::string(file.begin(), file.begin() + 12), "KRAVELON_SK2");
     EXPECT_EQ(LoadLe32(&file[12]), 24u);
@@ -61,7 +65,8 @@ TEST(DataFileWriter, RecordsCarryTheirDataBehindThemAndEndInTheTerminator) {
     EXPECT_EQ(std::get<std::string>(parsed[3].value), "hi");
 }
 
-TEST(DataFileWriter, RefusesNamesARecordCannotHold) {
+TEST(DataFileWriter, RefusesNamesARecordCannotHold)
+{
     EXPECT_THROW(WriteSkinDataFile(std::vector{IntegerEntry(std::string(65, 'N'), 1)}), Error);
     EXPECT_THROW(WriteSkinDataFile(std::vector{IntegerEntry("", 1)}), Error);
     EXPECT_EQ(WriteSkinDataFile({}).size(), 24u + 77);  // only the terminator
@@ -70,16 +75,19 @@ TEST(DataFileWriter, RefusesNamesARecordCannotHold) {
 // A package whose first two bytes are turned back into "PK", written where Info-ZIP can read it.
 class InfoZip {
 public:
-    explicit InfoZip(const Bytes& package) : zip_(scratch_.File("skin.zip")) {
+    explicit InfoZip(const Bytes& package) : zip_(scratch_.File("skin.zip"))
+    {
         Bytes copy = package;
         copy[0] = 'P';
         copy[1] = 'K';
         testing::WriteFile(zip_, copy);
     }
-    int Run(const std::string& arguments) const {
+    int Run(const std::string& arguments) const
+    {
         return testing::Run("unzip " + arguments + " " + zip_ + " > " + scratch_.File("out") + " 2>&1");
     }
-    std::string Output() const {
+    std::string Output() const
+    {
         const Bytes out = testing::ReadFile(scratch_.File("out"));
         return {out.begin(), out.end()};
     }
@@ -90,7 +98,8 @@ private:
     std::string zip_;
 };
 
-TEST(PackageWriter, PlainPackageIsARealZipThatTheReaderOpens) {
+TEST(PackageWriter, PlainPackageIsARealZipThatTheReaderOpens)
+{
     const Bytes data = WriteSkinDataFile(SampleEntries());
     const Bytes package = WritePackage(data, "");
     EXPECT_EQ(Bytes(package.begin(), package.begin() + 4), (Bytes{0x53, 0x4B, 0x03, 0x04}));
@@ -102,7 +111,7 @@ TEST(PackageWriter, PlainPackageIsARealZipThatTheReaderOpens) {
     EXPECT_EQ(std::string(package.begin() + 30, package.begin() + 42), "SKINDATA.SK2");
     EXPECT_EQ(LoadLe32(&package[package.size() - 22]), 0x06054b50u);
     EXPECT_EQ(LoadLe16(&package[package.size() - 2]), 0);  // no comment
-    EXPECT_EQ(WritePackage(data, ""), package);             // no clock, no randomness: reproducible
+    EXPECT_EQ(WritePackage(data, ""), package);            // no clock, no randomness: reproducible
 
     Bytes extracted;
     ASSERT_EQ(ExtractPackageMember(package, "SKINDATA.SK2", extracted, ""), ExtractResult::MemberWritten);
@@ -110,12 +119,13 @@ TEST(PackageWriter, PlainPackageIsARealZipThatTheReaderOpens) {
 
     InfoZip zip(package);
     EXPECT_EQ(zip.Run("-l"), 0) << zip.Output();
-    EXPECT_NE(zip.Output().find(std::to_string(data.size()) + "  1980-01-01 00:00   SKINDATA.SK2"),
-              std::string::npos) << zip.Output();
+    EXPECT_NE(zip.Output().find(std::to_string(data.size()) + "  1980-01-01 00:00   SKINDATA.SK2"), std::string::npos)
+        << zip.Output();
     EXPECT_EQ(zip.Run("-t"), 0) << zip.Output();
 }
 
-TEST(PackageWriter, EncryptedPackageOpensOnlyWithItsPassword) {
+TEST(PackageWriter, EncryptedPackageOpensOnlyWithItsPassword)
+{
     const Bytes data = WriteSkinDataFile(SampleEntries());
     const Bytes package = WritePackage(data, "rose petal");
     EXPECT_EQ(LoadLe16(&package[6]), 1);  // encrypted

@@ -18,7 +18,8 @@ namespace {
 // A zlib compression stream, ended on every path.
 class DeflateStream {
 public:
-    DeflateStream() {
+    DeflateStream()
+    {
         // Negative window bits: raw deflate without the zlib header and checksum.
         if (deflateInit2(&stream_, Z_BEST_COMPRESSION, Z_DEFLATED, -MAX_WBITS, 9, Z_DEFAULT_STRATEGY) != Z_OK) {
             throw Error("zlib: cannot start compressing");
@@ -37,7 +38,8 @@ private:
 
 }  // namespace
 
-std::vector<uint8_t> DeflateRaw(std::span<const uint8_t> data) {
+std::vector<uint8_t> DeflateRaw(std::span<const uint8_t> data)
+{
     DeflateStream stream;
     std::vector<uint8_t> out(deflateBound(stream.Get(), static_cast<uLong>(data.size())));
     stream->next_in = const_cast<Bytef*>(data.data());
@@ -45,7 +47,8 @@ std::vector<uint8_t> DeflateRaw(std::span<const uint8_t> data) {
     stream->next_out = out.data();
     stream->avail_out = static_cast<uInt>(out.size());
     // The output has room for the bound, so one call finishes the stream.
-    if (deflate(stream.Get(), Z_FINISH) != Z_STREAM_END) throw Error("zlib: compression failed");
+    if (deflate(stream.Get(), Z_FINISH) != Z_STREAM_END)
+        throw Error("zlib: compression failed");
     out.resize(stream->total_out);
     return out;
 }
@@ -54,7 +57,8 @@ std::vector<uint8_t> DeflateRaw(std::span<const uint8_t> data) {
 
 bool HaveDeflate() { return false; }
 
-std::vector<uint8_t> DeflateRaw(std::span<const uint8_t>) {
+std::vector<uint8_t> DeflateRaw(std::span<const uint8_t>)
+{
     throw Error("this skinc was built without zlib and cannot compress skin packages");
 }
 

@@ -11,7 +11,8 @@ namespace ov::skinc {
 namespace {
 
 void PutRecord(std::vector<uint8_t>& out, std::string_view name, sk2::EntryKind kind, uint32_t dataOffset,
-               uint32_t dataSize, uint32_t next) {
+               uint32_t dataSize, uint32_t next)
+{
     const size_t at = out.size();
     out.resize(at + sk2::kNameSize, 0);
     std::memcpy(out.data() + at, name.data(), name.size());
@@ -23,7 +24,8 @@ void PutRecord(std::vector<uint8_t>& out, std::string_view name, sk2::EntryKind 
 
 }  // namespace
 
-std::vector<uint8_t> WriteSkinDataFile(std::span<const SkinEntry> entries) {
+std::vector<uint8_t> WriteSkinDataFile(std::span<const SkinEntry> entries)
+{
     uint64_t total = sk2::kHeaderSize + sk2::kRecordSize;
     for (const SkinEntry& entry : entries) {
         if (entry.name.empty() || entry.name.size() > sk2::kNameSize || entry.name.find('\0') != std::string::npos) {
@@ -31,7 +33,8 @@ std::vector<uint8_t> WriteSkinDataFile(std::span<const SkinEntry> entries) {
         }
         total += sk2::kRecordSize + entry.data.size();
     }
-    if (total > std::numeric_limits<uint32_t>::max()) throw Error("the skin data would exceed 4 GB");
+    if (total > std::numeric_limits<uint32_t>::max())
+        throw Error("the skin data would exceed 4 GB");
 
     std::vector<uint8_t> out(sk2::kMagic.begin(), sk2::kMagic.end());
     PutLe32(out, sk2::kHeaderSize);

@@ -16,17 +16,20 @@ struct SkinEntry {
     std::vector<uint8_t> data;  // a BMP file, 4 bytes of a signed integer, 1 byte, or text
 };
 
-inline SkinEntry IntegerEntry(std::string name, int32_t value) {
+inline SkinEntry IntegerEntry(std::string name, int32_t value)
+{
     SkinEntry entry{std::move(name), sk2::EntryKind::Integer, {}};
     PutLe32(entry.data, static_cast<uint32_t>(value));
     return entry;
 }
 
-inline SkinEntry BooleanEntry(std::string name, bool value) {
+inline SkinEntry BooleanEntry(std::string name, bool value)
+{
     return {std::move(name), sk2::EntryKind::Boolean, {static_cast<uint8_t>(value ? 1 : 0)}};
 }
 
-inline SkinEntry StringEntry(std::string name, const std::string& text) {
+inline SkinEntry StringEntry(std::string name, const std::string& text)
+{
     return {std::move(name), sk2::EntryKind::String, std::vector<uint8_t>(text.begin(), text.end())};
 }
 

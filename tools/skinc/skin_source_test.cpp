@@ -16,7 +16,8 @@ namespace {
 using testing::Bytes;
 
 // A BMP of any depth with a zeroed palette and zeroed pixels: enough for the depth checks.
-Bytes MakeBmp(int bitsPerPixel, uint32_t compression, int width = 4, int height = 2) {
+Bytes MakeBmp(int bitsPerPixel, uint32_t compression, int width = 4, int height = 2)
+{
     const uint32_t palette = bitsPerPixel <= 8 ? (4u << bitsPerPixel) : 0;
     const uint32_t stride = ((width * bitsPerPixel + 31) / 32) * 4;
     Bytes file(54 + palette + stride * height, 0);
@@ -32,9 +33,10 @@ Bytes MakeBmp(int bitsPerPixel, uint32_t compression, int width = 4, int height 
     return file;
 }
 
-Bytes SmallBmp(bool topDown = false) {
-    return testing::MakeBmp24(3, 2, [](int x, int y) { return static_cast<uint32_t>(0x102030 * (x + 1) + y); },
-                              topDown);
+Bytes SmallBmp(bool topDown = false)
+{
+    return testing::MakeBmp24(
+        3, 2, [](int x, int y) { return static_cast<uint32_t>(0x102030 * (x + 1) + y); }, topDown);
 }
 
 class SourceFolder {
@@ -44,12 +46,14 @@ public:
     void Put(const std::string& name, const Bytes& bytes) { testing::WriteFile(scratch_.File(name), bytes); }
 
     // The message ReadSkinSource stops with, the folder's path replaced by "DIR".
-    std::string Failure() const {
+    std::string Failure() const
+    {
         try {
             ReadSkinSource(Path());
         } catch (const Error& e) {
             std::string message = e.what();
-            if (message.starts_with(scratch_.Path())) message.replace(0, scratch_.Path().size(), "DIR");
+            if (message.starts_with(scratch_.Path()))
+                message.replace(0, scratch_.Path().size(), "DIR");
             return message;
         }
         return "(no error)";
@@ -59,13 +63,16 @@ private:
     testing::ScratchFolder scratch_;
 };
 
-std::vector<std::string> Names(const std::vector<SkinEntry>& entries) {
+std::vector<std::string> Names(const std::vector<SkinEntry>& entries)
+{
     std::vector<std::string> names;
-    for (const SkinEntry& entry : entries) names.push_back(entry.name);
+    for (const SkinEntry& entry : entries)
+        names.push_back(entry.name);
     return names;
 }
 
-TEST(SkinSource, EntriesComeInFileOrderWhateverTheManifestOrder) {
+TEST(SkinSource, EntriesComeInFileOrderWhateverTheManifestOrder)
+{
     SourceFolder source;
     source.Manifest(
         "boolean SKIN2_TABCONTROLTRANS 1\n"
@@ -91,7 +98,8 @@ TEST(SkinSource, EntriesComeInFileOrderWhateverTheManifestOrder) {
     EXPECT_EQ(entries[9].data, Bytes{'z'});
 }
 
-TEST(SkinSource, BitmapsAreStoredInCanonicalForm) {
+TEST(SkinSource, BitmapsAreStoredInCanonicalForm)
+{
     SourceFolder source;
     source.Manifest("");
     source.Put("SKIN2_BUTTON.bmp", SmallBmp(true));  // top-down rows, size-of-image field 0
@@ -101,14 +109,16 @@ TEST(SkinSource, BitmapsAreStoredInCanonicalForm) {
     EXPECT_EQ(stored, expected);
 }
 
-TEST(SkinSource, BadManifestStopsWithFileLineAndReason) {
+TEST(SkinSource, BadManifestStopsWithFileLineAndReason)
+{
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"\n\ninteger SKIN2_FORMCOLOUR 1\n", "DIR/skin.txt:3: unknown entry name 'SKIN2_FORMCOLOUR'"},
         {"integer SKIN2_FORMCOLOR 0x01000000\n",
          "DIR/skin.txt:1: SKIN2_FORMCOLOR: value out of range (a colour is 0x00BBGGRR from 0 to 0x00FFFFFF, or -1 "
          "for none)"},
-        {"integer SKIN2_SYSTEMCOLOR2 -2\n", "DIR/skin.txt:1: SKIN2_SYSTEMCOLOR2: value out of range (a colour is "
-                                           "0x00BBGGRR from 0 to 0x00FFFFFF, or -1 for none)"},
+        {"integer SKIN2_SYSTEMCOLOR2 -2\n",
+         "DIR/skin.txt:1: SKIN2_SYSTEMCOLOR2: value out of range (a colour is "
+         "0x00BBGGRR from 0 to 0x00FFFFFF, or -1 for none)"},
         {"integer SKIN2_TITLEBARICONPOSX 2147483648\n",
          "DIR/skin.txt:1: SKIN2_TITLEBARICONPOSX: value out of range (an integer is signed 32-bit)"},
         {"boolean SKIN2_TITLEFIVESECT 2\n", "DIR/skin.txt:1: SKIN2_TITLEFIVESECT: a boolean is 0 or 1"},
@@ -131,7 +141,8 @@ TEST(SkinSource, BadManifestStopsWithFileLineAndReason) {
     }
 }
 
-TEST(SkinSource, BadBitmapsStopWithTheirFileName) {
+TEST(SkinSource, BadBitmapsStopWithTheirFileName)
+{
     const std::vector<std::tuple<std::string, Bytes, std::string>> cases = {
         {"SKIN2_BUTTONS.bmp", SmallBmp(), "DIR/SKIN2_BUTTONS.bmp: 'SKIN2_BUTTONS' is not a bitmap entry name"},
         {"SKIN2_FORMCOLOR.bmp", SmallBmp(),
@@ -155,7 +166,8 @@ TEST(SkinSource, BadBitmapsStopWithTheirFileName) {
     }
 }
 
-TEST(SkinSource, MissingManifestAndRepeatedBitmapFile) {
+TEST(SkinSource, MissingManifestAndRepeatedBitmapFile)
+{
     SourceFolder source;
     source.Put("SKIN2_BUTTON.bmp", SmallBmp());
     EXPECT_EQ(source.Failure(), "DIR/skin.txt: missing manifest (a skin source folder holds skin.txt and the bitmaps)");
@@ -164,7 +176,8 @@ TEST(SkinSource, MissingManifestAndRepeatedBitmapFile) {
     EXPECT_EQ(source.Failure(), "DIR/skin2_button.BMP: a second file for SKIN2_BUTTON");
 }
 
-TEST(SkinSource, WrittenFolderReadsBackTheSameAndIsNeverMixedIntoAnother) {
+TEST(SkinSource, WrittenFolderReadsBackTheSameAndIsNeverMixedIntoAnother)
+{
     SourceFolder source;
     source.Manifest("integer SKIN2_FORMCOLOR 0x00F1F0FC\nboolean SKIN2_BUTTONTRANS 1\nstring TEXT tab\\there\n");
     source.Put("SKIN2_SCROLLBAR.bmp", SmallBmp());
@@ -175,9 +188,10 @@ TEST(SkinSource, WrittenFolderReadsBackTheSameAndIsNeverMixedIntoAnother) {
     WriteSkinSource(folder.string() + "/", entries);
     const std::vector<SkinEntry> again = ReadSkinSource(folder);
     ASSERT_EQ(Names(again), Names(entries));
-    for (size_t i = 0; i < entries.size(); ++i) EXPECT_EQ(again[i].data, entries[i].data) << entries[i].name;
+    for (size_t i = 0; i < entries.size(); ++i)
+        EXPECT_EQ(again[i].data, entries[i].data) << entries[i].name;
 
-    EXPECT_THROW(WriteSkinSource(folder, entries), Error);  // not empty: a stale bitmap could slip in
+    EXPECT_THROW(WriteSkinSource(folder, entries), Error);    // not empty: a stale bitmap could slip in
     EXPECT_EQ(out.List(), std::vector<std::string>{"skin"});  // nothing half-written beside it
 }
 

@@ -20,7 +20,8 @@ std::string Text(const Bytes& bytes) { return {bytes.begin(), bytes.end()}; }
 class SkincRun : public ::testing::Test {
 protected:
     // Runs skinc with the arguments; its output and errors land in out.txt and err.txt.
-    int Skinc(const std::string& arguments) {
+    int Skinc(const std::string& arguments)
+    {
         return testing::Run(kSkinc + " " + arguments + " > " + File("out.txt") + " 2> " + File("err.txt"));
     }
     std::string Out() const { return Text(testing::ReadFile(File("out.txt"))); }
@@ -29,7 +30,8 @@ protected:
     bool Exists(const std::string& name) const { return std::filesystem::exists(File(name)); }
 
     // A small source folder with every kind of entry, listed out of order.
-    std::string SmallSource() {
+    std::string SmallSource()
+    {
         const std::string folder = File("src");
         std::filesystem::create_directory(folder);
         const std::string manifest =
@@ -48,7 +50,8 @@ private:
     testing::ScratchFolder scratch_;
 };
 
-TEST_F(SkincRun, DumpListsExactlyTheManifestAndTheFolder) {
+TEST_F(SkincRun, DumpListsExactlyTheManifestAndTheFolder)
+{
     const std::string source = SmallSource();
     ASSERT_EQ(Skinc("build " + source + " -o " + File("small.ssk")), 0) << Err();
     ASSERT_EQ(Skinc("dump " + File("small.ssk")), 0) << Err();
@@ -62,7 +65,8 @@ TEST_F(SkincRun, DumpListsExactlyTheManifestAndTheFolder) {
               "entries: 2 bitmaps, 2 integers, 1 booleans, 1 strings\n");
 }
 
-TEST_F(SkincRun, BuildExtractBuildGivesTheSameDataFile) {
+TEST_F(SkincRun, BuildExtractBuildGivesTheSameDataFile)
+{
     for (const std::string& source : {kBuiltinSource, SmallSource()}) {
         ASSERT_EQ(Skinc("build " + source + " -o " + File("first.sk2") + " --data-only"), 0) << Err();
         ASSERT_EQ(Skinc("build " + source + " -o " + File("pack.ssk") + " --password 'p w'"), 0) << Err();
@@ -74,7 +78,8 @@ TEST_F(SkincRun, BuildExtractBuildGivesTheSameDataFile) {
     }
 }
 
-TEST_F(SkincRun, BadInputStopsWithAMessageAndWritesNothing) {
+TEST_F(SkincRun, BadInputStopsWithAMessageAndWritesNothing)
+{
     const std::string source = SmallSource();
     testing::WriteFile(source + "/skin.txt", Bytes{'\n', 'i', 'n', 't', 'e', 'g', 'e', 'r', ' ', 'X', ' ', '1'});
     EXPECT_EQ(Skinc("build " + source + " -o " + File("new.ssk")), 1);
@@ -88,7 +93,8 @@ TEST_F(SkincRun, BadInputStopsWithAMessageAndWritesNothing) {
     EXPECT_FALSE(Exists("new.ssk"));
 }
 
-TEST_F(SkincRun, ExtractRefusesWrongPasswordsAndDamagedPackagesWithoutWriting) {
+TEST_F(SkincRun, ExtractRefusesWrongPasswordsAndDamagedPackagesWithoutWriting)
+{
     ASSERT_EQ(Skinc("build " + kBuiltinSource + " -o " + File("pack.ssk") + " --password secret"), 0) << Err();
     EXPECT_EQ(Skinc("extract " + File("pack.ssk") + " " + File("out")), 1);
     EXPECT_EQ(Err(), "skinc extract: " + File("pack.ssk") + ": Wrong password!\n");
@@ -103,7 +109,8 @@ TEST_F(SkincRun, ExtractRefusesWrongPasswordsAndDamagedPackagesWithoutWriting) {
     EXPECT_FALSE(Exists("out"));
 }
 
-TEST_F(SkincRun, MisusedCommandLinesGetTheUsage) {
+TEST_F(SkincRun, MisusedCommandLinesGetTheUsage)
+{
     EXPECT_EQ(Skinc("build " + kBuiltinSource), 2);
     EXPECT_EQ(Skinc("build " + kBuiltinSource + " -o " + File("x") + " --colour red"), 1);
     EXPECT_EQ(Err(), "skinc build: unknown option --colour\n");

@@ -29,9 +29,11 @@ protected:
     static void SetUpTestSuite() { entries_ = new std::vector<SkinDataEntry>(ParseSkinDataFile(BuiltinDataFile())); }
     static void TearDownTestSuite() { delete entries_; }
 
-    static const SkinDataEntry* Find(std::string_view name) {
+    static const SkinDataEntry* Find(std::string_view name)
+    {
         for (const SkinDataEntry& entry : *entries_) {
-            if (entry.name == name) return &entry;
+            if (entry.name == name)
+                return &entry;
         }
         return nullptr;
     }
@@ -41,7 +43,8 @@ protected:
 };
 std::vector<SkinDataEntry>* BuiltinSkin::entries_ = nullptr;
 
-TEST_F(BuiltinSkin, DataFileHas80EntriesIn91874Bytes) {
+TEST_F(BuiltinSkin, DataFileHas80EntriesIn91874Bytes)
+{
     EXPECT_EQ(BuiltinDataFile().size(), 91874u);
     ASSERT_EQ(entries_->size(), 80u);
     // 28 bitmaps, then 43 integers, then 9 booleans, no strings.
@@ -53,31 +56,55 @@ TEST_F(BuiltinSkin, DataFileHas80EntriesIn91874Bytes) {
     }
 }
 
-TEST_F(BuiltinSkin, ValuesAreTheTabledOnes) {
-    const std::map<std::string, int32_t> integers = {
-        {"SKIN2_TRANSCOLOR", 0x00FF00FF}, {"SKIN2_TITLEFONTCOLOR", 0x00FFFFFF}, {"SKIN2_FORMCOLOR", 0x00F1F0FC},
-        {"SKIN2_MENUBARSTARTCOLOR", 0x00F1F0FC}, {"SKIN2_MENUBARENDCOLOR", 0x00F1F0FC},
-        {"SKIN2_TOPSELECTEDMENUCOLOR", 0x00FFFFFF}, {"SKIN2_TOPSELECTEDMENUBORDERCOLOR", 0x008760DA},
-        {"SKIN2_TOPSELECTEDMENUFONTCOLOR", 0x00261E46}, {"SKIN2_TOPMENUFONTCOLOR", 0x005C4CA3},
-        {"SKIN2_LEFTBARSTARTCOLOR", 0x00F1F0FC}, {"SKIN2_LEFTBARENDCOLOR", 0x00F1F0FC},
-        {"SKIN2_MENUITEMCOLOR", 0x00FFFFFF}, {"SKIN2_MENUITEMFONTCOLOR", 0x005C4CA3},
-        {"SKIN2_SELECTEDMENUCOLOR", 0x00FFFFFF}, {"SKIN2_SELECTEDMENUBORDERCOLOR", 0x008760DA},
-        {"SKIN2_SELECTEDMENUFONTCOLOR", 0x00261E46}, {"SKIN2_TOOLBARSTARTCOLOR", 0x00DDD7FC},
-        {"SKIN2_TOOLBARENDCOLOR", 0x00DDD7FC}, {"SKIN2_TOOLBARONCOLOR", 0x00FFFFFF},
-        {"SKIN2_TOOLBARBORDERCOLOR", 0x005C4CA3}, {"SKIN2_TOOLBARDOWNCOLOR", 0x00F1F0FC},
-        {"SKIN2_CONTROLCOLOR", 0x00DAD9E3}, {"SKIN2_CONTROLBORDERCOLOR", 0x005C4CA3},
-        {"SKIN2_CONTROLFONTCOLOR", 0x005C4CA3}, {"SKIN2_BUTTONFONTCOLOR", 0x00261E46},
-        {"SKIN2_SCROLLBARCOLOR", 0x00F9F9F9}, {"SKIN2_TABCONTROLCOLOR", 0x00DAD9E3},
-        {"SKIN2_TABCONTROLBORDERCOLOR", 0x005C4CA3}, {"SKIN2_TABCONTROLACTIVEFONTCOLOR", 0x00FFFFFF},
-        {"SKIN2_TABCONTROLINACTIVEFONTCOLOR", 0x005C4CA3}, {"SKIN2_SIDECHANNELCOLOR", 0x00C8D0D4},
-        {"SKIN2_SIDECHANNELBORDERCOLOR", 0x005C4CA3}, {"SKIN2_TITLEBARICONPOSX", 7}, {"SKIN2_TITLEBARICONPOSY", 4},
-        {"SKIN2_TITLEBARCAPTIONTOP", 7}, {"SKIN2_TITLEBARBUTTONPOSX", 7}, {"SKIN2_TITLEBARBUTTONPOSY", 4},
-        {"SKIN2_TITLEBARREGIONMINY", -1}, {"SKIN2_TITLEBARREGIONMAXY", -1}, {"SKIN2_BOTTOMREGIONMINY", -1},
-        {"SKIN2_BOTTOMREGIONMAXY", -1}, {"SKIN2_SYSTEMCOLOR1", 0x0000FF00}, {"SKIN2_SYSTEMCOLOR2", 0x00800000}};
+TEST_F(BuiltinSkin, ValuesAreTheTabledOnes)
+{
+    const std::map<std::string, int32_t> integers = {{"SKIN2_TRANSCOLOR", 0x00FF00FF},
+                                                     {"SKIN2_TITLEFONTCOLOR", 0x00FFFFFF},
+                                                     {"SKIN2_FORMCOLOR", 0x00F1F0FC},
+                                                     {"SKIN2_MENUBARSTARTCOLOR", 0x00F1F0FC},
+                                                     {"SKIN2_MENUBARENDCOLOR", 0x00F1F0FC},
+                                                     {"SKIN2_TOPSELECTEDMENUCOLOR", 0x00FFFFFF},
+                                                     {"SKIN2_TOPSELECTEDMENUBORDERCOLOR", 0x008760DA},
+                                                     {"SKIN2_TOPSELECTEDMENUFONTCOLOR", 0x00261E46},
+                                                     {"SKIN2_TOPMENUFONTCOLOR", 0x005C4CA3},
+                                                     {"SKIN2_LEFTBARSTARTCOLOR", 0x00F1F0FC},
+                                                     {"SKIN2_LEFTBARENDCOLOR", 0x00F1F0FC},
+                                                     {"SKIN2_MENUITEMCOLOR", 0x00FFFFFF},
+                                                     {"SKIN2_MENUITEMFONTCOLOR", 0x005C4CA3},
+                                                     {"SKIN2_SELECTEDMENUCOLOR", 0x00FFFFFF},
+                                                     {"SKIN2_SELECTEDMENUBORDERCOLOR", 0x008760DA},
+                                                     {"SKIN2_SELECTEDMENUFONTCOLOR", 0x00261E46},
+                                                     {"SKIN2_TOOLBARSTARTCOLOR", 0x00DDD7FC},
+                                                     {"SKIN2_TOOLBARENDCOLOR", 0x00DDD7FC},
+                                                     {"SKIN2_TOOLBARONCOLOR", 0x00FFFFFF},
+                                                     {"SKIN2_TOOLBARBORDERCOLOR", 0x005C4CA3},
+                                                     {"SKIN2_TOOLBARDOWNCOLOR", 0x00F1F0FC},
+                                                     {"SKIN2_CONTROLCOLOR", 0x00DAD9E3},
+                                                     {"SKIN2_CONTROLBORDERCOLOR", 0x005C4CA3},
+                                                     {"SKIN2_CONTROLFONTCOLOR", 0x005C4CA3},
+                                                     {"SKIN2_BUTTONFONTCOLOR", 0x00261E46},
+                                                     {"SKIN2_SCROLLBARCOLOR", 0x00F9F9F9},
+                                                     {"SKIN2_TABCONTROLCOLOR", 0x00DAD9E3},
+                                                     {"SKIN2_TABCONTROLBORDERCOLOR", 0x005C4CA3},
+                                                     {"SKIN2_TABCONTROLACTIVEFONTCOLOR", 0x00FFFFFF},
+                                                     {"SKIN2_TABCONTROLINACTIVEFONTCOLOR", 0x005C4CA3},
+                                                     {"SKIN2_SIDECHANNELCOLOR", 0x00C8D0D4},
+                                                     {"SKIN2_SIDECHANNELBORDERCOLOR", 0x005C4CA3},
+                                                     {"SKIN2_TITLEBARICONPOSX", 7},
+                                                     {"SKIN2_TITLEBARICONPOSY", 4},
+                                                     {"SKIN2_TITLEBARCAPTIONTOP", 7},
+                                                     {"SKIN2_TITLEBARBUTTONPOSX", 7},
+                                                     {"SKIN2_TITLEBARBUTTONPOSY", 4},
+                                                     {"SKIN2_TITLEBARREGIONMINY", -1},
+                                                     {"SKIN2_TITLEBARREGIONMAXY", -1},
+                                                     {"SKIN2_BOTTOMREGIONMINY", -1},
+                                                     {"SKIN2_BOTTOMREGIONMAXY", -1},
+                                                     {"SKIN2_SYSTEMCOLOR1", 0x0000FF00},
+                                                     {"SKIN2_SYSTEMCOLOR2", 0x00800000}};
     const std::map<std::string, int> booleans = {
-        {"SKIN2_TITLEFIVESECT", 0}, {"SKIN2_BOTTOMBORDERTHREESECT", 0}, {"SKIN2_TITLEBARNEEDREGION", 0},
-        {"SKIN2_BOTTOMBORDERNEEDREGION", 0}, {"SKIN2_TITLEBTNTRANS", 0}, {"SKIN2_BUTTONTRANS", 0},
-        {"SKIN2_CHECKBOXTRANS", 0}, {"SKIN2_RADIOBUTTONTRANS", 1}, {"SKIN2_TABCONTROLTRANS", 0}};
+        {"SKIN2_TITLEFIVESECT", 0},          {"SKIN2_BOTTOMBORDERTHREESECT", 0}, {"SKIN2_TITLEBARNEEDREGION", 0},
+        {"SKIN2_BOTTOMBORDERNEEDREGION", 0}, {"SKIN2_TITLEBTNTRANS", 0},         {"SKIN2_BUTTONTRANS", 0},
+        {"SKIN2_CHECKBOXTRANS", 0},          {"SKIN2_RADIOBUTTONTRANS", 1},      {"SKIN2_TABCONTROLTRANS", 0}};
     for (const auto& [name, value] : integers) {
         ASSERT_NE(Find(name), nullptr) << name;
         EXPECT_EQ(std::get<int32_t>(Find(name)->value), value) << name;
@@ -88,18 +115,36 @@ TEST_F(BuiltinSkin, ValuesAreTheTabledOnes) {
     }
 }
 
-TEST_F(BuiltinSkin, BitmapsHaveTheTabledSizesAndSixAreMissing) {
-    const std::map<Skin2Bitmap, std::pair<int, int>> sizes = {
-        {SKIN2_TITLEBAR1, {56, 27}}, {SKIN2_TITLEBAR2, {55, 27}}, {SKIN2_TITLEBAR3, {56, 27}},
-        {SKIN2_FORMLEFTBORDER, {1, 20}}, {SKIN2_FORMRIGHTBORDER, {1, 20}}, {SKIN2_FORMBOTTOMBORDER1, {100, 1}},
-        {SKIN2_MINIMIZEDTITLE, {160, 27}}, {SKIN2_TITLEBUTTONS, {343, 20}}, {SKIN2_CHECKEDMENUICON, {16, 16}},
-        {SKIN2_BUTTON, {189, 19}}, {SKIN2_CHECKBOX, {72, 12}}, {SKIN2_CHECKBOXLIST, {44, 11}},
-        {SKIN2_RADIOBUTTON, {48, 12}}, {SKIN2_PROGRESSBAR1, {1, 14}}, {SKIN2_PROGRESSBAR2, {7, 14}},
-        {SKIN2_PROGRESSBAR3, {7, 14}}, {SKIN2_PROGRESSBAR4, {1, 14}}, {SKIN2_TRACKBAR, {135, 6}},
-        {SKIN2_TRACKBARSLIDER, {9, 18}}, {SKIN2_TRACKBARVSLIDER, {18, 9}}, {SKIN2_SCROLLBARUPBUTTON, {54, 17}},
-        {SKIN2_SCROLLBAR, {18, 48}}, {SKIN2_SCROLLBARDOWNBUTTON, {54, 17}}, {SKIN2_TABCONTROL, {18, 18}},
-        {SKIN2_TABCONTROLLINE, {10, 5}}, {SKIN2_SIDECHANNELBAR, {8, 86}}, {SKIN2_SIDECHANNELTITLE, {1, 28}},
-        {SKIN2_SCROLLBUTTON, {64, 16}}};
+TEST_F(BuiltinSkin, BitmapsHaveTheTabledSizesAndSixAreMissing)
+{
+    const std::map<Skin2Bitmap, std::pair<int, int>> sizes = {{SKIN2_TITLEBAR1, {56, 27}},
+                                                              {SKIN2_TITLEBAR2, {55, 27}},
+                                                              {SKIN2_TITLEBAR3, {56, 27}},
+                                                              {SKIN2_FORMLEFTBORDER, {1, 20}},
+                                                              {SKIN2_FORMRIGHTBORDER, {1, 20}},
+                                                              {SKIN2_FORMBOTTOMBORDER1, {100, 1}},
+                                                              {SKIN2_MINIMIZEDTITLE, {160, 27}},
+                                                              {SKIN2_TITLEBUTTONS, {343, 20}},
+                                                              {SKIN2_CHECKEDMENUICON, {16, 16}},
+                                                              {SKIN2_BUTTON, {189, 19}},
+                                                              {SKIN2_CHECKBOX, {72, 12}},
+                                                              {SKIN2_CHECKBOXLIST, {44, 11}},
+                                                              {SKIN2_RADIOBUTTON, {48, 12}},
+                                                              {SKIN2_PROGRESSBAR1, {1, 14}},
+                                                              {SKIN2_PROGRESSBAR2, {7, 14}},
+                                                              {SKIN2_PROGRESSBAR3, {7, 14}},
+                                                              {SKIN2_PROGRESSBAR4, {1, 14}},
+                                                              {SKIN2_TRACKBAR, {135, 6}},
+                                                              {SKIN2_TRACKBARSLIDER, {9, 18}},
+                                                              {SKIN2_TRACKBARVSLIDER, {18, 9}},
+                                                              {SKIN2_SCROLLBARUPBUTTON, {54, 17}},
+                                                              {SKIN2_SCROLLBAR, {18, 48}},
+                                                              {SKIN2_SCROLLBARDOWNBUTTON, {54, 17}},
+                                                              {SKIN2_TABCONTROL, {18, 18}},
+                                                              {SKIN2_TABCONTROLLINE, {10, 5}},
+                                                              {SKIN2_SIDECHANNELBAR, {8, 86}},
+                                                              {SKIN2_SIDECHANNELTITLE, {1, 28}},
+                                                              {SKIN2_SCROLLBUTTON, {64, 16}}};
     size_t index = 0;
     for (int id = 0; id < kSkin2BitmapCount; ++id) {
         const auto bitmap = static_cast<Skin2Bitmap>(id);
@@ -117,31 +162,37 @@ TEST_F(BuiltinSkin, BitmapsHaveTheTabledSizesAndSixAreMissing) {
     EXPECT_EQ(index, 28u);
 }
 
-bool RowsAlike(const DecodedBitmap& b, int first, int last) {
+bool RowsAlike(const DecodedBitmap& b, int first, int last)
+{
     for (int y = first; y <= last; ++y) {
         for (int x = 0; x < b.width; ++x) {
-            if (b.Pixel(x, y) != b.Pixel(x, first)) return false;
+            if (b.Pixel(x, y) != b.Pixel(x, first))
+                return false;
         }
     }
     return true;
 }
 
-bool ColumnsAlike(const DecodedBitmap& b, int first, int last) {
+bool ColumnsAlike(const DecodedBitmap& b, int first, int last)
+{
     for (int x = first; x <= last; ++x) {
         for (int y = 0; y < b.height; ++y) {
-            if (b.Pixel(x, y) != b.Pixel(first, y)) return false;
+            if (b.Pixel(x, y) != b.Pixel(first, y))
+                return false;
         }
     }
     return true;
 }
 
-TEST_F(BuiltinSkin, PicturesSuitTheWayTheReadersCutAndStretchThem) {
+TEST_F(BuiltinSkin, PicturesSuitTheWayTheReadersCutAndStretchThem)
+{
     // The thumb: stretched rows 4-17 and 31-44 alike; the grip's row 1 not uniform from x 4 to 14.
     const DecodedBitmap& thumb = Bitmap(SKIN2_SCROLLBAR);
     EXPECT_TRUE(RowsAlike(thumb, 4, 17));
     EXPECT_TRUE(RowsAlike(thumb, 31, 44));
     bool gripUniform = true;
-    for (int x = 4; x <= 14; ++x) gripUniform &= thumb.Pixel(x, 19) == thumb.Pixel(4, 19);
+    for (int x = 4; x <= 14; ++x)
+        gripUniform &= thumb.Pixel(x, 19) == thumb.Pixel(4, 19);
     EXPECT_FALSE(gripUniform);
     // Stretched title middle and tab middles; progress pieces stretched across.
     EXPECT_TRUE(ColumnsAlike(Bitmap(SKIN2_TITLEBAR2), 0, 54));
@@ -162,27 +213,32 @@ TEST_F(BuiltinSkin, PicturesSuitTheWayTheReadersCutAndStretchThem) {
                            SKIN2_CHECKBOX, SKIN2_TABCONTROL, SKIN2_MINIMIZEDTITLE}) {
         const DecodedBitmap& b = Bitmap(id);
         for (int y = 0; y < b.height; ++y) {
-            for (int x = 0; x < b.width; ++x) ASSERT_NE(b.Pixel(x, y), kKey) << Skin2Name(id);
+            for (int x = 0; x < b.width; ++x)
+                ASSERT_NE(b.Pixel(x, y), kKey) << Skin2Name(id);
         }
     }
 }
 
-TEST_F(BuiltinSkin, EveryTitleButtonFrameIsItsOwnPicture) {
+TEST_F(BuiltinSkin, EveryTitleButtonFrameIsItsOwnPicture)
+{
     const DecodedBitmap& buttons = Bitmap(SKIN2_TITLEBUTTONS);
     const int w = buttons.width / 18;
     auto frame = [&](int k) {
         std::vector<uint32_t> pixels;
         for (int y = 0; y < buttons.height; ++y) {
-            for (int x = 0; x < w; ++x) pixels.push_back(buttons.Pixel((k - 1) * w + x, y));
+            for (int x = 0; x < w; ++x)
+                pixels.push_back(buttons.Pixel((k - 1) * w + x, y));
         }
         return pixels;
     };
     for (int a = 1; a <= 18; ++a) {
-        for (int b = a + 1; b <= 18; ++b) EXPECT_NE(frame(a), frame(b)) << a << " " << b;
+        for (int b = a + 1; b <= 18; ++b)
+            EXPECT_NE(frame(a), frame(b)) << a << " " << b;
     }
 }
 
-TEST(BuiltinSkinSources, SkinpaintDrawsExactlyTheCommittedBitmaps) {
+TEST(BuiltinSkinSources, SkinpaintDrawsExactlyTheCommittedBitmaps)
+{
     const std::vector<skinpaint::Artwork> art = skinpaint::DrawBuiltinSkin();
     EXPECT_EQ(art.size(), 28u);
     for (const skinpaint::Artwork& piece : art) {
@@ -192,7 +248,8 @@ TEST(BuiltinSkinSources, SkinpaintDrawsExactlyTheCommittedBitmaps) {
     }
 }
 
-TEST(BuiltinSkinSources, BuiltPackageHoldsTheSourcesDataFile) {
+TEST(BuiltinSkinSources, BuiltPackageHoldsTheSourcesDataFile)
+{
     const std::vector<uint8_t> package = ReadWholeFile(OV_BUILTIN_PACKAGE);
     std::vector<uint8_t> data;
     ASSERT_EQ(ExtractPackageMember(package, "SKINDATA.SK2", data, ""), ExtractResult::MemberWritten);

@@ -11,7 +11,8 @@
 
 namespace ov::skinpaint {
 
-std::vector<uint8_t> EncodeImage(const Image& image) {
+std::vector<uint8_t> EncodeImage(const Image& image)
+{
     DecodedBitmap bitmap;
     bitmap.width = image.Width();
     bitmap.height = image.Height();
@@ -26,21 +27,26 @@ std::vector<uint8_t> EncodeImage(const Image& image) {
     return skinc::EncodeBmp(bitmap);
 }
 
-void SaveBmp(const Image& image, const std::filesystem::path& file) {
+void SaveBmp(const Image& image, const std::filesystem::path& file)
+{
     const std::vector<uint8_t> bytes = EncodeImage(image);
     std::ofstream out(file, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw std::runtime_error("cannot write " + file.string());
+    if (!out)
+        throw std::runtime_error("cannot write " + file.string());
 }
 
-Image LoadBmp(const std::filesystem::path& file) {
+Image LoadBmp(const std::filesystem::path& file)
+{
     std::ifstream in(file, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + file.string());
+    if (!in)
+        throw std::runtime_error("cannot read " + file.string());
     const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     const DecodedBitmap bitmap = DecodeBmp(bytes);
     Image image(bitmap.width, bitmap.height, {});
     for (int y = 0; y < bitmap.height; ++y) {
-        for (int x = 0; x < bitmap.width; ++x) image.Set(x, y, FromColorRef(bitmap.Pixel(x, y)));
+        for (int x = 0; x < bitmap.width; ++x)
+            image.Set(x, y, FromColorRef(bitmap.Pixel(x, y)));
     }
     return image;
 }

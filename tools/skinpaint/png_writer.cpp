@@ -13,11 +13,14 @@
 namespace ov::skinpaint {
 namespace {
 
-void PutBe32(std::vector<uint8_t>& out, uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<uint8_t>(value >> shift));
+void PutBe32(std::vector<uint8_t>& out, uint32_t value)
+{
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(static_cast<uint8_t>(value >> shift));
 }
 
-void PutChunk(std::vector<uint8_t>& out, std::string_view type, const std::vector<uint8_t>& data) {
+void PutChunk(std::vector<uint8_t>& out, std::string_view type, const std::vector<uint8_t>& data)
+{
     PutBe32(out, static_cast<uint32_t>(data.size()));
     const size_t start = out.size();
     out.insert(out.end(), type.begin(), type.end());
@@ -25,7 +28,8 @@ void PutChunk(std::vector<uint8_t>& out, std::string_view type, const std::vecto
     PutBe32(out, Crc32(std::span(out).subspan(start)));
 }
 
-std::vector<uint8_t> Compress(const std::vector<uint8_t>& raw) {
+std::vector<uint8_t> Compress(const std::vector<uint8_t>& raw)
+{
     uLongf size = compressBound(static_cast<uLong>(raw.size()));
     std::vector<uint8_t> packed(size);
     if (compress2(packed.data(), &size, raw.data(), static_cast<uLong>(raw.size()), 9) != Z_OK) {
@@ -37,7 +41,8 @@ std::vector<uint8_t> Compress(const std::vector<uint8_t>& raw) {
 
 }  // namespace
 
-void SavePng(const Image& image, const std::filesystem::path& file) {
+void SavePng(const Image& image, const std::filesystem::path& file)
+{
     std::vector<uint8_t> raw;
     raw.reserve((image.Width() * 3 + 1) * image.Height());
     for (int y = 0; y < image.Height(); ++y) {
@@ -58,7 +63,8 @@ void SavePng(const Image& image, const std::filesystem::path& file) {
     PutChunk(png, "IEND", {});
     std::ofstream out(file, std::ios::binary);
     out.write(reinterpret_cast<const char*>(png.data()), static_cast<std::streamsize>(png.size()));
-    if (!out) throw std::runtime_error("cannot write " + file.string());
+    if (!out)
+        throw std::runtime_error("cannot write " + file.string());
 }
 
 }  // namespace ov::skinpaint

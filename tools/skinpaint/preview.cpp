@@ -17,12 +17,14 @@ const Rgb kSheetBackground{226, 226, 230};
 const Rgb kLabelInk{70, 70, 80};
 
 // A missing bitmap shows as a small grey square, so that the preview still composes.
-Image Get(const SkinPictures& skin, Skin2Bitmap id) {
+Image Get(const SkinPictures& skin, Skin2Bitmap id)
+{
     const auto it = skin.find(id);
     return it != skin.end() ? it->second : Image(3, 3, {160, 160, 160});
 }
 
-void DrawTitle(Image& window, const SkinPictures& skin) {
+void DrawTitle(Image& window, const SkinPictures& skin)
+{
     const Image left = Get(skin, SKIN2_TITLEBAR1), middle = Get(skin, SKIN2_TITLEBAR2);
     const Image right = Get(skin, SKIN2_TITLEBAR3);
     Blit(window, Stretch(middle, window.Width() - left.Width() - right.Width(), middle.Height()), left.Width(), 0);
@@ -45,7 +47,8 @@ void DrawTitle(Image& window, const SkinPictures& skin) {
     }
 }
 
-void DrawBorders(Image& window, const SkinPictures& skin, int titleHeight) {
+void DrawBorders(Image& window, const SkinPictures& skin, int titleHeight)
+{
     const int h = window.Height() - titleHeight;
     Blit(window, Stretch(Get(skin, SKIN2_FORMLEFTBORDER), 1, h), 0, titleHeight);
     Blit(window, Stretch(Get(skin, SKIN2_FORMRIGHTBORDER), 1, h), window.Width() - 1, titleHeight);
@@ -54,7 +57,8 @@ void DrawBorders(Image& window, const SkinPictures& skin, int titleHeight) {
 }
 
 // The tool bar of the reader: four large buttons, the second one under the mouse.
-void DrawToolBar(Image& window, int top) {
+void DrawToolBar(Image& window, int top)
+{
     FillRect(window, 4, top, window.Width() - 4, top + 64, kToolBar);
     const char* captions[] = {"BOOK", "GUIDE", "NOTES", "ABOUT"};
     for (int i = 0; i < 4; ++i) {
@@ -68,18 +72,20 @@ void DrawToolBar(Image& window, int top) {
     }
 }
 
-Image Tab(const SkinPictures& skin, bool selected, int width, int height, const char* caption) {
+Image Tab(const SkinPictures& skin, bool selected, int width, int height, const char* caption)
+{
     const Image face = Cell(Get(skin, SKIN2_TABCONTROL), 2, selected ? 1 : 2);
     Image tab = ThreeSliceH(face, width);
-    if (height > face.Height() + 1) tab = ThreeSliceV(tab, height, face.Height() / 3);
+    if (height > face.Height() + 1)
+        tab = ThreeSliceV(tab, height, face.Height() / 3);
     const int textWidth = LabelWidth(caption, 2);
     DrawLabel(tab, (width - textWidth) / 2, (height - 10) / 2 + 1, caption, selected ? kWhite : kBorder, 2);
     return tab;
 }
 
 // A vertical skinned scroll bar over [top, bottom) at x, with the thumb over [thumbTop, thumbBottom).
-void DrawScrollBar(Image& window, const SkinPictures& skin, int x, int top, int bottom, int thumbTop,
-                   int thumbBottom) {
+void DrawScrollBar(Image& window, const SkinPictures& skin, int x, int top, int bottom, int thumbTop, int thumbBottom)
+{
     constexpr int w = 17;
     FillRect(window, x, top, x + w, bottom, kTrack);
     auto clean = [](const Image& image) { return ReplaceColour(image, kKey, kTrack); };
@@ -98,10 +104,12 @@ void DrawScrollBar(Image& window, const SkinPictures& skin, int x, int top, int 
 }
 
 // The page control with three tabs on top and a chapter view holding lines of "text".
-void DrawPages(Image& window, const SkinPictures& skin, int top) {
+void DrawPages(Image& window, const SkinPictures& skin, int top)
+{
     const int left = 10, right = window.Width() - 10, bottom = window.Height() - 10, tabHeight = 30;
     const char* captions[] = {"ONE", "TWO", "THREE"};
-    for (int i = 0; i < 3; ++i) Blit(window, Tab(skin, i == 0, 84, tabHeight, captions[i]), left + 2 + i * 84, top);
+    for (int i = 0; i < 3; ++i)
+        Blit(window, Tab(skin, i == 0, 84, tabHeight, captions[i]), left + 2 + i * 84, top);
     const int pageTop = top + tabHeight - 2;
     FrameRect(window, left, pageTop, right, bottom, kBorder);
     const Image line = Get(skin, SKIN2_TABCONTROLLINE);
@@ -115,7 +123,8 @@ void DrawPages(Image& window, const SkinPictures& skin, int top) {
     DrawScrollBar(window, skin, viewRight - 17, viewTop, viewBottom, viewTop + 40, viewTop + 110);
 }
 
-Image MockWindow(const SkinPictures& skin) {
+Image MockWindow(const SkinPictures& skin)
+{
     Image window(400, 330, kForm);
     const int titleHeight = Get(skin, SKIN2_TITLEBAR1).Height();
     DrawTitle(window, skin);
@@ -126,7 +135,8 @@ Image MockWindow(const SkinPictures& skin) {
 }
 
 // Push buttons (normal, hot, pressed), check boxes, radio buttons, a progress bar and a track bar.
-Image ControlSamples(const SkinPictures& skin) {
+Image ControlSamples(const SkinPictures& skin)
+{
     Image panel(400, 120, kForm);
     FrameRect(panel, 0, 0, panel.Width(), panel.Height(), kBorder);
     const Image button = Get(skin, SKIN2_BUTTON);
@@ -138,8 +148,10 @@ Image ControlSamples(const SkinPictures& skin) {
         Blit(panel, face, 10 + i * 85, 10);
     }
     const Image boxes = Get(skin, SKIN2_CHECKBOX), radios = Get(skin, SKIN2_RADIOBUTTON);
-    for (int i = 0; i < 6; ++i) Blit(panel, Cell(boxes, 6, i + 1), 270 + (i % 3) * 40, 10 + (i / 3) * 20);
-    for (int i = 0; i < 4; ++i) Blit(panel, Cell(radios, 4, i + 1), 270 + (i % 2) * 40, 52 + (i / 2) * 20, kKey);
+    for (int i = 0; i < 6; ++i)
+        Blit(panel, Cell(boxes, 6, i + 1), 270 + (i % 3) * 40, 10 + (i / 3) * 20);
+    for (int i = 0; i < 4; ++i)
+        Blit(panel, Cell(radios, 4, i + 1), 270 + (i % 2) * 40, 52 + (i / 2) * 20, kKey);
     // Progress bar at 60 %.
     const Image cap1 = Get(skin, SKIN2_PROGRESSBAR1), cap4 = Get(skin, SKIN2_PROGRESSBAR4);
     const Image filled = Get(skin, SKIN2_PROGRESSBAR2), empty = Get(skin, SKIN2_PROGRESSBAR3);
@@ -159,7 +171,8 @@ Image ControlSamples(const SkinPictures& skin) {
 }
 
 // Every bitmap enlarged, in id order, each under its name (without the SKIN2_ prefix) and size.
-Image BitmapSheet(const SkinPictures& skin, int width, int scale) {
+Image BitmapSheet(const SkinPictures& skin, int width, int scale)
+{
     struct Placed {
         const Image* image;
         std::string label;
@@ -168,10 +181,11 @@ Image BitmapSheet(const SkinPictures& skin, int width, int scale) {
     std::vector<Placed> placed;
     int x = 10, y = 10, rowHeight = 0;
     for (const auto& [id, image] : skin) {
-        const std::string label = std::string(Skin2Name(id).substr(6)) + " " + std::to_string(image.Width()) +
-                                  "x" + std::to_string(image.Height());
+        const std::string label = std::string(Skin2Name(id).substr(6)) + " " + std::to_string(image.Width()) + "x" +
+                                  std::to_string(image.Height());
         const int w = std::max(image.Width() * scale, LabelWidth(label, 2)), h = image.Height() * scale + 16;
-        if (x + w > width - 10) x = 10, y += rowHeight + 14, rowHeight = 0;
+        if (x + w > width - 10)
+            x = 10, y += rowHeight + 14, rowHeight = 0;
         placed.push_back({&image, label, x, y});
         x += w + 20;
         rowHeight = std::max(rowHeight, h);
@@ -186,7 +200,8 @@ Image BitmapSheet(const SkinPictures& skin, int width, int scale) {
 
 }  // namespace
 
-Image ComposePreview(const SkinPictures& skin) {
+Image ComposePreview(const SkinPictures& skin)
+{
     constexpr int kScale = 2;
     const Image window = Enlarge(MockWindow(skin), kScale);
     const Image controls = Enlarge(ControlSamples(skin), kScale);

@@ -14,7 +14,8 @@ struct Rgb {
 };
 
 // A Windows colour value 0x00BBGGRR, as the skin's manifest writes colours.
-constexpr Rgb FromColorRef(uint32_t value) {
+constexpr Rgb FromColorRef(uint32_t value)
+{
     return {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8), static_cast<uint8_t>(value >> 16)};
 }
 

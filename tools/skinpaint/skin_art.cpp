@@ -5,10 +5,12 @@
 
 namespace ov::skinpaint {
 
-std::vector<Artwork> DrawBuiltinSkin() {
+std::vector<Artwork> DrawBuiltinSkin()
+{
     std::vector<Artwork> all;
     for (auto family : {DrawFrameArt, DrawButtonArt, DrawBarArt}) {
-        for (Artwork& art : family()) all.push_back(std::move(art));
+        for (Artwork& art : family())
+            all.push_back(std::move(art));
     }
     std::sort(all.begin(), all.end(), [](const Artwork& a, const Artwork& b) { return a.id < b.id; });
     return all;

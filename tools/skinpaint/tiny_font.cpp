@@ -35,10 +35,13 @@ constexpr Glyph kGlyphs[] = {
     {'x', {"...", "#.#", ".#.", "#.#", "..."}}, {'.', {"...", "...", "...", "...", ".#."}},
 };
 
-const Glyph* Find(char c) {
-    if (c != 'x') c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+const Glyph* Find(char c)
+{
+    if (c != 'x')
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     for (const Glyph& g : kGlyphs) {
-        if (g.c == c) return &g;
+        if (g.c == c)
+            return &g;
     }
     return nullptr;
 }
@@ -47,12 +50,14 @@ const Glyph* Find(char c) {
 
 int LabelWidth(std::string_view text, int scale) { return static_cast<int>(text.size()) * 4 * scale; }
 
-void DrawLabel(Image& image, int x, int y, std::string_view text, Rgb colour, int scale) {
+void DrawLabel(Image& image, int x, int y, std::string_view text, Rgb colour, int scale)
+{
     for (char c : text) {
         if (const Glyph* g = Find(c)) {
             for (int row = 0; row < 5; ++row) {
                 for (int col = 0; col < 3; ++col) {
-                    if (g->rows[row][col] != '#') continue;
+                    if (g->rows[row][col] != '#')
+                        continue;
                     for (int sy = 0; sy < scale; ++sy) {
                         for (int sx = 0; sx < scale; ++sx) {
                             const int px = x + col * scale + sx, py = y + row * scale + sy;
