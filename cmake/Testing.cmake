@@ -23,3 +23,14 @@ endfunction()
 function(ov_publish target)
     set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${OV_BIN_DIR})
 endfunction()
+
+# ov_add_density_runs(TEST DPIS 144 192 [ARGS ...]): runs an existing test's program again, once in
+# each of the Wine prefixes whose screen density is one of DPIS (tools/wine-env reads OV_DPI), as
+# TEST_dpiN. The program reads the density it should see with ov::testing::ExpectedDpi().
+function(ov_add_density_runs test)
+    cmake_parse_arguments(D "" "" "DPIS;ARGS" ${ARGN})
+    foreach(dpi IN LISTS D_DPIS)
+        add_test(NAME ${test}_dpi${dpi} COMMAND ${test} ${D_ARGS})
+        set_tests_properties(${test}_dpi${dpi} PROPERTIES ENVIRONMENT "OV_DPI=${dpi}" TIMEOUT 600 RUN_SERIAL TRUE)
+    endforeach()
+endfunction()
