@@ -113,7 +113,7 @@ std::wstring ChapterFind::LastText() const
 
 void ChapterFind::SelectOrWrap(TOvRichEdit& view, const std::wstring& text, DWORD flags)
 {
-    CHARRANGE selection = view.GetSelection();
+    CHARRANGE selection = view.Selection();
     bool down = (flags & FR_DOWN) != 0;
     if (auto match = FindInView(view, text, down ? selection.cpMax : selection.cpMin, flags))
         view.SetSelection(match->cpMin, match->cpMax, true);

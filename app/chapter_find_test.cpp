@@ -30,7 +30,7 @@ protected:
             return ::testing::AssertionFailure() << "nothing found";
         return ::testing::AssertionFailure() << "found " << found->cpMin << ".." << found->cpMax;
     }
-    ::testing::AssertionResult Selected(int start, int end) const { return At(view->GetSelection(), start, end); }
+    ::testing::AssertionResult Selected(int start, int end) const { return At(view->Selection(), start, end); }
 
     HWND Dialog() const { return find.DialogWindow(); }
     void SetDialogText(const std::wstring& text) const { SetDlgItemTextW(Dialog(), edt1, text.c_str()); }

@@ -70,8 +70,8 @@ TEST_F(Form1Test, OpensOnPageTwoWithChapterZeroActivatedAndOnlySubPageTabs)
 {
     EXPECT_EQ(form->PageControl1->ActivePageIndex(), 2);
     // The activation is a double-click at the view's origin: the rich edit control selects there.
-    EXPECT_EQ(form->OvRichEdit1->GetSelection().cpMin, 0);
-    EXPECT_GT(form->OvRichEdit1->GetSelection().cpMax, 0);
+    EXPECT_EQ(form->OvRichEdit1->Selection().cpMin, 0);
+    EXPECT_GT(form->OvRichEdit1->Selection().cpMax, 0);
     EXPECT_EQ(GetCapture(), nullptr) << "the activated view kept the mouse";
     EXPECT_EQ(form->PageControl2->ActivePageIndex(), 0);
     EXPECT_EQ(form->PageControl3->ActivePageIndex(), 3);

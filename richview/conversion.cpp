@@ -14,7 +14,7 @@ class PositionKeeper {
 public:
     explicit PositionKeeper(TStream& stream) : stream_(stream), position_(stream.Position()) {}
     ~PositionKeeper() { stream_.SetPosition(position_); }
-    std::int64_t Position() const noexcept { return position_; }
+    [[nodiscard]] std::int64_t Position() const noexcept { return position_; }
 
 private:
     TStream& stream_;

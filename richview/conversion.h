@@ -23,12 +23,12 @@ public:
     ~TOvConversion() override = default;
 
     // extension: lower case, without the dot.
-    virtual bool AcceptsExtension(const std::wstring& extension, bool forSaving) const { return true; }
-    virtual bool AcceptsStreams(bool forSaving) const { return true; }
+    [[nodiscard]] virtual bool AcceptsExtension(const std::wstring& extension, bool forSaving) const { return true; }
+    [[nodiscard]] virtual bool AcceptsStreams(bool forSaving) const { return true; }
     // "Description (*.ext)|*.ext" for file dialogs.
-    virtual std::wstring Filter() const { return {}; }
+    [[nodiscard]] virtual std::wstring Filter() const { return {}; }
     // 1 and 3 load as rich text, 0 and 2 as plain text.
-    virtual int TextKind() const { return 1; }
+    [[nodiscard]] virtual int TextKind() const { return 1; }
     virtual bool FileContentCorrect(const std::wstring& fileName) { return true; }
     // Looks at the bytes from the stream's position on; the position is left as it was.
     virtual bool StreamContentCorrect(TStream& stream) { return true; }
@@ -41,12 +41,12 @@ public:
     // Bytes moved, or -1 when the conversion cannot move any.
     virtual std::int64_t Read(void* buffer, std::int64_t count) { return -1; }
     virtual std::int64_t Write(const void* buffer, std::int64_t count) { return -1; }
-    virtual bool Cancelled() const { return false; }
-    virtual bool ErrorOccurred() const { return false; }
-    virtual std::wstring ErrorMessage() const { return {}; }
+    [[nodiscard]] virtual bool Cancelled() const { return false; }
+    [[nodiscard]] virtual bool ErrorOccurred() const { return false; }
+    [[nodiscard]] virtual std::wstring ErrorMessage() const { return {}; }
 
-    HWND ParentWindow() const noexcept { return parentWindow_; }
-    int Percent() const noexcept { return percent_; }
+    [[nodiscard]] HWND ParentWindow() const noexcept { return parentWindow_; }
+    [[nodiscard]] int Percent() const noexcept { return percent_; }
     // Clamps to 0..100; a changed value is stored and reported through OnProgress.
     void SetPercent(int value);
 
@@ -71,10 +71,10 @@ public:
     std::int64_t Read(void* buffer, std::int64_t count) override;
     std::int64_t Write(const void* buffer, std::int64_t count) override;
 
-    TStream* Stream() const noexcept { return stream_; }
-    std::int64_t StartPosition() const noexcept { return startPosition_; }
-    std::int64_t StreamSize() const noexcept { return size_; }
-    std::int64_t BytesConverted() const noexcept { return converted_; }
+    [[nodiscard]] TStream* Stream() const noexcept { return stream_; }
+    [[nodiscard]] std::int64_t StartPosition() const noexcept { return startPosition_; }
+    [[nodiscard]] std::int64_t StreamSize() const noexcept { return size_; }
+    [[nodiscard]] std::int64_t BytesConverted() const noexcept { return converted_; }
 
 private:
     void Moved(std::int64_t count);
@@ -88,16 +88,16 @@ private:
 
 class TOvTextConversion : public TOvStreamConversion {
 public:
-    bool AcceptsExtension(const std::wstring& extension, bool forSaving) const override;
-    std::wstring Filter() const override { return L"Plain text (*.txt)|*.txt"; }
-    int TextKind() const override { return 2; }
+    [[nodiscard]] bool AcceptsExtension(const std::wstring& extension, bool forSaving) const override;
+    [[nodiscard]] std::wstring Filter() const override { return L"Plain text (*.txt)|*.txt"; }
+    [[nodiscard]] int TextKind() const override { return 2; }
 };
 
 class TOvRTFConversion : public TOvStreamConversion {
 public:
-    bool AcceptsExtension(const std::wstring& extension, bool forSaving) const override;
-    std::wstring Filter() const override { return L"Rich Text Format (*.rtf)|*.rtf"; }
-    int TextKind() const override { return 3; }
+    [[nodiscard]] bool AcceptsExtension(const std::wstring& extension, bool forSaving) const override;
+    [[nodiscard]] std::wstring Filter() const override { return L"Rich Text Format (*.rtf)|*.rtf"; }
+    [[nodiscard]] int TextKind() const override { return 3; }
     bool FileContentCorrect(const std::wstring& fileName) override;
     // The next five bytes are "{\rtf" in any mix of cases.
     bool StreamContentCorrect(TStream& stream) override;

@@ -18,11 +18,11 @@ public:
     TConversionFormatList(const TConversionFormatList&) = delete;
     TConversionFormatList& operator=(const TConversionFormatList&) = delete;
 
-    int Count() const noexcept { return static_cast<int>(items_.size()); }
-    TOvConversion& Items(int index) const { return *items_.at(static_cast<size_t>(index)); }
-    TOvConversion& DefaultConversion() const { return Items(rtfIndex_); }
-    TOvConversion& RTFConversion() const { return Items(rtfIndex_); }
-    TOvConversion& TextConversion() const { return Items(textIndex_); }
+    [[nodiscard]] int Count() const noexcept { return static_cast<int>(items_.size()); }
+    [[nodiscard]] TOvConversion& Items(int index) const { return *items_.at(static_cast<size_t>(index)); }
+    [[nodiscard]] TOvConversion& DefaultConversion() const { return Items(rtfIndex_); }
+    [[nodiscard]] TOvConversion& RTFConversion() const { return Items(rtfIndex_); }
+    [[nodiscard]] TOvConversion& TextConversion() const { return Items(textIndex_); }
 
     // The RTF conversion when it accepts the stream (when saving, or when the stream starts with
     // "{\rtf" at its position), else the plain text conversion; given the parent window.

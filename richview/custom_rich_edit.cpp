@@ -251,7 +251,7 @@ std::wstring TOvCustomRichEdit::GetTextRange(int start, int end) const
 
 std::wstring TOvCustomRichEdit::SelText() const
 {
-    CHARRANGE selection = GetSelection();
+    CHARRANGE selection = Selection();
     if (selection.cpMax <= selection.cpMin)
         return {};
     std::wstring text(static_cast<size_t>(selection.cpMax - selection.cpMin) + 1, L'\0');
@@ -265,7 +265,7 @@ void TOvCustomRichEdit::SetSelText(const std::wstring& value)
     ::SendMessageW(Handle(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(value.c_str()));
 }
 
-CHARRANGE TOvCustomRichEdit::GetSelection() const
+CHARRANGE TOvCustomRichEdit::Selection() const
 {
     CHARRANGE range{0, 0};
     if (HandleAllocated())

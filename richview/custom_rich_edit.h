@@ -36,100 +36,100 @@ class TOvCustomRichEdit : public TOvExCustomMemo, private TRichEditOleHost {
     ~TOvCustomRichEdit() override;
 
     // Objects: the OLE callback is installed when the window is made (a change re-creates it).
-    bool AllowObjects() const noexcept { return allowObjects_; }
+    [[nodiscard]] bool AllowObjects() const noexcept { return allowObjects_; }
     void SetAllowObjects(bool value);
-    bool AllowInPlace() const noexcept { return allowInPlace_; }
+    [[nodiscard]] bool AllowInPlace() const noexcept { return allowInPlace_; }
     void SetAllowInPlace(bool value) noexcept { allowInPlace_ = value; }
-    bool AutoVerbMenu() const noexcept { return autoVerbMenu_; }
+    [[nodiscard]] bool AutoVerbMenu() const noexcept { return autoVerbMenu_; }
     void SetAutoVerbMenu(bool value) noexcept { autoVerbMenu_ = value; }
-    const std::wstring& Title() const noexcept { return title_; }
+    [[nodiscard]] const std::wstring& Title() const noexcept { return title_; }
     void SetTitle(const std::wstring& value);
 
     // Window styles: a change re-creates the window (content, selection and modified flag kept).
-    bool HideScrollBars() const noexcept { return hideScrollBars_; }
+    [[nodiscard]] bool HideScrollBars() const noexcept { return hideScrollBars_; }
     void SetHideScrollBars(bool value);
-    bool SelectionBar() const noexcept { return selectionBar_; }
+    [[nodiscard]] bool SelectionBar() const noexcept { return selectionBar_; }
     void SetSelectionBar(bool value);
-    bool OLEDragDrop() const noexcept { return oleDragDrop_; }
+    [[nodiscard]] bool OLEDragDrop() const noexcept { return oleDragDrop_; }
     void SetOLEDragDrop(bool value);
     // No 3-D client edge: a flat single border instead.
-    bool Flat() const noexcept { return flat_; }
+    [[nodiscard]] bool Flat() const noexcept { return flat_; }
     void SetFlat(bool value);
 
     // Control options.
-    bool AutoAdvancedTypography() const noexcept { return autoAdvancedTypography_; }
+    [[nodiscard]] bool AutoAdvancedTypography() const noexcept { return autoAdvancedTypography_; }
     void SetAutoAdvancedTypography(bool value) noexcept { autoAdvancedTypography_ = value; }
-    bool AdvancedTypography() const;
+    [[nodiscard]] bool AdvancedTypography() const;
     void SetAdvancedTypography(bool value);
-    TRichLangOptions LangOptions() const noexcept { return langOptions_; }
+    [[nodiscard]] TRichLangOptions LangOptions() const noexcept { return langOptions_; }
     void SetLangOptions(TRichLangOptions value);
-    int UndoLimit() const noexcept { return undoLimit_; }
+    [[nodiscard]] int UndoLimit() const noexcept { return undoLimit_; }
     void SetUndoLimit(int value);
-    bool AutoURLDetect() const noexcept { return autoURLDetect_; }
+    [[nodiscard]] bool AutoURLDetect() const noexcept { return autoURLDetect_; }
     void SetAutoURLDetect(bool value);
-    bool WordSelection() const noexcept { return wordSelection_; }
+    [[nodiscard]] bool WordSelection() const noexcept { return wordSelection_; }
     void SetWordSelection(bool value);
-    bool ForceUndo() const noexcept { return forceUndo_; }
+    [[nodiscard]] bool ForceUndo() const noexcept { return forceUndo_; }
     void SetForceUndo(bool value) noexcept { forceUndo_ = value; }
-    bool UseFixedPopup() const noexcept { return useFixedPopup_; }
+    [[nodiscard]] bool UseFixedPopup() const noexcept { return useFixedPopup_; }
     void SetUseFixedPopup(bool value) noexcept { useFixedPopup_ = value; }
-    bool PlainText() const noexcept { return plainText_; }
+    [[nodiscard]] bool PlainText() const noexcept { return plainText_; }
     void SetPlainText(bool value) { DoSetPlainText(value); }
     // 0 means 16,777,215 characters.
-    int MaxLength() const noexcept { return TOvExCustomMemo::MaxLength(); }
-    void SetMaxLength(int value);
+    void SetMaxLength(int value) override;
     // Percent; 100 when zooming is not available (below level 3).
-    int Zoom() const;
+    [[nodiscard]] int Zoom() const;
     void SetZoom(int value);
     // The printed page in device pixels of the printer; empty: the printer's whole page.
-    RECT PageRect() const noexcept { return pageRect_; }
+    [[nodiscard]] RECT PageRect() const noexcept { return pageRect_; }
     void SetPageRect(const RECT& value) noexcept { pageRect_ = value; }
 
     // How Lines reads and writes streams.
-    TRichStreamFormat StreamFormat() const;
+    [[nodiscard]] TRichStreamFormat StreamFormat() const;
     void SetStreamFormat(TRichStreamFormat value);
-    TRichStreamModes StreamMode() const;
+    [[nodiscard]] TRichStreamModes StreamMode() const;
     void SetStreamMode(TRichStreamModes value);
     // Used for every load and save instead of the registered conversions when set (not owned).
-    TOvConversion* DefaultConverter() const noexcept { return defaultConverter_; }
+    [[nodiscard]] TOvConversion* DefaultConverter() const noexcept { return defaultConverter_; }
     void SetDefaultConverter(TOvConversion* value) noexcept { defaultConverter_ = value; }
 
-    TOvRichEditStrings* Lines() const noexcept { return richLines_; }
-    TOvTextAttributes* SelAttributes() const noexcept { return selAttributes_.get(); }
-    TOvTextAttributes* DefAttributes() const noexcept { return defAttributes_.get(); }
-    TOvTextAttributes* WordAttributes() const noexcept { return wordAttributes_.get(); }
-    TOvParaAttributes* Paragraph() const noexcept { return paragraph_.get(); }
+    // hides TCustomMemo::Lines: the same object, typed as the view's own strings
+    [[nodiscard]] TOvRichEditStrings* Lines() const noexcept { return richLines_; }
+    [[nodiscard]] TOvTextAttributes* SelAttributes() const noexcept { return selAttributes_.get(); }
+    [[nodiscard]] TOvTextAttributes* DefAttributes() const noexcept { return defAttributes_.get(); }
+    [[nodiscard]] TOvTextAttributes* WordAttributes() const noexcept { return wordAttributes_.get(); }
+    [[nodiscard]] TOvParaAttributes* Paragraph() const noexcept { return paragraph_.get(); }
 
     // Text access in UTF-16 whatever the system code page is.
-    std::wstring GetTextRange(int start, int end) const;
-    std::wstring SelText() const;
-    void SetSelText(const std::wstring& value);
-    CHARRANGE GetSelection() const;
+    [[nodiscard]] std::wstring GetTextRange(int start, int end) const;
+    [[nodiscard]] std::wstring SelText() const override;
+    void SetSelText(const std::wstring& value) override;
+    [[nodiscard]] CHARRANGE Selection() const;
     void SetSelection(int start, int end, bool scrollCaret);
     // SEL_* flags of the selection (EM_SELECTIONTYPE).
-    int SelectionType() const;
-    int LineFromChar(int position) const;
-    int TextLength() const;
+    [[nodiscard]] int SelectionType() const;
+    [[nodiscard]] int LineFromChar(int position) const;
+    [[nodiscard]] int TextLength() const;
     // Empties the view: objects are closed first, the modified flag is reset.
-    void Clear();
+    void Clear() override;
 
     // Searching: the position of the first match in [start, start + length), or -1.
-    int SearchText(const std::wstring& text, int start, int length, DWORD options) const;
+    [[nodiscard]] int SearchText(const std::wstring& text, int start, int length, DWORD options) const;
     // The system's find and replace dialogs over this view.
     void FindDialog(const std::wstring& findText);
     void ReplaceDialog(const std::wstring& findText, const std::wstring& replaceText);
     // The dialog opened last (it is kept after closing, for its text and options), or null.
-    TOvFindDialog* LastFindDialog() const noexcept { return findDialog_.get(); }
+    [[nodiscard]] TOvFindDialog* LastFindDialog() const noexcept { return findDialog_.get(); }
     // Prints the whole text on the default printer.
     virtual void Print(const std::wstring& documentTitle);
 
     // The control's interface to its objects, once the window exists with AllowObjects.
-    IRichEditOle* RichEditOle() const noexcept { return richEditOle_.Get(); }
+    [[nodiscard]] IRichEditOle* RichEditOle() const noexcept { return richEditOle_.Get(); }
     // Closes every embedded object without saving.
     void CloseObjects();
     // The properties dialog of the selected object; true when it ended with OK.
     bool ObjectPropertiesDialog();
-    bool InPlaceActive() const noexcept { return inPlaceActive_; }
+    [[nodiscard]] bool InPlaceActive() const noexcept { return inPlaceActive_; }
 
     TPopupMenu* GetPopupMenu() override;
 
@@ -158,7 +158,7 @@ protected:
     virtual void CloseFindDialog();
     virtual void SelectionChange();
 
-    const wchar_t* EditClassName() const override;
+    [[nodiscard]] const wchar_t* EditClassName() const override;
     void CreateParams(TCreateParams& params) override;
     void CreateWindowHandle(const TCreateParams& params) override;
     void CreateWnd() override;
@@ -186,8 +186,8 @@ private:
     void HandleLevelOnePaint(TMessage& message);
     void HandleRightButtonUp(TMessage& message);
     void HandleDestroy(TMessage& message);
-    bool ClipboardMessageAllowed(UINT msg) const;
-    bool ClipboardKeyAllowed(WORD key) const;
+    [[nodiscard]] bool ClipboardMessageAllowed(UINT msg) const;
+    [[nodiscard]] bool ClipboardKeyAllowed(WORD key) const;
 
     // The right-button menu.
     TPopupMenu* BuildVerbMenu(TPopupMenu* assigned);
@@ -196,12 +196,12 @@ private:
     void ReportError() noexcept;
 
     // TRichEditOleHost
-    bool OleAllowInPlace() const override { return allowInPlace_; }
-    TOvClipboardCommands OleClipboardCommands() const override { return ClipboardCommands(); }
-    HWND OleDocumentForm() const override;
-    HWND OleFrameForm() const override;
-    std::vector<ACCEL> OleFrameAccelerators() const override;
-    bool OleFrameAutoScroll() const override;
+    [[nodiscard]] bool OleAllowInPlace() const override { return allowInPlace_; }
+    [[nodiscard]] TOvClipboardCommands OleClipboardCommands() const override { return ClipboardCommands(); }
+    [[nodiscard]] HWND OleDocumentForm() const override;
+    [[nodiscard]] HWND OleFrameForm() const override;
+    [[nodiscard]] std::vector<ACCEL> OleFrameAccelerators() const override;
+    [[nodiscard]] bool OleFrameAutoScroll() const override;
     void OleSetFrameAutoScroll(bool autoScroll) override;
     void OleSetInPlaceActive(bool active) override;
     void OleQueryAcceptData(IDataObject* data, CLIPFORMAT& format, TRichDataOperation operation, bool really,

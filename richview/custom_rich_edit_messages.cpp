@@ -218,12 +218,12 @@ void TOvCustomRichEdit::HandleLink(const ENLINK& link)
 // selected, or, for Lines, the caret stands behind it.
 void TOvCustomRichEdit::HandleReplaceSel(TMessage& message)
 {
-    CHARRANGE before = GetSelection();
+    CHARRANGE before = Selection();
     if (RichEditLevel() >= 2 && undoLimit_ > 1 && !(linesUpdating_ && !forceUndo_))
         message.WParam = TRUE;
     TOvExCustomMemo::WndProc(message);
     // The control leaves the caret behind what it inserted (CR LF may have become one CR).
-    CHARRANGE after = GetSelection();
+    CHARRANGE after = Selection();
     CHARRANGE range{linesUpdating_ ? after.cpMax : before.cpMin, after.cpMax};
     ::SendMessageW(WindowHandle(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
     ::SendMessageW(WindowHandle(), EM_SCROLLCARET, 0, 0);

@@ -199,14 +199,14 @@ TEST_F(ViewMessages, ReplacedSelectionIsSelectedAndLinesLeaveTheCaretBehind)
     Load("{\\rtf1 one two}");
     view->SetSelection(4, 7, false);
     view->SetSelText(L"three");
-    CHARRANGE selection = view->GetSelection();
+    CHARRANGE selection = view->Selection();
     EXPECT_EQ(selection.cpMin, 4);
     EXPECT_EQ(selection.cpMax, 9);
     EXPECT_EQ(Text(), L"one three");
     EXPECT_TRUE(Send(EM_CANUNDO));
 
     view->Lines()->Put(0, L"first");
-    selection = view->GetSelection();
+    selection = view->Selection();
     EXPECT_EQ(selection.cpMin, 5);
     EXPECT_EQ(selection.cpMax, 5);
 }

@@ -164,7 +164,7 @@ TEST_F(ViewWindow, LoadsAChapterAndReadsItBackInUtf16)
     EXPECT_EQ(view->SelText(), hello);
     EXPECT_EQ(view->GetTextRange(1, 3), hello.substr(1, 2));
     EXPECT_EQ(view->Lines()->Text(), hello + L" 0\r\n" + hello + L" 1\r\n" + hello + L" 2\r\n");
-    EXPECT_EQ(view->GetSelection().cpMax, 5);
+    EXPECT_EQ(view->Selection().cpMax, 5);
 }
 
 TEST_F(ViewWindow, ProgressReachesOnConversionProgress)
@@ -185,7 +185,7 @@ TEST_F(ViewWindow, LoadedDocumentShowsFromItsStart)
     view->SetSelection(3000, 3000, true);
     ASSERT_GT(Send(EM_GETFIRSTVISIBLELINE), 0);
     Load(rtf_samples::ChineseText(200));
-    EXPECT_EQ(view->GetSelection().cpMax, 0);
+    EXPECT_EQ(view->Selection().cpMax, 0);
     EXPECT_EQ(Send(EM_GETFIRSTVISIBLELINE), 0);
 }
 

@@ -113,7 +113,7 @@ void TOvCustomRichEdit::CreateWnd()
         state->Restore(*this);
     } else if (!pendingText_.empty()) {
         bool modified = Modified();
-        CHARRANGE selection = GetSelection();
+        CHARRANGE selection = Selection();
         ::SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(pendingText_.c_str()));
         ::SendMessageW(window, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
         SetModified(modified);

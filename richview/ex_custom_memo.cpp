@@ -52,7 +52,7 @@ void TOvExCustomMemo::WndProc(TMessage& message)
         DoFocusKilled();
         return;
     case WM_ERASEBKGND:
-        HandleEraseBackground(message);
+        OfferEraseBackground(message);
         return;
     default:
         break;
@@ -60,7 +60,7 @@ void TOvExCustomMemo::WndProc(TMessage& message)
     TCustomMemo::WndProc(message);
 }
 
-void TOvExCustomMemo::HandleEraseBackground(TMessage& message)
+void TOvExCustomMemo::OfferEraseBackground(TMessage& message)
 {
     auto dc = reinterpret_cast<HDC>(message.WParam);
     bool erased = false;

@@ -16,9 +16,9 @@ class TOvExCustomMemo : public TCustomMemo {
     explicit TOvExCustomMemo(TComponent* owner);
 
     // The background of this control's tool tips; clDefault leaves the application's.
-    TColor HintColor() const noexcept { return hintColor_; }
+    [[nodiscard]] TColor HintColor() const noexcept { return hintColor_; }
     void SetHintColor(TColor value) noexcept { hintColor_ = value; }
-    TOvClipboardCommands ClipboardCommands() const noexcept { return clipboardCommands_; }
+    [[nodiscard]] TOvClipboardCommands ClipboardCommands() const noexcept { return clipboardCommands_; }
     void SetClipboardCommands(TOvClipboardCommands value) { DoSetClipboardCommands(value); }
 
 protected:
@@ -43,7 +43,8 @@ protected:
     virtual void DoSetClipboardCommands(TOvClipboardCommands value) { clipboardCommands_ = value; }
 
 private:
-    void HandleEraseBackground(TMessage& message);
+    // Offers the erase to DoEraseBackground first; the memo erases when nobody did.
+    void OfferEraseBackground(TMessage& message);
 
     TColor hintColor_ = clDefault;
     TOvClipboardCommands clipboardCommands_ = kAllClipboardCommands;

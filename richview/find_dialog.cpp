@@ -78,7 +78,7 @@ DWORD TOvFindDialog::SearchOptions() const { return options_ & (FR_MATCHCASE | F
 
 bool TOvFindDialog::FindNext()
 {
-    CHARRANGE selection = view_.GetSelection();
+    CHARRANGE selection = view_.Selection();
     bool down = (options_ & FR_DOWN) != 0;
     // Down from the end of the selection to the end of the text, or up from its start to 0.
     std::optional<CHARRANGE> found =
@@ -113,7 +113,7 @@ int TOvFindDialog::ReplaceAll()
                           reinterpret_cast<LPARAM>(&find)) >= 0) {
         view_.SetSelection(find.chrgText.cpMin, find.chrgText.cpMax, false);
         ReplaceSelection();
-        find.chrg.cpMin = view_.GetSelection().cpMax;
+        find.chrg.cpMin = view_.Selection().cpMax;
         ++count;
     }
     return count;

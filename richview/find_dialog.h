@@ -22,11 +22,11 @@ public:
     TOvFindDialog& operator=(const TOvFindDialog&) = delete;
 
     // The dialog while it is open, else null.
-    HWND Window() const noexcept { return dialog_; }
+    [[nodiscard]] HWND Window() const noexcept { return dialog_; }
     // What was last searched for and how (FR_DOWN, FR_MATCHCASE, FR_WHOLEWORD), as the dialog
     // last reported them; they stay after the dialog has closed.
     std::wstring FindText() const { return findText_; }
-    DWORD Options() const noexcept { return options_; }
+    [[nodiscard]] DWORD Options() const noexcept { return options_; }
     // The dialog's notifications reach the view's window: answers whether this was one.
     bool HandleMessage(TMessage& message);
     // Finds the next match in the dialog's direction and selects it; false when there is none.
@@ -34,10 +34,10 @@ public:
 
 private:
     void ReadTexts();
-    bool SelectionMatches() const;
+    [[nodiscard]] bool SelectionMatches() const;
     void ReplaceSelection();
     int ReplaceAll();
-    DWORD SearchOptions() const;
+    [[nodiscard]] DWORD SearchOptions() const;
 
     TOvCustomRichEdit& view_;
     wchar_t findText_[256] = {};

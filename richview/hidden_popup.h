@@ -39,7 +39,7 @@ class THiddenPopupObject : public TComponent {
     // Binds the object to `control`, creates the menu on first use and, with `update`, enables
     // its items for the control's state now.
     TPopupMenu* MenuFor(TWinControl* control, bool update);
-    TWinControl* Control() const noexcept { return control_; }
+    [[nodiscard]] TWinControl* Control() const noexcept { return control_; }
 
     void Notification(TComponent* component, TOperation operation) override;
 
@@ -48,7 +48,7 @@ private:
     void UpdateItems();
     void SetEnabled(Item item, bool enabled);
     // The control's window when one is bound and has it.
-    HWND BoundWindow() const;
+    [[nodiscard]] HWND BoundWindow() const;
     void Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
 
     void UndoClick(TObject* sender);

@@ -46,7 +46,7 @@ public:
     STDMETHODIMP SetViewInfo(DWORD object, HGLOBAL metafile, DWORD aspect, int scale, BOOL relative) override;
 
     // "Title - application title", or the application title alone for a view without a title.
-    std::wstring Location() const;
+    [[nodiscard]] std::wstring Location() const;
 
 private:
     const TObjectPropertiesContext& context_;

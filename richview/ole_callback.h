@@ -17,16 +17,16 @@ class TOleFrameForm;
 // What the callback needs to know of and tell to its view.
 class TRichEditOleHost {
 public:
-    virtual bool OleAllowInPlace() const = 0;
-    virtual TOvClipboardCommands OleClipboardCommands() const = 0;
+    [[nodiscard]] virtual bool OleAllowInPlace() const = 0;
+    [[nodiscard]] virtual TOvClipboardCommands OleClipboardCommands() const = 0;
     // The window of the view's parent form (the document window of an in-place object) and of
     // the frame window (the same, except for an MDI child, whose frame is the main form); null
     // without a parent form.
-    virtual HWND OleDocumentForm() const = 0;
-    virtual HWND OleFrameForm() const = 0;
+    [[nodiscard]] virtual HWND OleDocumentForm() const = 0;
+    [[nodiscard]] virtual HWND OleFrameForm() const = 0;
     // The shortcuts of the frame form's menu groups 0, 2 and 4; empty without a main menu.
-    virtual std::vector<ACCEL> OleFrameAccelerators() const = 0;
-    virtual bool OleFrameAutoScroll() const = 0;
+    [[nodiscard]] virtual std::vector<ACCEL> OleFrameAccelerators() const = 0;
+    [[nodiscard]] virtual bool OleFrameAutoScroll() const = 0;
     virtual void OleSetFrameAutoScroll(bool autoScroll) = 0;
     // An object became active in place (true) or its user interface went away (false).
     virtual void OleSetInPlaceActive(bool active) = 0;
@@ -48,7 +48,7 @@ public:
     TRichEditOleCallback(const TRichEditOleCallback&) = delete;
     TRichEditOleCallback& operator=(const TRichEditOleCallback&) = delete;
 
-    ULONG References() const noexcept { return references_; }
+    [[nodiscard]] ULONG References() const noexcept { return references_; }
 
     // IUnknown
     STDMETHODIMP QueryInterface(REFIID riid, void** object) override;

@@ -29,12 +29,12 @@ public:
     bool lastDrag = false;
     TShiftState lastKeys;
 
-    bool OleAllowInPlace() const override { return allowInPlace; }
-    TOvClipboardCommands OleClipboardCommands() const override { return commands; }
-    HWND OleDocumentForm() const override { return form; }
-    HWND OleFrameForm() const override { return form; }
-    std::vector<ACCEL> OleFrameAccelerators() const override { return {{FVIRTKEY | FCONTROL, 'S', 100}}; }
-    bool OleFrameAutoScroll() const override { return autoScroll; }
+    [[nodiscard]] bool OleAllowInPlace() const override { return allowInPlace; }
+    [[nodiscard]] TOvClipboardCommands OleClipboardCommands() const override { return commands; }
+    [[nodiscard]] HWND OleDocumentForm() const override { return form; }
+    [[nodiscard]] HWND OleFrameForm() const override { return form; }
+    [[nodiscard]] std::vector<ACCEL> OleFrameAccelerators() const override { return {{FVIRTKEY | FCONTROL, 'S', 100}}; }
+    [[nodiscard]] bool OleFrameAutoScroll() const override { return autoScroll; }
     void OleSetFrameAutoScroll(bool value) override { autoScroll = value; }
     void OleSetInPlaceActive(bool active) override { ++(active ? activations : deactivations); }
     void OleQueryAcceptData(IDataObject*, CLIPFORMAT&, TRichDataOperation operation, bool, HGLOBAL,

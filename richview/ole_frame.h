@@ -17,7 +17,7 @@ class TOleFrameForm final : public IOleInPlaceFrame {
 public:
     explicit TOleFrameForm(HWND form);
 
-    HWND Window() const noexcept { return form_; }
+    [[nodiscard]] HWND Window() const noexcept { return form_; }
 
     // IUnknown
     STDMETHODIMP QueryInterface(REFIID riid, void** object) override;

@@ -25,13 +25,13 @@ public:
     TEmbeddedObject(const TEmbeddedObject&) = delete;
     TEmbeddedObject& operator=(const TEmbeddedObject&) = delete;
 
-    const REOBJECT& Record() const noexcept { return record_; }
-    IOleObject* Object() const noexcept { return record_.poleobj; }
-    IOleClientSite* Site() const noexcept { return record_.polesite; }
-    bool InPlaceActive() const noexcept { return (record_.dwFlags & REO_INPLACEACTIVE) != 0; }
-    bool Linked() const noexcept { return (record_.dwFlags & REO_LINK) != 0; }
+    [[nodiscard]] const REOBJECT& Record() const noexcept { return record_; }
+    [[nodiscard]] IOleObject* Object() const noexcept { return record_.poleobj; }
+    [[nodiscard]] IOleClientSite* Site() const noexcept { return record_.polesite; }
+    [[nodiscard]] bool InPlaceActive() const noexcept { return (record_.dwFlags & REO_INPLACEACTIVE) != 0; }
+    [[nodiscard]] bool Linked() const noexcept { return (record_.dwFlags & REO_LINK) != 0; }
     // The object's full (or short) user type name, empty when the object has none.
-    std::wstring UserType(DWORD form = USERCLASSTYPE_FULL) const;
+    [[nodiscard]] std::wstring UserType(DWORD form = USERCLASSTYPE_FULL) const;
 
 private:
     void ReleaseInterfaces() noexcept;

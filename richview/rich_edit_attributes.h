@@ -20,26 +20,26 @@ class TOvTextAttributes : public TPersistent {
 
     TOvTextAttributes(TOvCustomRichEdit& view, int type) : view_(view), type_(type) {}
 
-    std::wstring Name() const;
+    [[nodiscard]] std::wstring Name() const;
     void SetName(const std::wstring& value);
     // Points.
-    int Size() const;
+    [[nodiscard]] int Size() const;
     void SetSize(int value);
     // Pixels at the screen's density.
-    int Height() const;
+    [[nodiscard]] int Height() const;
     void SetHeight(int value);
-    TColor Color() const;
+    [[nodiscard]] TColor Color() const;
     void SetColor(TColor value);
-    TFontStyles Style() const;
+    [[nodiscard]] TFontStyles Style() const;
     void SetStyle(TFontStyles value);
-    TFontPitch Pitch() const;
+    [[nodiscard]] TFontPitch Pitch() const;
     void SetPitch(TFontPitch value);
-    TFontCharset Charset() const;
+    [[nodiscard]] TFontCharset Charset() const;
     void SetCharset(TFontCharset value);
-    bool Protected() const;
+    [[nodiscard]] bool Protected() const;
     void SetProtected(bool value);
     // The CFM_* members that are the same over the whole range.
-    DWORD ConsistentAttributes() const;
+    [[nodiscard]] DWORD ConsistentAttributes() const;
 
     // From a TFont or another attributes object.
     void Assign(const TPersistent& source) override;
@@ -48,7 +48,7 @@ protected:
     void AssignTo(TPersistent& dest) const override;
 
 private:
-    CHARFORMAT2W Get() const;
+    [[nodiscard]] CHARFORMAT2W Get() const;
     void Set(CHARFORMAT2W format, DWORD mask);
 
     TOvCustomRichEdit& view_;
@@ -64,30 +64,30 @@ class TOvParaAttributes : public TPersistent {
     explicit TOvParaAttributes(TOvCustomRichEdit& view) : view_(view) {}
 
     // Setting paraJustify switches on AdvancedTypography first when AutoAdvancedTypography asks.
-    TParaAlignment Alignment() const;
+    [[nodiscard]] TParaAlignment Alignment() const;
     void SetAlignment(TParaAlignment value);
     // Indents in points.
-    int FirstIndent() const;
+    [[nodiscard]] int FirstIndent() const;
     void SetFirstIndent(int value);
-    int LeftIndent() const;
+    [[nodiscard]] int LeftIndent() const;
     void SetLeftIndent(int value);
-    int RightIndent() const;
+    [[nodiscard]] int RightIndent() const;
     void SetRightIndent(int value);
-    TNumberingStyle Numbering() const;
+    [[nodiscard]] TNumberingStyle Numbering() const;
     void SetNumbering(TNumberingStyle value);
     // Tab stops in points.
-    int TabCount() const;
-    int Tab(int index) const;
+    [[nodiscard]] int TabCount() const;
+    [[nodiscard]] int Tab(int index) const;
     void SetTab(int index, int value);
     void SetTabCount(int value);
     // Right-to-left reading order.
-    bool RightToLeft() const;
+    [[nodiscard]] bool RightToLeft() const;
     void SetRightToLeft(bool value);
 
     void Assign(const TPersistent& source) override;
 
 private:
-    PARAFORMAT2 Get() const;
+    [[nodiscard]] PARAFORMAT2 Get() const;
     void Set(PARAFORMAT2 format, DWORD mask);
 
     TOvCustomRichEdit& view_;

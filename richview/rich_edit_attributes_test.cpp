@@ -78,9 +78,9 @@ TEST_F(Attributes, SearchFindsAndTheFindDialogSelects)
     TOvFindDialog dialog(*view, L"two", std::nullopt);
     EXPECT_NE(dialog.Window(), nullptr);
     EXPECT_TRUE(dialog.FindNext());
-    EXPECT_EQ(view->GetSelection().cpMin, 4);
+    EXPECT_EQ(view->Selection().cpMin, 4);
     EXPECT_TRUE(dialog.FindNext());
-    EXPECT_EQ(view->GetSelection().cpMin, 14);
+    EXPECT_EQ(view->Selection().cpMin, 14);
     EXPECT_FALSE(dialog.FindNext());
     EXPECT_EQ(notFound, std::vector<std::wstring>{L"two"});
 }

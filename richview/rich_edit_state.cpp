@@ -48,7 +48,7 @@ bool EndsComplete(const TMemoryStream& rtf)
 TOvRichEditState::TOvRichEditState(TOvCustomRichEdit& view, bool forcePlainText)
 {
     modified_ = view.Modified();
-    CHARRANGE selection = view.GetSelection();
+    CHARRANGE selection = view.Selection();
     selStart_ = selection.cpMin;
     selLength_ = selection.cpMax - selection.cpMin;
     TOvRichEditStrings& lines = *view.Lines();

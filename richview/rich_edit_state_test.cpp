@@ -32,7 +32,7 @@ TEST_F(Recreation, ChangingHideScrollBarsKeepsContentSelectionAndModified)
 
     view->SetHideScrollBars(false);
     ASSERT_NE(view->WindowHandle(), first);
-    CHARRANGE selection = view->GetSelection();
+    CHARRANGE selection = view->Selection();
     EXPECT_EQ(selection.cpMin, 2);
     EXPECT_EQ(selection.cpMax, 9);
     EXPECT_TRUE(view->Modified());
@@ -67,7 +67,7 @@ TEST_F(Recreation, PicturesAndTheTextAroundThemSurvive)
     ASSERT_NE(view->RichEditOle(), nullptr);
     EXPECT_EQ(view->RichEditOle()->GetObjectCount(), 2);
     EXPECT_EQ(Text(), before);
-    EXPECT_EQ(view->GetSelection().cpMax, 10);
+    EXPECT_EQ(view->Selection().cpMax, 10);
     int bold = static_cast<int>(before.find(L"bold"));
     EXPECT_TRUE(BoldAt(*view, bold));
     EXPECT_EQ(view->SelectionType() & SEL_OBJECT, 0);

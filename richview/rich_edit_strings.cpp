@@ -111,7 +111,7 @@ void TOvRichEditStrings::Insert(int index, const std::wstring& s)
     }
     auto at = static_cast<int>(start);
     Replace(at, at, text);
-    if (RichEditLevel() == 1 && view_.GetSelection().cpMax != at + static_cast<int>(text.size()))
+    if (RichEditLevel() == 1 && view_.Selection().cpMax != at + static_cast<int>(text.size()))
         throw Exception(L"RichEdit line insertion error");
 }
 
@@ -121,7 +121,7 @@ void TOvRichEditStrings::Delete(int index)
     LRESULT start = Send(window, EM_LINEINDEX, static_cast<WPARAM>(index));
     if (start < 0)
         return;
-    LRESULT end = Send(window, EM_LINEINDEX, static_cast<WPARAM>(index + 1));
+    LRESULT end = Send(window, EM_LINEINDEX, static_cast<WPARAM>(index) + 1);
     if (end < 0)
         end = view_.TextLength();
     Replace(static_cast<int>(start), static_cast<int>(end), L"");

@@ -18,9 +18,9 @@ class TOvRichEditStrings : public TStrings {
     explicit TOvRichEditStrings(TOvCustomRichEdit& view) : view_(view) {}
 
     // Lines ending with a break do not count the empty line behind it.
-    int Count() const override;
+    [[nodiscard]] int Count() const override;
     // At most kMaxLineLength characters, without the line break; empty for a line that does not exist.
-    std::wstring Get(int index) const override;
+    [[nodiscard]] std::wstring Get(int index) const override;
     void Put(int index, const std::wstring& s) override;
     // Before line index; behind the last line when index is the line count.
     void Insert(int index, const std::wstring& s) override;
@@ -28,7 +28,7 @@ class TOvRichEditStrings : public TStrings {
     void Clear() override;
     void AddStrings(const TStrings& strings) override;
     // Every line followed by CR LF.
-    std::wstring Text() const override;
+    [[nodiscard]] std::wstring Text() const override;
     // Replaces the whole text without change notifications.
     void SetText(std::wstring_view text) override;
 
@@ -37,9 +37,9 @@ class TOvRichEditStrings : public TStrings {
     void SaveToStream(TStream& stream) const override;
     void SaveToFile(const std::wstring& fileName) const override;
 
-    TRichStreamFormat Format() const noexcept { return format_; }
+    [[nodiscard]] TRichStreamFormat Format() const noexcept { return format_; }
     void SetFormat(TRichStreamFormat value) noexcept { format_ = value; }
-    TRichStreamModes Mode() const noexcept { return mode_; }
+    [[nodiscard]] TRichStreamModes Mode() const noexcept { return mode_; }
     void SetMode(TRichStreamModes value) noexcept { mode_ = value; }
 
     static constexpr int kMaxLineLength = 4096;
@@ -48,7 +48,7 @@ protected:
     void SetUpdateState(bool updating) override;
 
 private:
-    TRichTransfer Transfer(bool createWindow) const;
+    [[nodiscard]] TRichTransfer Transfer(bool createWindow) const;
     // EM_REPLACESEL over [start, end) with the view told that Lines is replacing.
     void Replace(int start, int end, const std::wstring& text);
 

@@ -26,7 +26,7 @@ public:
     TempFile(const TempFile&) = delete;
     TempFile& operator=(const TempFile&) = delete;
 
-    const std::wstring& path() const { return path_; }
+    [[nodiscard]] const std::wstring& path() const { return path_; }
 
 private:
     std::wstring path_;

@@ -77,7 +77,8 @@ struct ViewTest : ::testing::Test {
         TMemoryStream stream = MemoryStreamOf(bytes);
         view->Lines()->LoadFromStream(stream);
     }
-    std::wstring Text() const { return WholeText(view->Handle()); }
+    [[nodiscard]] std::wstring Text() const { return WholeText(view->Handle()); }
+    // NOLINTNEXTLINE(modernize-use-nodiscard): a message is often sent for its effect alone
     LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
         return ::SendMessageW(view->Handle(), msg, wParam, lParam);

@@ -23,7 +23,7 @@ public:
                                     nullptr, nullptr))
     {
     }
-    HWND handle() const { return window_.get(); }
+    [[nodiscard]] HWND handle() const { return window_.get(); }
 
 private:
     UniqueWindow window_;
@@ -37,7 +37,7 @@ public:
                                     nullptr, nullptr))
     {
     }
-    HWND handle() const { return window_.get(); }
+    [[nodiscard]] HWND handle() const { return window_.get(); }
     void reset() { window_.reset(); }
 
 private:

@@ -17,16 +17,16 @@ public:
     GalleryProcess(const GalleryProcess&) = delete;
     GalleryProcess& operator=(const GalleryProcess&) = delete;
 
-    HWND Main() const noexcept { return main_; }
+    [[nodiscard]] HWND Main() const noexcept { return main_; }
     // The first descendant of `parent` of this class (and this text, unless empty), or null.
     static HWND Child(HWND parent, const std::wstring& className, const std::wstring& text = {});
     // Another captioned, visible and enabled window of the gallery (the dialog in front), or null.
-    HWND DialogWindow() const;
+    [[nodiscard]] HWND DialogWindow() const;
     // Closes the main window; the exit code, or -1 when it did not end.
     int Close();
 
 private:
-    HWND FindWindowOfProcess(bool dialog) const;
+    [[nodiscard]] HWND FindWindowOfProcess(bool dialog) const;
 
     HANDLE process_ = nullptr;
     DWORD processId_ = 0;

@@ -41,7 +41,7 @@ public:
     RemoteBuffer(const RemoteBuffer&) = delete;
     RemoteBuffer& operator=(const RemoteBuffer&) = delete;
 
-    LPARAM Address() const { return reinterpret_cast<LPARAM>(memory_); }
+    [[nodiscard]] LPARAM Address() const { return reinterpret_cast<LPARAM>(memory_); }
     void Write(const void* data, size_t size) const { WriteProcessMemory(process_, memory_, data, size, nullptr); }
     void Read(void* data, size_t size) const { ReadProcessMemory(process_, memory_, data, size, nullptr); }
 
@@ -389,7 +389,8 @@ int ReaderProcess::Zoom(HWND view) const
     RemoteBuffer ratio(process_, 2 * sizeof(int));
     int zero[2] = {0, 0};
     ratio.Write(zero, sizeof zero);
-    SendMessageW(view, EM_GETZOOM, static_cast<WPARAM>(ratio.Address()), ratio.Address() + sizeof(int));
+    SendMessageW(view, EM_GETZOOM, static_cast<WPARAM>(ratio.Address()),
+                 static_cast<LPARAM>(ratio.Address() + sizeof(int)));
     int value[2] = {};
     ratio.Read(value, sizeof value);
     return value[1] == 0 ? 100 : MulDiv(value[0], 100, value[1]);

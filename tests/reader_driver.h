@@ -36,24 +36,24 @@ public:
     // Closes the main window and waits for the process to end; true when it ended by itself.
     bool Close();
 
-    HWND MainWindow() const noexcept { return main_; }
-    DWORD ThreadId() const noexcept { return threadId_; }
+    [[nodiscard]] HWND MainWindow() const noexcept { return main_; }
+    [[nodiscard]] DWORD ThreadId() const noexcept { return threadId_; }
     // A visible top-level window of the process with this caption (the About box), or null.
-    HWND FindTopLevel(const std::wstring& caption) const;
+    [[nodiscard]] HWND FindTopLevel(const std::wstring& caption) const;
 
     // The tool bar, the page controls (outer first, then the sub page controls in tree order).
-    HWND ToolBar() const;
-    std::vector<HWND> PageControls() const;
+    [[nodiscard]] HWND ToolBar() const;
+    [[nodiscard]] std::vector<HWND> PageControls() const;
     // The one chapter view that is visible now, and the window that has the keyboard focus.
-    HWND VisibleView() const;
-    HWND FocusWindow() const;
+    [[nodiscard]] HWND VisibleView() const;
+    [[nodiscard]] HWND FocusWindow() const;
     // What the reader's input state is, for failure messages.
-    std::string Describe() const;
+    [[nodiscard]] std::string Describe() const;
 
     // Queries that carry pointers, answered through memory in the reader's process.
-    int ToolButtonCount() const;
-    std::wstring ToolButtonText(int index) const;
-    RECT ToolButtonRect(int index) const;  // client co-ordinates of the tool bar
+    [[nodiscard]] int ToolButtonCount() const;
+    [[nodiscard]] std::wstring ToolButtonText(int index) const;
+    [[nodiscard]] RECT ToolButtonRect(int index) const;  // client co-ordinates of the tool bar
     RECT TabRect(HWND pageControl, int index) const;
 
     void ClickToolButton(int index) const;
@@ -67,7 +67,7 @@ public:
     void HoldKey(WORD virtualKey, bool down) const;
 
     // The dialogs the reader shows now (find dialog, message boxes): its visible "#32770" windows.
-    std::vector<HWND> Dialogs() const;
+    [[nodiscard]] std::vector<HWND> Dialogs() const;
     // A view's selection, selected text, zoom in percent and a character's client position.
     CHARRANGE Selection(HWND view) const;
     std::wstring SelectedText(HWND view) const;

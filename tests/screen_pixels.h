@@ -11,9 +11,9 @@ namespace ov::test {
 class ScreenPixels {
 public:
     explicit ScreenPixels(const RECT& screen);
-    COLORREF At(int x, int y) const { return pixels_[static_cast<size_t>(y) * width_ + x]; }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
+    [[nodiscard]] COLORREF At(int x, int y) const { return pixels_[static_cast<size_t>(y) * width_ + x]; }
+    [[nodiscard]] int Width() const { return width_; }
+    [[nodiscard]] int Height() const { return height_; }
 
 private:
     int width_;

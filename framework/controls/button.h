@@ -12,11 +12,11 @@ class TButton : public TWinControl {
 
     explicit TButton(TComponent* owner);
 
-    bool Default() const noexcept { return default_; }
+    [[nodiscard]] bool Default() const noexcept { return default_; }
     void SetDefault(bool value);
-    bool Cancel() const noexcept { return cancel_; }
+    [[nodiscard]] bool Cancel() const noexcept { return cancel_; }
     void SetCancel(bool value) noexcept { cancel_ = value; }
-    TModalResult ModalResult() const noexcept { return modalResult_; }
+    [[nodiscard]] TModalResult ModalResult() const noexcept { return modalResult_; }
     void SetModalResult(TModalResult value) noexcept { modalResult_ = value; }
 
     // Sets the form's ModalResult (when the button has one), then fires OnClick.
@@ -28,7 +28,7 @@ protected:
 
 private:
     // Enter presses this button: it has the focus, or it is the default and no other button has.
-    bool TakesEnter() const;
+    [[nodiscard]] bool TakesEnter() const;
     void HandleDialogKey(TMessage& message);
     void HandleDialogChar(TMessage& message);
 

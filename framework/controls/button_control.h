@@ -13,11 +13,11 @@ class TButtonControl : public TWinControl {
     explicit TButtonControl(TComponent* owner);
 
     // taRightJustify (the default): the caption right of the box; taLeftJustify: left of it.
-    TAlignment Alignment() const noexcept { return alignment_; }
+    [[nodiscard]] TAlignment Alignment() const noexcept { return alignment_; }
     void SetAlignment(TAlignment value);
-    bool WordWrap() const noexcept { return wordWrap_; }
+    [[nodiscard]] bool WordWrap() const noexcept { return wordWrap_; }
     void SetWordWrap(bool value);
-    virtual bool Checked() const = 0;
+    [[nodiscard]] virtual bool Checked() const = 0;
     virtual void SetChecked(bool value) = 0;
 
 protected:

@@ -30,14 +30,14 @@ void TCustomCheckBox::CreateParams(TCreateParams& params) { CreateButtonParams(p
 void TCustomCheckBox::CreateWnd()
 {
     TButtonControl::CreateWnd();
-    ShowCheck(static_cast<UINT>(state_));  // BST_UNCHECKED, BST_CHECKED, BST_INDETERMINATE
+    ShowCheck(static_cast<UINT>(checkState_));  // BST_UNCHECKED, BST_CHECKED, BST_INDETERMINATE
 }
 
 void TCustomCheckBox::SetState(TCheckBoxState value)
 {
-    if (state_ == value)
+    if (checkState_ == value)
         return;
-    state_ = value;
+    checkState_ = value;
     ShowCheck(static_cast<UINT>(value));
     if (!ComponentState().Contains(csLoading))
         Click();
@@ -45,7 +45,7 @@ void TCustomCheckBox::SetState(TCheckBoxState value)
 
 void TCustomCheckBox::Toggle()
 {
-    switch (state_) {
+    switch (checkState_) {
     case cbUnchecked:
         SetState(cbChecked);
         break;

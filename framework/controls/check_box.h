@@ -16,11 +16,11 @@ class TCustomCheckBox : public TButtonControl {
 
     explicit TCustomCheckBox(TComponent* owner);
 
-    TCheckBoxState State() const noexcept { return state_; }
+    [[nodiscard]] TCheckBoxState State() const noexcept { return checkState_; }
     void SetState(TCheckBoxState value);
-    bool AllowGrayed() const noexcept { return allowGrayed_; }
+    [[nodiscard]] bool AllowGrayed() const noexcept { return allowGrayed_; }
     void SetAllowGrayed(bool value) noexcept { allowGrayed_ = value; }
-    bool Checked() const override { return state_ == cbChecked; }
+    [[nodiscard]] bool Checked() const override { return checkState_ == cbChecked; }
     void SetChecked(bool value) override { SetState(value ? cbChecked : cbUnchecked); }
 
 protected:
@@ -29,7 +29,7 @@ protected:
     void Toggle() override;
 
 private:
-    TCheckBoxState state_ = cbUnchecked;
+    TCheckBoxState checkState_ = cbUnchecked;
     bool allowGrayed_ = false;
 };
 

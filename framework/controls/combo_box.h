@@ -24,25 +24,25 @@ class TCustomComboBox : public TCustomListControl, protected TListStringsSink {
     explicit TCustomComboBox(TComponent* owner);
     ~TCustomComboBox() override;
 
-    TStrings* Items() const noexcept { return items_.get(); }
-    int ItemIndex() const override;
+    [[nodiscard]] TStrings* Items() const noexcept { return items_.get(); }
+    [[nodiscard]] int ItemIndex() const override;
     void SetItemIndex(int value) override;
-    int Count() const override { return items_->Count(); }
+    [[nodiscard]] int Count() const override { return items_->Count(); }
     void AddItem(const std::wstring& text, TObject* object) override { items_->AddObject(text, object); }
     void Clear() override;
     void DeleteSelected() override;
 
-    TComboBoxStyle Style() const noexcept { return style_; }
+    [[nodiscard]] TComboBoxStyle Style() const noexcept { return style_; }
     void SetStyle(TComboBoxStyle value);
-    bool Sorted() const noexcept { return items_->Sorted(); }
+    [[nodiscard]] bool Sorted() const noexcept { return items_->Sorted(); }
     void SetSorted(bool value) { items_->SetSorted(value); }
-    int DropDownCount() const noexcept { return dropDownCount_; }
+    [[nodiscard]] int DropDownCount() const noexcept { return dropDownCount_; }
     void SetDropDownCount(int value);
-    int ItemHeight() const;
+    [[nodiscard]] int ItemHeight() const;
     void SetItemHeight(int value);
-    int MaxLength() const noexcept { return maxLength_; }
+    [[nodiscard]] int MaxLength() const noexcept { return maxLength_; }
     void SetMaxLength(int value);
-    bool DroppedDown() const;
+    [[nodiscard]] bool DroppedDown() const;
     void SetDroppedDown(bool value);
 
     TNotifyEvent OnChange;
@@ -56,17 +56,17 @@ protected:
     void DestroyWnd() override;
     void WndProc(TMessage& message) override;
     void ApplyBounds(int left, int top, int width, int height) override;
-    std::wstring GetText() const override;
-    std::wstring ItemText(int index) const override { return items_->Get(index); }
+    [[nodiscard]] std::wstring GetText() const override;
+    [[nodiscard]] std::wstring ItemText(int index) const override { return items_->Get(index); }
     // The height the window is made with: the edit and the dropped list together.
-    virtual int DroppedWindowHeight() const;
+    [[nodiscard]] virtual int DroppedWindowHeight() const;
     // A command notification from the system control (CBN_*).
     virtual void Command(WORD code);
 
     void InsertWindowItem(int index, const std::wstring& text) override;
     void DeleteWindowItem(int index) override;
     void ClearWindowItems() override;
-    TListStrings& ItemList() const noexcept { return *items_; }
+    [[nodiscard]] TListStrings& ItemList() const noexcept { return *items_; }
 
 private:
     std::unique_ptr<TListStrings> items_;

@@ -16,13 +16,13 @@ class TComboExItem : public TCollectionItem {
 
     explicit TComboExItem(TCollection* collection) : TCollectionItem(collection) {}
 
-    const std::wstring& Caption() const noexcept { return caption_; }
+    [[nodiscard]] const std::wstring& Caption() const noexcept { return caption_; }
     void SetCaption(const std::wstring& value);
-    int ImageIndex() const noexcept { return imageIndex_; }
+    [[nodiscard]] int ImageIndex() const noexcept { return imageIndex_; }
     void SetImageIndex(int value);
-    int SelectedImageIndex() const noexcept { return selectedImageIndex_; }
+    [[nodiscard]] int SelectedImageIndex() const noexcept { return selectedImageIndex_; }
     void SetSelectedImageIndex(int value);
-    int Indent() const noexcept { return indent_; }
+    [[nodiscard]] int Indent() const noexcept { return indent_; }
     void SetIndent(int value);
 
 private:
@@ -40,18 +40,18 @@ class TCustomComboBoxEx : public TCustomComboBox {
     explicit TCustomComboBoxEx(TComponent* owner);
     ~TCustomComboBoxEx() override;
 
-    TCollection* ItemsEx() const noexcept { return itemsEx_.get(); }
-    TComboExItem* ItemEx(int index) const { return static_cast<TComboExItem*>(itemsEx_->Items(index)); }
+    [[nodiscard]] TCollection* ItemsEx() const noexcept { return itemsEx_.get(); }
+    [[nodiscard]] TComboExItem* ItemEx(int index) const { return static_cast<TComboExItem*>(itemsEx_->Items(index)); }
     // Appends a line with its images.
     TComboExItem* AddItemEx(const std::wstring& caption, int imageIndex, int selectedImageIndex = -1, int indent = 0);
-    TCustomImageList* Images() const noexcept { return images_; }
+    [[nodiscard]] TCustomImageList* Images() const noexcept { return images_; }
     void SetImages(TCustomImageList* value);
     void Notification(TComponent* component, TOperation operation) override;
 
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
-    std::wstring GetText() const override;
+    [[nodiscard]] std::wstring GetText() const override;
     void InsertWindowItem(int index, const std::wstring& text) override;
 
 private:

@@ -18,25 +18,25 @@ class TCoolBand : public TCollectionItem {
 
     explicit TCoolBand(TCollection* collection) : TCollectionItem(collection) {}
 
-    TWinControl* Control() const noexcept { return control_; }
+    [[nodiscard]] TWinControl* Control() const noexcept { return control_; }
     void SetControl(TWinControl* value);
-    const std::wstring& Text() const noexcept { return text_; }
+    [[nodiscard]] const std::wstring& Text() const noexcept { return text_; }
     void SetText(const std::wstring& value);
-    int Width() const;
+    [[nodiscard]] int Width() const;
     void SetWidth(int value);
-    int MinHeight() const noexcept { return minHeight_; }
+    [[nodiscard]] int MinHeight() const noexcept { return minHeight_; }
     void SetMinHeight(int value);
-    int MinWidth() const noexcept { return minWidth_; }
+    [[nodiscard]] int MinWidth() const noexcept { return minWidth_; }
     void SetMinWidth(int value);
-    bool Break() const noexcept { return break_; }
+    [[nodiscard]] bool Break() const noexcept { return break_; }
     void SetBreak(bool value);
-    bool Visible() const noexcept { return visible_; }
+    [[nodiscard]] bool Visible() const noexcept { return visible_; }
     void SetVisible(bool value);
 
 private:
     friend class TCoolBar;
     void Changed();
-    TCoolBar* Bar() const;
+    [[nodiscard]] TCoolBar* Bar() const;
 
     TWinControl* control_ = nullptr;
     std::wstring text_;
@@ -55,15 +55,15 @@ class TCoolBar : public TWinControl {
     explicit TCoolBar(TComponent* owner);
     ~TCoolBar() override;
 
-    TCollection* Bands() const noexcept { return bands_.get(); }
-    TCoolBand* Band(int index) const { return static_cast<TCoolBand*>(bands_->Items(index)); }
+    [[nodiscard]] TCollection* Bands() const noexcept { return bands_.get(); }
+    [[nodiscard]] TCoolBand* Band(int index) const { return static_cast<TCoolBand*>(bands_->Items(index)); }
     TCoolBand* AddBand(TWinControl* control, const std::wstring& text, int width);
-    bool AutoSize() const noexcept { return autoSize_; }
+    [[nodiscard]] bool AutoSize() const noexcept { return autoSize_; }
     void SetAutoSize(bool value);
-    bool BandBorderStyle() const noexcept { return bandBorders_; }
+    [[nodiscard]] bool BandBorderStyle() const noexcept { return bandBorders_; }
     void SetBandBorderStyle(bool value);
     // The number of rows the bands take now.
-    int RowCount() const;
+    [[nodiscard]] int RowCount() const;
 
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;

@@ -16,7 +16,7 @@ class TCustomControl : public TWinControl {
     explicit TCustomControl(TComponent* owner);
     ~TCustomControl() override;
 
-    TCanvas* Canvas() const;
+    [[nodiscard]] TCanvas* Canvas() const;
     void WndProc(TMessage& message) override;
 
 protected:

@@ -27,19 +27,19 @@ class TDateTimePicker : public TWinControl {
 
     explicit TDateTimePicker(TComponent* owner);
 
-    TDateTimeKind Kind() const noexcept { return kind_; }
+    [[nodiscard]] TDateTimeKind Kind() const noexcept { return kind_; }
     void SetKind(TDateTimeKind value);
-    TDTDateMode DateMode() const noexcept { return dateMode_; }
+    [[nodiscard]] TDTDateMode DateMode() const noexcept { return dateMode_; }
     void SetDateMode(TDTDateMode value);
-    TDTDateFormat DateFormat() const noexcept { return dateFormat_; }
+    [[nodiscard]] TDTDateFormat DateFormat() const noexcept { return dateFormat_; }
     void SetDateFormat(TDTDateFormat value);
 
-    SYSTEMTIME DateTime() const;
+    [[nodiscard]] SYSTEMTIME DateTime() const;
     void SetDateTime(const SYSTEMTIME& value);
     // "yyyy-mm-dd" and "hh:mm:ss"; a text that is not one leaves the value as it is.
-    std::wstring Date() const;
+    [[nodiscard]] std::wstring Date() const;
     void SetDate(const std::wstring& value);
-    std::wstring Time() const;
+    [[nodiscard]] std::wstring Time() const;
     void SetTime(const std::wstring& value);
 
     TNotifyEvent OnChange;

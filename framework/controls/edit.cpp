@@ -75,7 +75,7 @@ void TCustomEdit::CreateWnd()
         SendMessageW(window, EM_SETPASSWORDCHAR, passwordChar_, 0);
     SendMessageW(window, EM_SETMODIFY, modified_, 0);
     SendMessageW(window, EM_SETSEL, static_cast<WPARAM>(savedSelStart_),
-                 static_cast<LPARAM>(savedSelStart_ + savedSelLength_));
+                 static_cast<LPARAM>(savedSelStart_) + savedSelLength_);
     UpdateHeight();
 }
 
@@ -227,7 +227,7 @@ void TCustomEdit::SetSelStart(int value)
 void TCustomEdit::SetSelLength(int value)
 {
     int start = SelStart();
-    SendMessageW(Handle(), EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(start + value));
+    SendMessageW(Handle(), EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(start) + value);
 }
 
 std::wstring TCustomEdit::SelText() const

@@ -25,38 +25,38 @@ class TCustomEdit : public TWinControl {
 
     explicit TCustomEdit(TComponent* owner);
 
-    bool ReadOnly() const noexcept { return readOnly_; }
+    [[nodiscard]] bool ReadOnly() const noexcept { return readOnly_; }
     void SetReadOnly(bool value);
-    TBorderStyle BorderStyle() const noexcept { return borderStyle_; }
+    [[nodiscard]] TBorderStyle BorderStyle() const noexcept { return borderStyle_; }
     void SetBorderStyle(TBorderStyle value);
     // Characters the user may type; 0 leaves the system's limit.
-    int MaxLength() const noexcept { return maxLength_; }
-    void SetMaxLength(int value);
-    bool HideSelection() const noexcept { return hideSelection_; }
+    [[nodiscard]] int MaxLength() const noexcept { return maxLength_; }
+    virtual void SetMaxLength(int value);
+    [[nodiscard]] bool HideSelection() const noexcept { return hideSelection_; }
     void SetHideSelection(bool value);
     // Select the whole text when the control is entered by keyboard.
-    bool AutoSelect() const noexcept { return autoSelect_; }
+    [[nodiscard]] bool AutoSelect() const noexcept { return autoSelect_; }
     void SetAutoSelect(bool value) noexcept { autoSelect_ = value; }
-    TEditCharCase CharCase() const noexcept { return charCase_; }
+    [[nodiscard]] TEditCharCase CharCase() const noexcept { return charCase_; }
     void SetCharCase(TEditCharCase value);
     // Shown instead of every character of a single-line edit; 0 for none.
-    wchar_t PasswordChar() const noexcept { return passwordChar_; }
+    [[nodiscard]] wchar_t PasswordChar() const noexcept { return passwordChar_; }
     void SetPasswordChar(wchar_t value);
     // With a single border, keeps the control one line of its font high (memos start without).
-    bool AutoSize() const noexcept { return autoSize_; }
+    [[nodiscard]] bool AutoSize() const noexcept { return autoSize_; }
     void SetAutoSize(bool value);
 
-    bool Modified() const;
+    [[nodiscard]] bool Modified() const;
     void SetModified(bool value);
-    bool CanUndo() const;
+    [[nodiscard]] bool CanUndo() const;
 
     // Selection in characters from the start of the text.
-    int SelStart() const;
+    [[nodiscard]] int SelStart() const;
     void SetSelStart(int value);
-    int SelLength() const;
+    [[nodiscard]] int SelLength() const;
     void SetSelLength(int value);
-    std::wstring SelText() const;
-    void SetSelText(const std::wstring& value);
+    [[nodiscard]] virtual std::wstring SelText() const;
+    virtual void SetSelText(const std::wstring& value);
     void SelectAll();
     void ClearSelection();
     void CopyToClipboard();
@@ -64,13 +64,13 @@ class TCustomEdit : public TWinControl {
     void PasteFromClipboard();
     void Undo();
     void ClearUndo();
-    void Clear();
+    virtual void Clear();
 
     TNotifyEvent OnChange;
 
 protected:
     // The system window class this control superclasses.
-    virtual const wchar_t* EditClassName() const { return L"EDIT"; }
+    [[nodiscard]] virtual const wchar_t* EditClassName() const { return L"EDIT"; }
     void CreateParams(TCreateParams& params) override;
     // After the window exists: the text limit, the read-only state and what DestroyWnd kept.
     void CreateWnd() override;

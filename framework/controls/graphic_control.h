@@ -17,7 +17,7 @@ class TGraphicControl : public TControl {
     explicit TGraphicControl(TComponent* owner);
     ~TGraphicControl() override;
 
-    TCanvas* Canvas() const;
+    [[nodiscard]] TCanvas* Canvas() const;
     void WndProc(TMessage& message) override;
 
 protected:

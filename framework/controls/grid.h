@@ -41,7 +41,7 @@ OV_SET_TYPE(TGridDrawState)
 // A range of cells, corners included.
 struct TGridRect {
     int Left = 0, Top = 0, Right = 0, Bottom = 0;
-    bool Contains(int col, int row) const noexcept
+    [[nodiscard]] bool Contains(int col, int row) const noexcept
     {
         return col >= Left && col <= Right && row >= Top && row <= Bottom;
     }
@@ -52,49 +52,49 @@ class TCustomGrid : public TCustomControl {
 
     explicit TCustomGrid(TComponent* owner);
 
-    int ColCount() const noexcept { return colCount_; }
+    [[nodiscard]] int ColCount() const noexcept { return colCount_; }
     void SetColCount(int value);
-    int RowCount() const noexcept { return rowCount_; }
+    [[nodiscard]] int RowCount() const noexcept { return rowCount_; }
     void SetRowCount(int value);
-    int FixedCols() const noexcept { return fixedCols_; }
+    [[nodiscard]] int FixedCols() const noexcept { return fixedCols_; }
     void SetFixedCols(int value);
-    int FixedRows() const noexcept { return fixedRows_; }
+    [[nodiscard]] int FixedRows() const noexcept { return fixedRows_; }
     void SetFixedRows(int value);
-    int DefaultColWidth() const noexcept { return defaultColWidth_; }
+    [[nodiscard]] int DefaultColWidth() const noexcept { return defaultColWidth_; }
     void SetDefaultColWidth(int value);
-    int DefaultRowHeight() const noexcept { return defaultRowHeight_; }
+    [[nodiscard]] int DefaultRowHeight() const noexcept { return defaultRowHeight_; }
     void SetDefaultRowHeight(int value);
-    int ColWidths(int col) const;
+    [[nodiscard]] int ColWidths(int col) const;
     void SetColWidths(int col, int value);
-    int RowHeights(int row) const;
+    [[nodiscard]] int RowHeights(int row) const;
     void SetRowHeights(int row, int value);
-    TColor FixedColor() const noexcept { return fixedColor_; }
+    [[nodiscard]] TColor FixedColor() const noexcept { return fixedColor_; }
     void SetFixedColor(TColor value);
-    int GridLineWidth() const noexcept { return gridLineWidth_; }
+    [[nodiscard]] int GridLineWidth() const noexcept { return gridLineWidth_; }
     void SetGridLineWidth(int value);
-    TGridOptions Options() const noexcept { return options_; }
+    [[nodiscard]] TGridOptions Options() const noexcept { return options_; }
     void SetOptions(TGridOptions value);
-    TScrollStyle ScrollBars() const noexcept { return scrollBars_; }
+    [[nodiscard]] TScrollStyle ScrollBars() const noexcept { return scrollBars_; }
     void SetScrollBars(TScrollStyle value);
-    TBorderStyle BorderStyle() const noexcept { return borderStyle_; }
+    [[nodiscard]] TBorderStyle BorderStyle() const noexcept { return borderStyle_; }
     void SetBorderStyle(TBorderStyle value);
 
     // The current cell, and the first scrollable row and column shown.
-    int Col() const noexcept { return col_; }
+    [[nodiscard]] int Col() const noexcept { return col_; }
     void SetCol(int value) { MoveCurrent(value, row_); }
-    int Row() const noexcept { return row_; }
+    [[nodiscard]] int Row() const noexcept { return row_; }
     void SetRow(int value) { MoveCurrent(col_, value); }
-    int TopRow() const noexcept { return topRow_; }
+    [[nodiscard]] int TopRow() const noexcept { return topRow_; }
     void SetTopRow(int value);
-    int LeftCol() const noexcept { return leftCol_; }
+    [[nodiscard]] int LeftCol() const noexcept { return leftCol_; }
     void SetLeftCol(int value);
-    TGridRect Selection() const;
+    [[nodiscard]] TGridRect Selection() const;
     // Scrollable rows and columns that show whole.
-    int VisibleRowCount() const;
-    int VisibleColCount() const;
+    [[nodiscard]] int VisibleRowCount() const;
+    [[nodiscard]] int VisibleColCount() const;
 
     // A cell's rectangle in client co-ordinates (empty when it does not show).
-    RECT CellRect(int col, int row) const;
+    [[nodiscard]] RECT CellRect(int col, int row) const;
     // The cell under a client point; false outside the cells.
     bool MouseToCell(int x, int y, int& col, int& row) const;
 
@@ -125,9 +125,9 @@ private:
     void Scroll(bool vertical, WORD request);
     void PaintCell(int col, int row, const RECT& rect);
     void PaintLines(const RECT& rect, bool fixed);
-    int Extent(bool vertical, int from, int to) const;  // pixels of rows/cols [from, to)
-    int FixedExtent(bool vertical) const;
-    int LastTop(bool vertical) const;  // the largest first scrollable row / column
+    [[nodiscard]] int Extent(bool vertical, int from, int to) const;  // pixels of rows/cols [from, to)
+    [[nodiscard]] int FixedExtent(bool vertical) const;
+    [[nodiscard]] int LastTop(bool vertical) const;  // the largest first scrollable row / column
 
     int colCount_ = 5;
     int rowCount_ = 5;

@@ -19,7 +19,7 @@ protected:
     void Paint() override;
 
 private:
-    int CaptionHeight() const;
+    [[nodiscard]] int CaptionHeight() const;
 };
 
 class TGroupBox : public TCustomGroupBox {

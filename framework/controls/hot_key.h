@@ -25,11 +25,11 @@ class TCustomHotKey : public TWinControl {
 
     explicit TCustomHotKey(TComponent* owner);
 
-    TShortCut HotKey() const;
+    [[nodiscard]] TShortCut HotKey() const;
     void SetHotKey(TShortCut value);
-    THKModifiers Modifiers() const noexcept { return modifiers_; }
+    [[nodiscard]] THKModifiers Modifiers() const noexcept { return modifiers_; }
     void SetModifiers(THKModifiers value);
-    THKInvalidKeys InvalidKeys() const noexcept { return invalidKeys_; }
+    [[nodiscard]] THKInvalidKeys InvalidKeys() const noexcept { return invalidKeys_; }
     void SetInvalidKeys(THKInvalidKeys value);
 
     TNotifyEvent OnChange;

@@ -16,13 +16,13 @@ class TImage : public TGraphicControl {
     explicit TImage(TComponent* owner);
     ~TImage() override;
 
-    TPicture* Picture() const noexcept { return picture_.get(); }
+    [[nodiscard]] TPicture* Picture() const noexcept { return picture_.get(); }
     void SetPicture(TPicture* value);
-    bool Stretch() const noexcept { return stretch_; }
+    [[nodiscard]] bool Stretch() const noexcept { return stretch_; }
     void SetStretch(bool value);
-    bool Center() const noexcept { return center_; }
+    [[nodiscard]] bool Center() const noexcept { return center_; }
     void SetCenter(bool value);
-    bool Transparent() const noexcept { return transparent_; }
+    [[nodiscard]] bool Transparent() const noexcept { return transparent_; }
     void SetTransparent(bool value);
 
 protected:
@@ -30,7 +30,7 @@ protected:
 
 private:
     void PictureChanged(TObject* sender);
-    RECT DestinationRect() const;
+    [[nodiscard]] RECT DestinationRect() const;
 
     std::unique_ptr<TPicture> picture_;
     bool stretch_ = false;

@@ -16,20 +16,20 @@ class TCustomLabel : public TGraphicControl {
 
     explicit TCustomLabel(TComponent* owner);
 
-    TAlignment Alignment() const noexcept { return alignment_; }
+    [[nodiscard]] TAlignment Alignment() const noexcept { return alignment_; }
     void SetAlignment(TAlignment value);
-    bool AutoSize() const noexcept { return autoSize_; }
+    [[nodiscard]] bool AutoSize() const noexcept { return autoSize_; }
     void SetAutoSize(bool value);
-    bool WordWrap() const noexcept { return wordWrap_; }
+    [[nodiscard]] bool WordWrap() const noexcept { return wordWrap_; }
     void SetWordWrap(bool value);
-    bool Transparent() const noexcept { return transparent_; }
+    [[nodiscard]] bool Transparent() const noexcept { return transparent_; }
     void SetTransparent(bool value);
-    TTextLayout Layout() const noexcept { return layout_; }
+    [[nodiscard]] TTextLayout Layout() const noexcept { return layout_; }
     void SetLayout(TTextLayout value);
-    bool ShowAccelChar() const noexcept { return showAccelChar_; }
+    [[nodiscard]] bool ShowAccelChar() const noexcept { return showAccelChar_; }
     void SetShowAccelChar(bool value);
     // The control its accelerator (&X) focuses.
-    TWinControl* FocusControl() const noexcept { return focusControl_; }
+    [[nodiscard]] TWinControl* FocusControl() const noexcept { return focusControl_; }
     void SetFocusControl(TWinControl* value);
 
     void Loaded() override;
@@ -42,7 +42,7 @@ protected:
     void AdjustBounds();
 
 private:
-    UINT TextFlags() const;
+    [[nodiscard]] UINT TextFlags() const;
     void DrawCaption(HDC dc, RECT& rect, UINT flags);
 
     TAlignment alignment_ = taLeftJustify;

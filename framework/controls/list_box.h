@@ -23,46 +23,47 @@ class TCustomListBox : public TCustomListControl, private TListStringsSink {
     explicit TCustomListBox(TComponent* owner);
     ~TCustomListBox() override;
 
-    TStrings* Items() const noexcept { return items_.get(); }
-    int ItemIndex() const override;
+    [[nodiscard]] TStrings* Items() const noexcept { return items_.get(); }
+    [[nodiscard]] int ItemIndex() const override;
     void SetItemIndex(int value) override;
-    int Count() const override { return items_->Count(); }
+    [[nodiscard]] int Count() const override { return items_->Count(); }
     void AddItem(const std::wstring& text, TObject* object) override { items_->AddObject(text, object); }
     void Clear() override { items_->Clear(); }
     void DeleteSelected() override;
 
-    bool MultiSelect() const noexcept { return multiSelect_; }
+    [[nodiscard]] bool MultiSelect() const noexcept { return multiSelect_; }
     void SetMultiSelect(bool value);
-    bool Selected(int index) const;
+    [[nodiscard]] bool Selected(int index) const;
     void SetSelected(int index, bool value);
-    int SelCount() const;
-    bool Sorted() const noexcept { return items_->Sorted(); }
+    [[nodiscard]] int SelCount() const;
+    [[nodiscard]] bool Sorted() const noexcept { return items_->Sorted(); }
     void SetSorted(bool value);
-    TListBoxStyle Style() const noexcept { return style_; }
+    [[nodiscard]] TListBoxStyle Style() const noexcept { return style_; }
     void SetStyle(TListBoxStyle value);
-    int ItemHeight() const;
+    [[nodiscard]] int ItemHeight() const;
     void SetItemHeight(int value);
-    int Columns() const noexcept { return columns_; }
+    [[nodiscard]] int Columns() const noexcept { return columns_; }
     void SetColumns(int value);
-    int TopIndex() const;
+    [[nodiscard]] int TopIndex() const;
     void SetTopIndex(int value);
-    TBorderStyle BorderStyle() const noexcept { return borderStyle_; }
+    [[nodiscard]] TBorderStyle BorderStyle() const noexcept { return borderStyle_; }
     void SetBorderStyle(TBorderStyle value);
     // The item under a client point, or -1.
-    int ItemAtPos(POINT point) const;
-    RECT ItemRect(int index) const;
+    [[nodiscard]] int ItemAtPos(POINT point) const;
+    [[nodiscard]] RECT ItemRect(int index) const;
 
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void DestroyWnd() override;
     void WndProc(TMessage& message) override;
-    std::wstring ItemText(int index) const override { return items_->Get(index); }
+    [[nodiscard]] std::wstring ItemText(int index) const override { return items_->Get(index); }
 
 private:
     void InsertWindowItem(int index, const std::wstring& text) override;
     void DeleteWindowItem(int index) override;
     void ClearWindowItems() override;
+    // NOLINTNEXTLINE(modernize-use-nodiscard): a message is often sent for its effect alone
     LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
         return SendIfWindow(WindowHandle(), msg, wParam, lParam);

@@ -29,21 +29,21 @@ class TCustomListControl : public TWinControl {
     explicit TCustomListControl(TComponent* owner);
 
     // The current item, -1 for none.
-    virtual int ItemIndex() const = 0;
+    [[nodiscard]] virtual int ItemIndex() const = 0;
     virtual void SetItemIndex(int value) = 0;
-    virtual int Count() const = 0;
+    [[nodiscard]] virtual int Count() const = 0;
     virtual void AddItem(const std::wstring& text, TObject* object) = 0;
     virtual void Clear() = 0;
     virtual void DeleteSelected() = 0;
 
     // The canvas an OnDrawItem handler paints on (valid during the handler only).
-    TCanvas* Canvas() const noexcept { return drawCanvas_; }
+    [[nodiscard]] TCanvas* Canvas() const noexcept { return drawCanvas_; }
 
     TDrawItemEvent OnDrawItem;
 
 protected:
     // The text of an item, for the default owner-drawn look.
-    virtual std::wstring ItemText(int index) const { return {}; }
+    [[nodiscard]] virtual std::wstring ItemText(int index) const { return {}; }
     // Answers WM_DRAWITEM reflected to the control: OnDrawItem paints the item when assigned,
     // otherwise the item's text on the selection colours.
     void DrawOwnerItem(const DRAWITEMSTRUCT& item);

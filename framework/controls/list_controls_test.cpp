@@ -366,7 +366,7 @@ TEST_F(ListControlsTest, TreeViewNodesComeFromTheLayoutAndExpandByClickAndByCode
     // TVM_GETITEMRECT takes the item in the rectangle it fills.
     RECT r{};
     HTREEITEM item = pear->ItemId();
-    std::memcpy(&r, &item, sizeof item);
+    *reinterpret_cast<HTREEITEM*>(&r) = item;
     ASSERT_TRUE(SendMessageW(window, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r)));
     std::vector<std::wstring> changes;
     tree->OnChange = [&](TObject*, TTreeNode* node) { changes.push_back(node ? node->Text() : L"-"); };

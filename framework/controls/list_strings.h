@@ -28,10 +28,10 @@ public:
     // The sink keeps the window of `control` in step while that window exists.
     TListStrings(TListStringsSink& sink, const TWinControl& control) : sink_(sink), control_(control) {}
 
-    int Count() const override { return static_cast<int>(items_.size()); }
-    std::wstring Get(int index) const override;
+    [[nodiscard]] int Count() const override { return static_cast<int>(items_.size()); }
+    [[nodiscard]] std::wstring Get(int index) const override;
     void Put(int index, const std::wstring& s) override;
-    TObject* GetObjectAt(int index) const override;
+    [[nodiscard]] TObject* GetObjectAt(int index) const override;
     void PutObjectAt(int index, TObject* object) override;
     void Insert(int index, const std::wstring& s) override { InsertObject(index, s, nullptr); }
     void InsertObject(int index, const std::wstring& s, TObject* object) override;
@@ -39,7 +39,7 @@ public:
     void Clear() override;
     // A sorted list inserts every new line in order (ignoring case) and ignores the index asked.
     int Add(const std::wstring& s) override;
-    bool Sorted() const noexcept { return sorted_; }
+    [[nodiscard]] bool Sorted() const noexcept { return sorted_; }
     void SetSorted(bool value);
 
     // Puts every line into a newly made window.
@@ -51,8 +51,8 @@ private:
         TObject* object = nullptr;
     };
     Item& At(int index);
-    const Item& At(int index) const;
-    int SortedPlace(const std::wstring& s) const;
+    [[nodiscard]] const Item& At(int index) const;
+    [[nodiscard]] int SortedPlace(const std::wstring& s) const;
 
     TListStringsSink& sink_;
     const TWinControl& control_;

@@ -24,13 +24,13 @@ class TListColumn : public TCollectionItem {
 
     explicit TListColumn(TCollection* collection) : TCollectionItem(collection) {}
 
-    const std::wstring& Caption() const noexcept { return caption_; }
+    [[nodiscard]] const std::wstring& Caption() const noexcept { return caption_; }
     void SetCaption(const std::wstring& value);
-    int Width() const;
+    [[nodiscard]] int Width() const;
     void SetWidth(int value);
-    TAlignment Alignment() const noexcept { return alignment_; }
+    [[nodiscard]] TAlignment Alignment() const noexcept { return alignment_; }
     void SetAlignment(TAlignment value);
-    int ImageIndex() const noexcept { return imageIndex_; }
+    [[nodiscard]] int ImageIndex() const noexcept { return imageIndex_; }
     void SetImageIndex(int value);
 
 private:
@@ -50,18 +50,18 @@ class TListItem : public TCollectionItem {
     explicit TListItem(TCollection* collection);
     ~TListItem() override;
 
-    const std::wstring& Caption() const noexcept { return caption_; }
+    [[nodiscard]] const std::wstring& Caption() const noexcept { return caption_; }
     void SetCaption(const std::wstring& value);
-    int ImageIndex() const noexcept { return imageIndex_; }
+    [[nodiscard]] int ImageIndex() const noexcept { return imageIndex_; }
     void SetImageIndex(int value);
-    TStrings* SubItems() const noexcept { return subItems_.get(); }
-    bool Selected() const;
+    [[nodiscard]] TStrings* SubItems() const noexcept { return subItems_.get(); }
+    [[nodiscard]] bool Selected() const;
     void SetSelected(bool value);
 
 private:
     friend class TCustomListView;
     void Changed(TObject* sender = nullptr);
-    TCustomListView* ListView() const;
+    [[nodiscard]] TCustomListView* ListView() const;
 
     std::wstring caption_;
     int imageIndex_ = -1;
@@ -81,40 +81,40 @@ class TCustomListView : public TCustomListControl {
     explicit TCustomListView(TComponent* owner);
     ~TCustomListView() override;
 
-    TCollection* Columns() const noexcept { return columns_.get(); }
-    TListColumn* Column(int index) const { return static_cast<TListColumn*>(columns_->Items(index)); }
-    TCollection* Items() const noexcept { return items_.get(); }
-    TListItem* Item(int index) const { return static_cast<TListItem*>(items_->Items(index)); }
+    [[nodiscard]] TCollection* Columns() const noexcept { return columns_.get(); }
+    [[nodiscard]] TListColumn* Column(int index) const { return static_cast<TListColumn*>(columns_->Items(index)); }
+    [[nodiscard]] TCollection* Items() const noexcept { return items_.get(); }
+    [[nodiscard]] TListItem* Item(int index) const { return static_cast<TListItem*>(items_->Items(index)); }
     TListItem* AddListItem(const std::wstring& caption, std::initializer_list<std::wstring> subItems = {},
                            int imageIndex = -1);
     TListColumn* AddColumn(const std::wstring& caption, int width, TAlignment alignment = taLeftJustify);
 
-    int ItemIndex() const override;
+    [[nodiscard]] int ItemIndex() const override;
     void SetItemIndex(int value) override;
-    int Count() const override { return items_->Count(); }
+    [[nodiscard]] int Count() const override { return items_->Count(); }
     void AddItem(const std::wstring& text, TObject* object) override { AddListItem(text); }
     void Clear() override { items_->Clear(); }
     void DeleteSelected() override;
-    TListItem* Selected() const;
+    [[nodiscard]] TListItem* Selected() const;
 
-    TViewStyle ViewStyle() const noexcept { return viewStyle_; }
+    [[nodiscard]] TViewStyle ViewStyle() const noexcept { return viewStyle_; }
     void SetViewStyle(TViewStyle value);
-    TCustomImageList* SmallImages() const noexcept { return smallImages_; }
+    [[nodiscard]] TCustomImageList* SmallImages() const noexcept { return smallImages_; }
     void SetSmallImages(TCustomImageList* value);
-    TCustomImageList* LargeImages() const noexcept { return largeImages_; }
+    [[nodiscard]] TCustomImageList* LargeImages() const noexcept { return largeImages_; }
     void SetLargeImages(TCustomImageList* value);
-    bool RowSelect() const noexcept { return rowSelect_; }
+    [[nodiscard]] bool RowSelect() const noexcept { return rowSelect_; }
     void SetRowSelect(bool value);
-    bool GridLines() const noexcept { return gridLines_; }
+    [[nodiscard]] bool GridLines() const noexcept { return gridLines_; }
     void SetGridLines(bool value);
-    bool ShowColumnHeaders() const noexcept { return showColumnHeaders_; }
+    [[nodiscard]] bool ShowColumnHeaders() const noexcept { return showColumnHeaders_; }
     void SetShowColumnHeaders(bool value);
-    bool ReadOnly() const noexcept { return readOnly_; }
+    [[nodiscard]] bool ReadOnly() const noexcept { return readOnly_; }
     void SetReadOnly(bool value);
-    bool HideSelection() const noexcept { return hideSelection_; }
+    [[nodiscard]] bool HideSelection() const noexcept { return hideSelection_; }
     void SetHideSelection(bool value);
     // The column header window of the report view (null without a window).
-    HWND HeaderHandle() const;
+    [[nodiscard]] HWND HeaderHandle() const;
 
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
@@ -138,7 +138,8 @@ private:
     void SendImageLists();
     void ImageListChange(TObject* sender);
     void ItemChanged(const NMLISTVIEW& change);
-    bool CanRebuild() const;
+    [[nodiscard]] bool CanRebuild() const;
+    // NOLINTNEXTLINE(modernize-use-nodiscard): a message is often sent for its effect alone
     LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
         return SendIfWindow(WindowHandle(), msg, wParam, lParam);

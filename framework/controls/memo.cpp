@@ -13,8 +13,8 @@ class TMemoStrings : public TStrings {
 public:
     explicit TMemoStrings(TCustomMemo& memo) : memo_(memo) {}
 
-    int Count() const override { return static_cast<int>(Split().size()); }
-    std::wstring Get(int index) const override
+    [[nodiscard]] int Count() const override { return static_cast<int>(Split().size()); }
+    [[nodiscard]] std::wstring Get(int index) const override
     {
         auto lines = Split();
         if (index < 0 || index >= static_cast<int>(lines.size()))
@@ -46,7 +46,7 @@ public:
         Join(lines);
     }
     void Clear() override { memo_.SetText(L""); }
-    std::wstring Text() const override { return memo_.Text(); }
+    [[nodiscard]] std::wstring Text() const override { return memo_.Text(); }
     void SetText(std::wstring_view text) override { memo_.SetText(std::wstring(text)); }
 
 protected:
@@ -62,7 +62,7 @@ protected:
 
 private:
     // Lines of the text; a final line break ends the last line rather than starting an empty one.
-    std::vector<std::wstring> Split() const
+    [[nodiscard]] std::vector<std::wstring> Split() const
     {
         TStringList list;
         list.SetText(memo_.Text());

@@ -25,18 +25,18 @@ class TCustomMemo : public TCustomEdit {
     explicit TCustomMemo(TComponent* owner);
     ~TCustomMemo() override;
 
-    TAlignment Alignment() const noexcept { return alignment_; }
+    [[nodiscard]] TAlignment Alignment() const noexcept { return alignment_; }
     void SetAlignment(TAlignment value);
-    TScrollStyle ScrollBars() const noexcept { return scrollBars_; }
+    [[nodiscard]] TScrollStyle ScrollBars() const noexcept { return scrollBars_; }
     void SetScrollBars(TScrollStyle value);
-    bool WordWrap() const noexcept { return wordWrap_; }
+    [[nodiscard]] bool WordWrap() const noexcept { return wordWrap_; }
     void SetWordWrap(bool value);
-    bool WantTabs() const noexcept { return wantTabs_; }
+    [[nodiscard]] bool WantTabs() const noexcept { return wantTabs_; }
     void SetWantTabs(bool value) noexcept { wantTabs_ = value; }
-    bool WantReturns() const noexcept { return wantReturns_; }
+    [[nodiscard]] bool WantReturns() const noexcept { return wantReturns_; }
     void SetWantReturns(bool value) noexcept { wantReturns_ = value; }
 
-    TStrings* Lines() const noexcept { return lines_.get(); }
+    [[nodiscard]] TStrings* Lines() const noexcept { return lines_.get(); }
     // Copies value's lines into Lines.
     void SetLines(const TStrings& value) { lines_->Assign(value); }
 

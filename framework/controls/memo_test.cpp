@@ -25,7 +25,7 @@ struct MemoTest : ::testing::Test {
         memo->SetParent(form.get());
         memo->SetBounds(10, 10, 200, 120);
     }
-    std::wstring WindowText() const
+    [[nodiscard]] std::wstring WindowText() const
     {
         wchar_t buffer[512] = {};
         GetWindowTextW(memo->WindowHandle(), buffer, 512);
@@ -126,7 +126,7 @@ public:
     }
 
 protected:
-    const wchar_t* EditClassName() const override { return L"RichEdit20W"; }
+    [[nodiscard]] const wchar_t* EditClassName() const override { return L"RichEdit20W"; }
 };
 
 TEST_F(MemoTest, DescendantsChooseTheWindowClassAndTheLinesObject)

@@ -19,15 +19,15 @@ class TTabSheet : public TWinControl {
     explicit TTabSheet(TComponent* owner);
     ~TTabSheet() override;
 
-    TPageControl* PageControl() const noexcept { return pageControl_; }
+    [[nodiscard]] TPageControl* PageControl() const noexcept { return pageControl_; }
     void SetPageControl(TPageControl* value);
-    int PageIndex() const;
+    [[nodiscard]] int PageIndex() const;
     void SetPageIndex(int value);
     // The position of this page's tab among the tabs, -1 when it has none.
-    int TabIndex() const;
-    bool TabVisible() const noexcept { return tabVisible_; }
+    [[nodiscard]] int TabIndex() const;
+    [[nodiscard]] bool TabVisible() const noexcept { return tabVisible_; }
     void SetTabVisible(bool value);
-    int ImageIndex() const noexcept { return imageIndex_; }
+    [[nodiscard]] int ImageIndex() const noexcept { return imageIndex_; }
     void SetImageIndex(int value);
 
     void SetParent(TWinControl* parent) override;
@@ -57,11 +57,11 @@ class TPageControl : public TCustomTabControl {
     explicit TPageControl(TComponent* owner);
     ~TPageControl() override;
 
-    int PageCount() const noexcept { return static_cast<int>(pages_.size()); }
-    TTabSheet* Pages(int index) const { return pages_.at(static_cast<size_t>(index)); }
-    TTabSheet* ActivePage() const noexcept { return activePage_; }
+    [[nodiscard]] int PageCount() const noexcept { return static_cast<int>(pages_.size()); }
+    [[nodiscard]] TTabSheet* Pages(int index) const { return pages_.at(static_cast<size_t>(index)); }
+    [[nodiscard]] TTabSheet* ActivePage() const noexcept { return activePage_; }
     void SetActivePage(TTabSheet* page);
-    int ActivePageIndex() const;
+    [[nodiscard]] int ActivePageIndex() const;
     void SetActivePageIndex(int value);
     // The next (or previous) page with a visible tab after `current`, wrapping round; null if none.
     TTabSheet* FindNextPage(TTabSheet* current, bool goForward, bool checkTabVisible) const;
@@ -71,7 +71,7 @@ protected:
     void AlignControls(TControl* control, RECT& rect) override;
     bool CanChange() override;
     void Change() override;
-    int GetImageIndex(int index) const override;
+    [[nodiscard]] int GetImageIndex(int index) const override;
 
 private:
     friend class TTabSheet;

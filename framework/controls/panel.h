@@ -19,17 +19,17 @@ class TCustomPanel : public TCustomControl {
 
     explicit TCustomPanel(TComponent* owner);
 
-    TBevelCut BevelInner() const noexcept { return bevelInner_; }
+    [[nodiscard]] TBevelCut BevelInner() const noexcept { return bevelInner_; }
     void SetBevelInner(TBevelCut value);
-    TBevelCut BevelOuter() const noexcept { return bevelOuter_; }
+    [[nodiscard]] TBevelCut BevelOuter() const noexcept { return bevelOuter_; }
     void SetBevelOuter(TBevelCut value);
-    int BevelWidth() const noexcept { return bevelWidth_; }
+    [[nodiscard]] int BevelWidth() const noexcept { return bevelWidth_; }
     void SetBevelWidth(int value);
-    int BorderWidth() const noexcept { return borderWidth_; }
+    [[nodiscard]] int BorderWidth() const noexcept { return borderWidth_; }
     void SetBorderWidth(int value);
-    TBorderStyle BorderStyle() const noexcept { return borderStyle_; }
+    [[nodiscard]] TBorderStyle BorderStyle() const noexcept { return borderStyle_; }
     void SetBorderStyle(TBorderStyle value);
-    TAlignment Alignment() const noexcept { return alignment_; }
+    [[nodiscard]] TAlignment Alignment() const noexcept { return alignment_; }
     void SetAlignment(TAlignment value);
 
     // Aligned children stay inside the bevels and the border.

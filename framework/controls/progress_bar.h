@@ -19,17 +19,17 @@ class TProgressBar : public TWinControl {
 
     explicit TProgressBar(TComponent* owner);
 
-    int Min() const noexcept { return min_; }
+    [[nodiscard]] int Min() const noexcept { return min_; }
     void SetMin(int value) { SetRange(value, std::max(value, max_)); }
-    int Max() const noexcept { return max_; }
+    [[nodiscard]] int Max() const noexcept { return max_; }
     void SetMax(int value) { SetRange(std::min(min_, value), value); }
-    int Position() const;
+    [[nodiscard]] int Position() const;
     void SetPosition(int value);
-    int Step() const noexcept { return step_; }
+    [[nodiscard]] int Step() const noexcept { return step_; }
     void SetStep(int value);
-    TProgressBarOrientation Orientation() const noexcept { return orientation_; }
+    [[nodiscard]] TProgressBarOrientation Orientation() const noexcept { return orientation_; }
     void SetOrientation(TProgressBarOrientation value);
-    bool Smooth() const noexcept { return smooth_; }
+    [[nodiscard]] bool Smooth() const noexcept { return smooth_; }
     void SetSmooth(bool value);
 
     void StepIt() { SetPosition(Position() + step_); }

@@ -13,7 +13,7 @@ class TRadioButton : public TButtonControl {
 
     explicit TRadioButton(TComponent* owner);
 
-    bool Checked() const override { return checked_; }
+    [[nodiscard]] bool Checked() const override { return checked_; }
     void SetChecked(bool value) override;
 
 protected:

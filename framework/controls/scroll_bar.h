@@ -25,20 +25,20 @@ class TScrollBar : public TWinControl {
 
     explicit TScrollBar(TComponent* owner);
 
-    TScrollBarKind Kind() const noexcept { return kind_; }
+    [[nodiscard]] TScrollBarKind Kind() const noexcept { return kind_; }
     void SetKind(TScrollBarKind value);
-    int Min() const noexcept { return min_; }
+    [[nodiscard]] int Min() const noexcept { return min_; }
     void SetMin(int value) { SetParams(position_, value, std::max(value, max_)); }
-    int Max() const noexcept { return max_; }
+    [[nodiscard]] int Max() const noexcept { return max_; }
     void SetMax(int value) { SetParams(position_, std::min(min_, value), value); }
-    int Position() const noexcept { return position_; }
+    [[nodiscard]] int Position() const noexcept { return position_; }
     void SetPosition(int value) { SetParams(value, min_, max_); }
-    int SmallChange() const noexcept { return smallChange_; }
+    [[nodiscard]] int SmallChange() const noexcept { return smallChange_; }
     void SetSmallChange(int value) { smallChange_ = value; }
-    int LargeChange() const noexcept { return largeChange_; }
+    [[nodiscard]] int LargeChange() const noexcept { return largeChange_; }
     void SetLargeChange(int value) { largeChange_ = value; }
     // The thumb's size in units of the range; 0 for the system's square thumb.
-    int PageSize() const noexcept { return pageSize_; }
+    [[nodiscard]] int PageSize() const noexcept { return pageSize_; }
     void SetPageSize(int value);
     void SetParams(int position, int min, int max);
 
@@ -52,7 +52,7 @@ protected:
 
 private:
     void Scroll(WORD request);
-    int Target(WORD request) const;
+    [[nodiscard]] int Target(WORD request) const;
     void SendScrollInfo();
 
     TScrollBarKind kind_ = sbHorizontal;

@@ -11,7 +11,7 @@ class TScrollBox : public TScrollingWinControl {
 
     explicit TScrollBox(TComponent* owner);
 
-    TBorderStyle BorderStyle() const noexcept { return borderStyle_; }
+    [[nodiscard]] TBorderStyle BorderStyle() const noexcept { return borderStyle_; }
     void SetBorderStyle(TBorderStyle value);
 
 protected:

@@ -20,24 +20,24 @@ class TControlScrollBar : public TPersistent {
 
     TControlScrollBar(TScrollingWinControl& control, bool vertical);
 
-    int Range() const noexcept { return range_; }
+    [[nodiscard]] int Range() const noexcept { return range_; }
     void SetRange(int value);
-    int Position() const noexcept { return position_; }
+    [[nodiscard]] int Position() const noexcept { return position_; }
     void SetPosition(int value);
-    int Increment() const noexcept { return increment_; }
+    [[nodiscard]] int Increment() const noexcept { return increment_; }
     void SetIncrement(int value) { increment_ = std::max(value, 1); }
-    bool Visible() const noexcept { return visible_; }
+    [[nodiscard]] bool Visible() const noexcept { return visible_; }
     void SetVisible(bool value);
     // Whether the bar shows now.
-    bool IsScrollBarVisible() const;
+    [[nodiscard]] bool IsScrollBarVisible() const;
     // The page: what of the range the client area shows.
-    int PageSize() const;
+    [[nodiscard]] int PageSize() const;
 
 private:
     friend class TScrollingWinControl;
     void Scroll(WORD request);
     void Update();
-    int MaxPosition() const;
+    [[nodiscard]] int MaxPosition() const;
 
     TScrollingWinControl& control_;
     bool vertical_;
@@ -53,10 +53,10 @@ class TScrollingWinControl : public TWinControl {
     explicit TScrollingWinControl(TComponent* owner);
     ~TScrollingWinControl() override;
 
-    TControlScrollBar* HorzScrollBar() const noexcept { return horzScrollBar_.get(); }
-    TControlScrollBar* VertScrollBar() const noexcept { return vertScrollBar_.get(); }
+    [[nodiscard]] TControlScrollBar* HorzScrollBar() const noexcept { return horzScrollBar_.get(); }
+    [[nodiscard]] TControlScrollBar* VertScrollBar() const noexcept { return vertScrollBar_.get(); }
     // Recompute the range from the children when they change.
-    bool AutoScroll() const noexcept { return autoScroll_; }
+    [[nodiscard]] bool AutoScroll() const noexcept { return autoScroll_; }
     void SetAutoScroll(bool value);
     // Scrolls so that a child is wholly in view.
     void ScrollInView(TControl* control);
@@ -73,7 +73,7 @@ private:
     friend class TControlScrollBar;
     // Moves every child by the change of a bar's position.
     void ScrollContent(int dx, int dy);
-    SIZE ContentExtent() const;
+    [[nodiscard]] SIZE ContentExtent() const;
 
     std::unique_ptr<TControlScrollBar> horzScrollBar_;
     std::unique_ptr<TControlScrollBar> vertScrollBar_;

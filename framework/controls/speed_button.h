@@ -25,27 +25,27 @@ class TSpeedButton : public TGraphicControl {
 
     explicit TSpeedButton(TComponent* owner);
 
-    TBitmap* Glyph() const noexcept { return glyph_.get(); }
+    [[nodiscard]] TBitmap* Glyph() const noexcept { return glyph_.get(); }
     void SetGlyph(TBitmap* value);
-    int NumGlyphs() const noexcept { return numGlyphs_; }
+    [[nodiscard]] int NumGlyphs() const noexcept { return numGlyphs_; }
     void SetNumGlyphs(int value);
-    TButtonLayout Layout() const noexcept { return layout_; }
+    [[nodiscard]] TButtonLayout Layout() const noexcept { return layout_; }
     void SetLayout(TButtonLayout value);
-    int Margin() const noexcept { return margin_; }
+    [[nodiscard]] int Margin() const noexcept { return margin_; }
     void SetMargin(int value);
-    int Spacing() const noexcept { return spacing_; }
+    [[nodiscard]] int Spacing() const noexcept { return spacing_; }
     void SetSpacing(int value);
-    bool Flat() const noexcept { return flat_; }
+    [[nodiscard]] bool Flat() const noexcept { return flat_; }
     void SetFlat(bool value);
-    int GroupIndex() const noexcept { return groupIndex_; }
+    [[nodiscard]] int GroupIndex() const noexcept { return groupIndex_; }
     void SetGroupIndex(int value);
-    bool Down() const noexcept { return down_; }
+    [[nodiscard]] bool Down() const noexcept { return down_; }
     void SetDown(bool value);
-    bool AllowAllUp() const noexcept { return allowAllUp_; }
+    [[nodiscard]] bool AllowAllUp() const noexcept { return allowAllUp_; }
     void SetAllowAllUp(bool value);
     // Pressed by the mouse right now (the left button went down on it and is over it).
-    bool Pressed() const noexcept { return pressed_; }
-    bool MouseInControl() const noexcept { return mouseInControl_; }
+    [[nodiscard]] bool Pressed() const noexcept { return pressed_; }
+    [[nodiscard]] bool MouseInControl() const noexcept { return mouseInControl_; }
 
     void Click() override;
     void WndProc(TMessage& message) override;
@@ -60,7 +60,7 @@ private:
     void PaintFace(RECT& rect);
     void PaintGlyphAndCaption(const RECT& rect, int offset);
     void DrawGlyph(HDC dc, int x, int y);
-    SIZE GlyphSize() const;
+    [[nodiscard]] SIZE GlyphSize() const;
     void UpdateGroup();
     void GlyphChanged(TObject* sender);
 

@@ -15,11 +15,11 @@ class TStatusPanel : public TCollectionItem {
 
     explicit TStatusPanel(TCollection* collection) : TCollectionItem(collection) {}
 
-    const std::wstring& Text() const noexcept { return text_; }
+    [[nodiscard]] const std::wstring& Text() const noexcept { return text_; }
     void SetText(const std::wstring& value);
-    int Width() const noexcept { return width_; }
+    [[nodiscard]] int Width() const noexcept { return width_; }
     void SetWidth(int value);
-    TAlignment Alignment() const noexcept { return alignment_; }
+    [[nodiscard]] TAlignment Alignment() const noexcept { return alignment_; }
     void SetAlignment(TAlignment value);
 
 private:
@@ -36,14 +36,14 @@ class TCustomStatusBar : public TWinControl {
     explicit TCustomStatusBar(TComponent* owner);
     ~TCustomStatusBar() override;
 
-    TCollection* Panels() const noexcept { return panels_.get(); }
-    TStatusPanel* Panel(int index) const { return static_cast<TStatusPanel*>(panels_->Items(index)); }
+    [[nodiscard]] TCollection* Panels() const noexcept { return panels_.get(); }
+    [[nodiscard]] TStatusPanel* Panel(int index) const { return static_cast<TStatusPanel*>(panels_->Items(index)); }
     TStatusPanel* AddPanel(const std::wstring& text, int width);
-    bool SimplePanel() const noexcept { return simplePanel_; }
+    [[nodiscard]] bool SimplePanel() const noexcept { return simplePanel_; }
     void SetSimplePanel(bool value);
-    const std::wstring& SimpleText() const noexcept { return simpleText_; }
+    [[nodiscard]] const std::wstring& SimpleText() const noexcept { return simpleText_; }
     void SetSimpleText(const std::wstring& value);
-    bool SizeGrip() const noexcept { return sizeGrip_; }
+    [[nodiscard]] bool SizeGrip() const noexcept { return sizeGrip_; }
     void SetSizeGrip(bool value);
 
 protected:

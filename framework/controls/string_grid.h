@@ -14,7 +14,7 @@ class TStringGrid : public TDrawGrid {
 
     explicit TStringGrid(TComponent* owner) : TDrawGrid(owner) {}
 
-    std::wstring Cells(int col, int row) const;
+    [[nodiscard]] std::wstring Cells(int col, int row) const;
     void SetCells(int col, int row, const std::wstring& value);
 
 protected:

@@ -19,9 +19,9 @@ class TTabStrings : public TStrings {
 public:
     explicit TTabStrings(TCustomTabControl& control) : control_(control) {}
 
-    int Count() const override { return static_cast<int>(control_.items_.size()); }
-    std::wstring Get(int index) const override { return Item(index).caption; }
-    TObject* GetObjectAt(int index) const override { return Item(index).object; }
+    [[nodiscard]] int Count() const override { return static_cast<int>(control_.items_.size()); }
+    [[nodiscard]] std::wstring Get(int index) const override { return Item(index).caption; }
+    [[nodiscard]] TObject* GetObjectAt(int index) const override { return Item(index).object; }
     void PutObjectAt(int index, TObject* object) override { Item(index).object = object; }
     void Put(int index, const std::wstring& s) override
     {
@@ -40,7 +40,7 @@ public:
     }
     void Delete(int index) override
     {
-        Item(index);
+        (void)Item(index);  // refuses an index out of range before anything changes
         control_.items_.erase(control_.items_.begin() + index);
         if (control_.HandleAllocated())
             SendMessageW(control_.WindowHandle(), TCM_DELETEITEM, static_cast<WPARAM>(index), 0);
@@ -55,7 +55,7 @@ public:
     }
 
 private:
-    TCustomTabControl::TabItem& Item(int index) const
+    [[nodiscard]] TCustomTabControl::TabItem& Item(int index) const
     {
         if (index < 0 || index >= Count())
             IndexError(index);

@@ -40,31 +40,31 @@ class TCustomTabControl : public TWinControl {
     explicit TCustomTabControl(TComponent* owner);
     ~TCustomTabControl() override;
 
-    TStrings* Tabs() const noexcept { return tabs_.get(); }
-    int TabIndex() const;
+    [[nodiscard]] TStrings* Tabs() const noexcept { return tabs_.get(); }
+    [[nodiscard]] int TabIndex() const;
     void SetTabIndex(int value);
 
-    TTabPosition TabPosition() const noexcept { return tabPosition_; }
+    [[nodiscard]] TTabPosition TabPosition() const noexcept { return tabPosition_; }
     void SetTabPosition(TTabPosition value);
-    TTabStyle Style() const noexcept { return style_; }
+    [[nodiscard]] TTabStyle Style() const noexcept { return style_; }
     void SetStyle(TTabStyle value);
-    bool MultiLine() const noexcept { return multiLine_; }
+    [[nodiscard]] bool MultiLine() const noexcept { return multiLine_; }
     void SetMultiLine(bool value);
-    bool HotTrack() const noexcept { return hotTrack_; }
+    [[nodiscard]] bool HotTrack() const noexcept { return hotTrack_; }
     void SetHotTrack(bool value);
-    int TabHeight() const noexcept { return tabHeight_; }
+    [[nodiscard]] int TabHeight() const noexcept { return tabHeight_; }
     void SetTabHeight(int value);
-    int TabWidth() const noexcept { return tabWidth_; }
+    [[nodiscard]] int TabWidth() const noexcept { return tabWidth_; }
     void SetTabWidth(int value);
-    TCustomImageList* Images() const noexcept { return images_; }
+    [[nodiscard]] TCustomImageList* Images() const noexcept { return images_; }
     void SetImages(TCustomImageList* value);
 
     // The area the tabs leave (TCM_ADJUSTRECT of the client rectangle); without a window, the same
     // reckoned from the tab height and the control's 4-pixel border.
-    RECT DisplayRect() const;
-    RECT TabRect(int index) const;
+    [[nodiscard]] RECT DisplayRect() const;
+    [[nodiscard]] RECT TabRect(int index) const;
     // The tab under a client point, or -1.
-    int IndexOfTabAt(int x, int y) const;
+    [[nodiscard]] int IndexOfTabAt(int x, int y) const;
 
     void AdjustClientRect(RECT& rect) const override;
     void Notification(TComponent* component, TOperation operation) override;
@@ -82,7 +82,7 @@ protected:
     // A tab was picked by the user.
     virtual void Change();
     // The image of tab `index` (its position in Tabs); -1 for none.
-    virtual int GetImageIndex(int index) const { return index; }
+    [[nodiscard]] virtual int GetImageIndex(int index) const { return index; }
     // Re-sends every tab's caption and image to the window.
     void UpdateTabImages();
 

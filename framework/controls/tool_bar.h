@@ -47,27 +47,27 @@ class TToolButton : public TControl {
     explicit TToolButton(TComponent* owner);
     ~TToolButton() override;
 
-    TToolBar* ToolBar() const noexcept { return toolBar_; }
-    int Index() const;
-    TToolButtonStyle Style() const noexcept { return style_; }
+    [[nodiscard]] TToolBar* ToolBar() const noexcept { return toolBar_; }
+    [[nodiscard]] int Index() const;
+    [[nodiscard]] TToolButtonStyle Style() const noexcept { return style_; }
     void SetStyle(TToolButtonStyle value);
-    int ImageIndex() const noexcept { return imageIndex_; }
+    [[nodiscard]] int ImageIndex() const noexcept { return imageIndex_; }
     void SetImageIndex(int value);
-    bool Down() const noexcept { return down_; }
+    [[nodiscard]] bool Down() const noexcept { return down_; }
     void SetDown(bool value);
-    bool Indeterminate() const noexcept { return indeterminate_; }
+    [[nodiscard]] bool Indeterminate() const noexcept { return indeterminate_; }
     void SetIndeterminate(bool value);
-    bool Marked() const noexcept { return marked_; }
+    [[nodiscard]] bool Marked() const noexcept { return marked_; }
     void SetMarked(bool value);
     // Check buttons of one group (neighbours with Grouped) are down one at a time.
-    bool Grouped() const noexcept { return grouped_; }
+    [[nodiscard]] bool Grouped() const noexcept { return grouped_; }
     void SetGrouped(bool value);
     // The button is as wide as its caption and image instead of ButtonWidth.
-    bool AutoSize() const noexcept { return autoSize_; }
+    [[nodiscard]] bool AutoSize() const noexcept { return autoSize_; }
     void SetAutoSize(bool value);
     // A menu item the button stands for: its caption, image, enabled state and visibility are the
     // item's; a click drops the item's submenu below the button, or clicks an item without one.
-    TMenuItem* MenuItem() const noexcept { return menuItem_; }
+    [[nodiscard]] TMenuItem* MenuItem() const noexcept { return menuItem_; }
     void SetMenuItem(TMenuItem* value);
     // Reads caption, image and state from MenuItem again (the item changed).
     void UpdateFromMenuItem();

@@ -24,29 +24,29 @@ class TTrackBar : public TWinControl {
 
     explicit TTrackBar(TComponent* owner);
 
-    int Min() const noexcept { return min_; }
+    [[nodiscard]] int Min() const noexcept { return min_; }
     void SetMin(int value) { SetRange(value, std::max(value, max_)); }
-    int Max() const noexcept { return max_; }
+    [[nodiscard]] int Max() const noexcept { return max_; }
     void SetMax(int value) { SetRange(std::min(min_, value), value); }
-    int Position() const noexcept { return position_; }
+    [[nodiscard]] int Position() const noexcept { return position_; }
     void SetPosition(int value);
-    int LineSize() const noexcept { return lineSize_; }
+    [[nodiscard]] int LineSize() const noexcept { return lineSize_; }
     void SetLineSize(int value);
-    int PageSize() const noexcept { return pageSize_; }
+    [[nodiscard]] int PageSize() const noexcept { return pageSize_; }
     void SetPageSize(int value);
-    int Frequency() const noexcept { return frequency_; }
+    [[nodiscard]] int Frequency() const noexcept { return frequency_; }
     void SetFrequency(int value);
-    int SelStart() const noexcept { return selStart_; }
+    [[nodiscard]] int SelStart() const noexcept { return selStart_; }
     void SetSelStart(int value);
-    int SelEnd() const noexcept { return selEnd_; }
+    [[nodiscard]] int SelEnd() const noexcept { return selEnd_; }
     void SetSelEnd(int value);
-    TTrackBarOrientation Orientation() const noexcept { return orientation_; }
+    [[nodiscard]] TTrackBarOrientation Orientation() const noexcept { return orientation_; }
     void SetOrientation(TTrackBarOrientation value);
-    TTickStyle TickStyle() const noexcept { return tickStyle_; }
+    [[nodiscard]] TTickStyle TickStyle() const noexcept { return tickStyle_; }
     void SetTickStyle(TTickStyle value);
-    TTickMark TickMarks() const noexcept { return tickMarks_; }
+    [[nodiscard]] TTickMark TickMarks() const noexcept { return tickMarks_; }
     void SetTickMarks(TTickMark value);
-    bool SliderVisible() const noexcept { return sliderVisible_; }
+    [[nodiscard]] bool SliderVisible() const noexcept { return sliderVisible_; }
     void SetSliderVisible(bool value);
     // A tick at a value (for tsManual).
     void SetTick(int value);
@@ -62,6 +62,7 @@ protected:
 private:
     void SetRange(int min, int max);
     void SendSelection();
+    // NOLINTNEXTLINE(modernize-use-nodiscard): a message is often sent for its effect alone
     LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
         return SendIfWindow(WindowHandle(), msg, wParam, lParam);

@@ -25,27 +25,27 @@ public:
     TTreeNode(const TTreeNode&) = delete;
     TTreeNode& operator=(const TTreeNode&) = delete;
 
-    const std::wstring& Text() const noexcept { return text_; }
+    [[nodiscard]] const std::wstring& Text() const noexcept { return text_; }
     void SetText(const std::wstring& value);
-    int ImageIndex() const noexcept { return imageIndex_; }
+    [[nodiscard]] int ImageIndex() const noexcept { return imageIndex_; }
     void SetImageIndex(int value);
-    int SelectedIndex() const noexcept { return selectedIndex_; }
+    [[nodiscard]] int SelectedIndex() const noexcept { return selectedIndex_; }
     void SetSelectedIndex(int value);
-    TTreeNode* Parent() const noexcept { return parent_; }
-    int Count() const noexcept { return static_cast<int>(children_.size()); }
-    TTreeNode* Item(int index) const { return children_.at(static_cast<size_t>(index)).get(); }
-    bool HasChildren() const noexcept { return !children_.empty(); }
-    int Index() const;
-    int Level() const;
+    [[nodiscard]] TTreeNode* Parent() const noexcept { return parent_; }
+    [[nodiscard]] int Count() const noexcept { return static_cast<int>(children_.size()); }
+    [[nodiscard]] TTreeNode* Item(int index) const { return children_.at(static_cast<size_t>(index)).get(); }
+    [[nodiscard]] bool HasChildren() const noexcept { return !children_.empty(); }
+    [[nodiscard]] int Index() const;
+    [[nodiscard]] int Level() const;
 
-    bool Expanded() const noexcept { return expanded_; }
+    [[nodiscard]] bool Expanded() const noexcept { return expanded_; }
     void SetExpanded(bool value);
     // Expands (collapses) the node, and with recurse every node below it.
     void Expand(bool recurse);
     void Collapse(bool recurse);
-    bool Selected() const;
+    [[nodiscard]] bool Selected() const;
     void SetSelected(bool value);
-    HTREEITEM ItemId() const noexcept { return item_; }
+    [[nodiscard]] HTREEITEM ItemId() const noexcept { return item_; }
 
 private:
     friend class TTreeNodes;
@@ -70,15 +70,15 @@ class TTreeNodes : public TPersistent {
     ~TTreeNodes() override;
 
     // Every node, in tree order (a node, then its children).
-    int Count() const;
-    TTreeNode* Item(int index) const;
-    int RootCount() const noexcept { return static_cast<int>(roots_.size()); }
-    TTreeNode* Root(int index) const { return roots_.at(static_cast<size_t>(index)).get(); }
+    [[nodiscard]] int Count() const;
+    [[nodiscard]] TTreeNode* Item(int index) const;
+    [[nodiscard]] int RootCount() const noexcept { return static_cast<int>(roots_.size()); }
+    [[nodiscard]] TTreeNode* Root(int index) const { return roots_.at(static_cast<size_t>(index)).get(); }
     // Appends a node under parent (null: a root node).
     TTreeNode* AddChild(TTreeNode* parent, const std::wstring& text);
     void Delete(TTreeNode* node);
     void Clear();
-    TCustomTreeView& View() const noexcept { return view_; }
+    [[nodiscard]] TCustomTreeView& View() const noexcept { return view_; }
 
     void DefineProperties(TFiler& filer) override;
 
@@ -106,25 +106,25 @@ class TCustomTreeView : public TWinControl {
     explicit TCustomTreeView(TComponent* owner);
     ~TCustomTreeView() override;
 
-    TTreeNodes* Items() const noexcept { return items_.get(); }
-    TTreeNode* Selected() const;
+    [[nodiscard]] TTreeNodes* Items() const noexcept { return items_.get(); }
+    [[nodiscard]] TTreeNode* Selected() const;
     void SetSelected(TTreeNode* node);
-    TCustomImageList* Images() const noexcept { return images_; }
+    [[nodiscard]] TCustomImageList* Images() const noexcept { return images_; }
     void SetImages(TCustomImageList* value);
-    bool ShowButtons() const noexcept { return showButtons_; }
+    [[nodiscard]] bool ShowButtons() const noexcept { return showButtons_; }
     void SetShowButtons(bool value);
-    bool ShowLines() const noexcept { return showLines_; }
+    [[nodiscard]] bool ShowLines() const noexcept { return showLines_; }
     void SetShowLines(bool value);
-    bool ShowRoot() const noexcept { return showRoot_; }
+    [[nodiscard]] bool ShowRoot() const noexcept { return showRoot_; }
     void SetShowRoot(bool value);
-    bool ReadOnly() const noexcept { return readOnly_; }
+    [[nodiscard]] bool ReadOnly() const noexcept { return readOnly_; }
     void SetReadOnly(bool value);
-    bool HideSelection() const noexcept { return hideSelection_; }
+    [[nodiscard]] bool HideSelection() const noexcept { return hideSelection_; }
     void SetHideSelection(bool value);
-    bool RowSelect() const noexcept { return rowSelect_; }
+    [[nodiscard]] bool RowSelect() const noexcept { return rowSelect_; }
     void SetRowSelect(bool value);
     // The node under a client point, or null.
-    TTreeNode* GetNodeAt(int x, int y) const;
+    [[nodiscard]] TTreeNode* GetNodeAt(int x, int y) const;
     void FullExpand();
     void FullCollapse();
 
@@ -153,6 +153,7 @@ private:
     bool Expanding(const NMTREEVIEWW& change);
     void ChangeStyle(bool& field, bool value);
     void ImageListChange(TObject* sender);
+    // NOLINTNEXTLINE(modernize-use-nodiscard): a message is often sent for its effect alone
     LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
         return SendIfWindow(WindowHandle(), msg, wParam, lParam);

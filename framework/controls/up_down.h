@@ -34,30 +34,31 @@ class TCustomUpDown : public TWinControl {
 
     explicit TCustomUpDown(TComponent* owner);
 
-    int Min() const noexcept { return min_; }
+    [[nodiscard]] int Min() const noexcept { return min_; }
     void SetMin(int value) { SetRange(value, std::max(value, max_)); }
-    int Max() const noexcept { return max_; }
+    [[nodiscard]] int Max() const noexcept { return max_; }
     void SetMax(int value) { SetRange(std::min(min_, value), value); }
-    int Position() const;
+    [[nodiscard]] int Position() const;
     void SetPosition(int value);
-    int Increment() const noexcept { return increment_; }
+    [[nodiscard]] int Increment() const noexcept { return increment_; }
     void SetIncrement(int value);
-    TUDOrientation Orientation() const noexcept { return orientation_; }
+    [[nodiscard]] TUDOrientation Orientation() const noexcept { return orientation_; }
     void SetOrientation(TUDOrientation value);
-    TUDAlignButton AlignButton() const noexcept { return alignButton_; }
+    [[nodiscard]] TUDAlignButton AlignButton() const noexcept { return alignButton_; }
     void SetAlignButton(TUDAlignButton value);
-    bool ArrowKeys() const noexcept { return arrowKeys_; }
+    [[nodiscard]] bool ArrowKeys() const noexcept { return arrowKeys_; }
     void SetArrowKeys(bool value);
-    bool Wrap() const noexcept { return wrap_; }
+    [[nodiscard]] bool Wrap() const noexcept { return wrap_; }
     void SetWrap(bool value);
-    bool Thousands() const noexcept { return thousands_; }
+    [[nodiscard]] bool Thousands() const noexcept { return thousands_; }
     void SetThousands(bool value);
-    TWinControl* Associate() const noexcept { return associate_; }
+    [[nodiscard]] TWinControl* Associate() const noexcept { return associate_; }
     void SetAssociate(TWinControl* value);
 
     void Notification(TComponent* component, TOperation operation) override;
     void WndProc(TMessage& message) override;
 
+    // hides TControl::OnClick: an up-down's click names the arrow that was pressed, so the event has a type of its own
     TUDClickEvent OnClick;
     TUDChangingEvent OnChanging;
 
@@ -70,6 +71,7 @@ protected:
 private:
     void SetRange(int min, int max);
     void DeltaPos(TMessage& message);
+    // NOLINTNEXTLINE(modernize-use-nodiscard): a message is often sent for its effect alone
     LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
         return SendIfWindow(WindowHandle(), msg, wParam, lParam);

@@ -44,9 +44,9 @@ public:
     std::function<std::optional<std::int64_t>(std::wstring_view)> IdentToInt;
     std::function<std::optional<std::wstring>(std::int64_t)> IntToIdent;
 
-    std::wstring TypeName() const;
+    [[nodiscard]] std::wstring TypeName() const;
     // The value of an identifier of this type (an enumeration name, or a named integer), if any.
-    std::optional<std::int64_t> IdentValue(std::wstring_view ident) const;
+    [[nodiscard]] std::optional<std::int64_t> IdentValue(std::wstring_view ident) const;
 };
 
 struct TPropInfo {
@@ -82,13 +82,13 @@ public:
     std::vector<TMethodInfo> Methods;
     std::vector<TFieldInfo> Fields;
 
-    bool InheritsFrom(const TClassInfo& other) const;
-    bool InheritsFrom(std::wstring_view className) const;
+    [[nodiscard]] bool InheritsFrom(const TClassInfo& other) const;
+    [[nodiscard]] bool InheritsFrom(std::wstring_view className) const;
     // Lookups by name (ignoring case, as identifiers in layouts do), this class first, then its
     // ancestors.
-    const TPropInfo* FindProperty(std::wstring_view name) const;
-    const TMethodInfo* FindMethod(std::wstring_view name) const;
-    const TFieldInfo* FindField(std::wstring_view name) const;
+    [[nodiscard]] const TPropInfo* FindProperty(std::wstring_view name) const;
+    [[nodiscard]] const TMethodInfo* FindMethod(std::wstring_view name) const;
+    [[nodiscard]] const TFieldInfo* FindField(std::wstring_view name) const;
 };
 
 // Classes register themselves when their class information is first built. The framework's own
@@ -112,9 +112,9 @@ class TObject {
 public:
     virtual ~TObject() = default;
     static const TClassInfo& StaticClass();
-    virtual const TClassInfo& ClassInfo() const { return StaticClass(); }
-    const std::wstring& ClassName() const { return ClassInfo().Name; }
-    bool InheritsFrom(std::wstring_view className) const { return ClassInfo().InheritsFrom(className); }
+    [[nodiscard]] virtual const TClassInfo& ClassInfo() const { return StaticClass(); }
+    [[nodiscard]] const std::wstring& ClassName() const { return ClassInfo().Name; }
+    [[nodiscard]] bool InheritsFrom(std::wstring_view className) const { return ClassInfo().InheritsFrom(className); }
 };
 
 }  // namespace ov

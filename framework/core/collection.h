@@ -17,8 +17,8 @@ class TCollectionItem : public TPersistent {
 
     explicit TCollectionItem(TCollection* collection) : collection_(collection) {}
 
-    TCollection* Collection() const noexcept { return collection_; }
-    int Index() const;
+    [[nodiscard]] TCollection* Collection() const noexcept { return collection_; }
+    [[nodiscard]] int Index() const;
 
 private:
     TCollection* collection_;
@@ -34,9 +34,9 @@ class TCollection : public TPersistent {
     TCollection(TItemFactory itemFactory, TPersistent* owner = nullptr);
     ~TCollection() override;
 
-    TPersistent* Owner() const noexcept { return owner_; }
-    int Count() const noexcept { return static_cast<int>(items_.size()); }
-    TCollectionItem* Items(int index) const { return items_.at(static_cast<size_t>(index)).get(); }
+    [[nodiscard]] TPersistent* Owner() const noexcept { return owner_; }
+    [[nodiscard]] int Count() const noexcept { return static_cast<int>(items_.size()); }
+    [[nodiscard]] TCollectionItem* Items(int index) const { return items_.at(static_cast<size_t>(index)).get(); }
     TCollectionItem* Add();
     void Delete(int index);
     void Clear();

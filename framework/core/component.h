@@ -56,10 +56,10 @@ class TComponent : public TPersistent {
     // Announces the end (BeforeDestruction), then deletes the component.
     void Free();
 
-    TComponent* Owner() const noexcept { return owner_; }
-    int ComponentCount() const noexcept { return static_cast<int>(components_.size()); }
-    TComponent* Components(int index) const { return components_.at(static_cast<size_t>(index)); }
-    int ComponentIndex() const;  // position in the owner's list, -1 without owner
+    [[nodiscard]] TComponent* Owner() const noexcept { return owner_; }
+    [[nodiscard]] int ComponentCount() const noexcept { return static_cast<int>(components_.size()); }
+    [[nodiscard]] TComponent* Components(int index) const { return components_.at(static_cast<size_t>(index)); }
+    [[nodiscard]] int ComponentIndex() const;  // position in the owner's list, -1 without owner
     // Takes the component into this owner's list and announces it.
     void InsertComponent(TComponent* component);
     void RemoveComponent(TComponent* component);
@@ -69,15 +69,15 @@ class TComponent : public TPersistent {
     // Frees every owned component, last first.
     void DestroyComponents();
     // The owned component of that name (ignoring case), or null.
-    TComponent* FindComponent(std::wstring_view name) const;
+    [[nodiscard]] TComponent* FindComponent(std::wstring_view name) const;
 
-    const std::wstring& Name() const noexcept { return name_; }
+    [[nodiscard]] const std::wstring& Name() const noexcept { return name_; }
     // Raises when the name is not an identifier or another component of the owner has it.
     virtual void SetName(const std::wstring& name);
-    int Tag() const noexcept { return tag_; }
+    [[nodiscard]] int Tag() const noexcept { return tag_; }
     void SetTag(int tag) noexcept { tag_ = tag; }
 
-    TComponentState ComponentState() const noexcept { return state_; }
+    [[nodiscard]] TComponentState ComponentState() const noexcept { return state_; }
     void SetDesigning(bool designing, bool setChildren = true);
     // The layout reader marks a component as loading while it builds it; Loaded ends that.
     void SetLoading(bool loading) noexcept { state_.Set(csLoading, loading); }
@@ -90,8 +90,8 @@ class TComponent : public TPersistent {
 
     // The component that encloses this one in a layout (a control's Parent, a menu item's parent
     // item). The layout reader sets it for nested objects.
-    virtual bool HasParent() const { return false; }
-    virtual TComponent* GetParentComponent() const { return nullptr; }
+    [[nodiscard]] virtual bool HasParent() const { return false; }
+    [[nodiscard]] virtual TComponent* GetParentComponent() const { return nullptr; }
     virtual void SetParentComponent(TComponent* parent) {}
 
     virtual void Notification(TComponent* component, TOperation operation);

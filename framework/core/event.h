@@ -51,7 +51,7 @@ public:
     {
     }
 
-    bool Assigned() const noexcept { return static_cast<bool>(function_); }
+    [[nodiscard]] bool Assigned() const noexcept { return static_cast<bool>(function_); }
     explicit operator bool() const noexcept { return Assigned(); }
 
     // Calls the handler; an unassigned event must not be called (check Assigned first, or use
@@ -73,7 +73,7 @@ public:
 
     // The receiving object of a member-function event (the "data" half of a method pointer);
     // null for callables and empty events.
-    const void* Data() const noexcept { return object_; }
+    [[nodiscard]] const void* Data() const noexcept { return object_; }
 
     friend bool operator==(const TEvent& a, const TEvent& b) noexcept
     {

@@ -20,8 +20,8 @@ public:
     // The message from a format and its arguments (see Format): Exception(L"Resource %s not found", {name}).
     Exception(std::wstring_view format, std::initializer_list<FormatArg> args);
 
-    const std::wstring& Message() const noexcept { return message_; }
-    const char* what() const noexcept override { return utf8_.c_str(); }
+    [[nodiscard]] const std::wstring& Message() const noexcept { return message_; }
+    [[nodiscard]] const char* what() const noexcept override { return utf8_.c_str(); }
 
 private:
     std::wstring message_;

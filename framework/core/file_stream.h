@@ -32,8 +32,8 @@ public:
     std::int64_t Size() override;
     void SetSize(std::int64_t value) override;
 
-    const std::wstring& FileName() const noexcept { return fileName_; }
-    HANDLE Handle() const noexcept { return file_.get(); }
+    [[nodiscard]] const std::wstring& FileName() const noexcept { return fileName_; }
+    [[nodiscard]] HANDLE Handle() const noexcept { return file_.get(); }
 
 private:
     std::wstring fileName_;

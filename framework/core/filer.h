@@ -26,14 +26,14 @@ public:
         binaries_.push_back({std::move(name), std::move(read)});
     }
 
-    const TValueReader* FindValueReader(std::wstring_view name) const
+    [[nodiscard]] const TValueReader* FindValueReader(std::wstring_view name) const
     {
         for (const auto& d : values_)
             if (SameIdent(d.name, name))
                 return &d.read;
         return nullptr;
     }
-    const TBinaryReader* FindBinaryReader(std::wstring_view name) const
+    [[nodiscard]] const TBinaryReader* FindBinaryReader(std::wstring_view name) const
     {
         for (const auto& d : binaries_)
             if (SameIdent(d.name, name))

@@ -23,7 +23,7 @@ public:
     template <typename T>
     requires std::is_integral_v<T> FormatArg(T number) : value_(static_cast<std::int64_t>(number)) {}
 
-    const std::variant<std::wstring, std::int64_t>& Value() const { return value_; }
+    [[nodiscard]] const std::variant<std::wstring, std::int64_t>& Value() const { return value_; }
 
 private:
     std::variant<std::wstring, std::int64_t> value_;

@@ -33,9 +33,9 @@ public:
         return *this;
     }
 
-    Handle get() const noexcept { return handle_; }
+    [[nodiscard]] Handle get() const noexcept { return handle_; }
     explicit operator bool() const noexcept { return handle_ != Traits::Invalid(); }
-    const Traits& traits() const noexcept { return traits_; }
+    [[nodiscard]] const Traits& traits() const noexcept { return traits_; }
 
     // Gives up ownership without closing; the caller now owns the handle.
     Handle release() noexcept { return std::exchange(handle_, Traits::Invalid()); }

@@ -14,7 +14,7 @@ TEST(UniqueHandle, MoveTransfersOwnershipAndResetCloses)
         UniqueBrush a(::CreateSolidBrush(RGB(1, 2, 3)));
         HBRUSH raw = a.get();
         UniqueBrush b(std::move(a));
-        EXPECT_FALSE(a);
+        EXPECT_FALSE(a);  // NOLINT(bugprone-use-after-move): the moved-from owner is what is tested
         EXPECT_EQ(b.get(), raw);
         b = UniqueBrush(::CreateSolidBrush(RGB(4, 5, 6)));  // the first brush is deleted here
         EXPECT_EQ(::GetObjectType(raw), 0u);

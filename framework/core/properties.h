@@ -128,9 +128,7 @@ TValue ToValue(const V& v)
         return static_cast<std::int64_t>(v);
     else if constexpr (IsTSet<V>::value)
         return static_cast<std::int64_t>(v.Bits());
-    else if constexpr (std::is_same_v<V, std::wstring>)
-        return v;
-    else if constexpr (std::is_same_v<V, std::vector<std::wstring>>)
+    else if constexpr (std::is_same_v<V, std::wstring> || std::is_same_v<V, std::vector<std::wstring>>)
         return v;
     else if constexpr (std::is_pointer_v<V>)
         return static_cast<TObject*>(const_cast<std::remove_const_t<std::remove_pointer_t<V>>*>(v));

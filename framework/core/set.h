@@ -26,9 +26,9 @@ public:
     }
 
     // Bit i stands for the enumeration value with ordinal i.
-    constexpr std::uint64_t Bits() const noexcept { return bits_; }
-    constexpr bool Empty() const noexcept { return bits_ == 0; }
-    constexpr bool Contains(E item) const noexcept { return (bits_ & Bit(item)) != 0; }
+    [[nodiscard]] constexpr std::uint64_t Bits() const noexcept { return bits_; }
+    [[nodiscard]] constexpr bool Empty() const noexcept { return bits_ == 0; }
+    [[nodiscard]] constexpr bool Contains(E item) const noexcept { return (bits_ & Bit(item)) != 0; }
     constexpr TSet& Include(E item) noexcept
     {
         bits_ |= Bit(item);

@@ -37,7 +37,7 @@ std::int64_t TStream::CopyFrom(TStream& source, std::int64_t count)
         source.SetPosition(0);
         count = source.Size();
     }
-    constexpr std::int64_t kChunk = 64 * 1024;
+    constexpr std::int64_t kChunk = std::int64_t{64} * 1024;
     std::vector<std::uint8_t> buffer(static_cast<size_t>(std::min(count, kChunk)));
     for (std::int64_t left = count; left > 0;) {
         std::int64_t n = std::min(left, kChunk);

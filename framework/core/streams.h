@@ -55,8 +55,8 @@ public:
     std::int64_t Seek(std::int64_t offset, TSeekOrigin origin) override;
     std::int64_t Size() override { return size_; }
 
-    const std::uint8_t* Memory() const noexcept { return memory_; }
-    std::span<const std::uint8_t> Bytes() const noexcept { return {memory_, static_cast<size_t>(size_)}; }
+    [[nodiscard]] const std::uint8_t* Memory() const noexcept { return memory_; }
+    [[nodiscard]] std::span<const std::uint8_t> Bytes() const noexcept { return {memory_, static_cast<size_t>(size_)}; }
 
     // Writes the whole memory (not just from Position) to another stream or a file.
     void SaveToStream(TStream& stream) const;
@@ -84,6 +84,8 @@ public:
     std::int64_t Write(const void* buffer, std::int64_t count) override;
     void SetSize(std::int64_t value) override;
     void Clear();
+    // The bytes may be written here as well as read.
+    using TCustomMemoryStream::Memory;
     std::uint8_t* Memory() noexcept { return data_.data(); }
 
     // Replaces the contents with the whole of stream (from its beginning) or of a file; Position 0.

@@ -28,12 +28,12 @@ class TStream;
 class TStrings : public TPersistent {
     OV_CLASS(TStrings, TPersistent)
 
-    virtual int Count() const = 0;
-    virtual std::wstring Get(int index) const = 0;
+    [[nodiscard]] virtual int Count() const = 0;
+    [[nodiscard]] virtual std::wstring Get(int index) const = 0;
     // Replaces line index, keeping its object.
     virtual void Put(int index, const std::wstring& s);
     // (Not "GetObject": windows.h makes that name a macro.)
-    virtual TObject* GetObjectAt(int index) const { return nullptr; }
+    [[nodiscard]] virtual TObject* GetObjectAt(int index) const { return nullptr; }
     virtual void PutObjectAt(int index, TObject* object) {}
     virtual void Insert(int index, const std::wstring& s) = 0;
     virtual void InsertObject(int index, const std::wstring& s, TObject* object);
@@ -46,32 +46,32 @@ class TStrings : public TPersistent {
     virtual void Move(int currentIndex, int newIndex);
     virtual void Exchange(int index1, int index2);
 
-    std::wstring Strings(int index) const { return Get(index); }
-    TObject* Objects(int index) const { return GetObjectAt(index); }
+    [[nodiscard]] std::wstring Strings(int index) const { return Get(index); }
+    [[nodiscard]] TObject* Objects(int index) const { return GetObjectAt(index); }
     void SetObjects(int index, TObject* object) { PutObjectAt(index, object); }
 
     // The first line equal to s (as CompareStrings says), or -1.
-    virtual int IndexOf(const std::wstring& s) const;
+    [[nodiscard]] virtual int IndexOf(const std::wstring& s) const;
     int IndexOfObject(const TObject* object) const;
 
-    std::wstring Names(int index) const;
-    std::wstring ValueFromIndex(int index) const;
-    int IndexOfName(std::wstring_view name) const;
-    std::wstring Values(std::wstring_view name) const;
+    [[nodiscard]] std::wstring Names(int index) const;
+    [[nodiscard]] std::wstring ValueFromIndex(int index) const;
+    [[nodiscard]] int IndexOfName(std::wstring_view name) const;
+    [[nodiscard]] std::wstring Values(std::wstring_view name) const;
     // Sets the value of the line with that name, adds "name=value" when there is none, and
     // deletes the line when value is empty.
     void SetValues(std::wstring_view name, const std::wstring& value);
 
     // Every line followed by CR LF. SetText splits at CR LF, LF or CR; a final line break does
     // not make an empty last line.
-    virtual std::wstring Text() const;
+    [[nodiscard]] virtual std::wstring Text() const;
     virtual void SetText(std::wstring_view text);
-    std::vector<std::wstring> ToVector() const;
+    [[nodiscard]] std::vector<std::wstring> ToVector() const;
     void SetFromVector(const std::vector<std::wstring>& lines);
 
     void BeginUpdate();
     void EndUpdate();
-    int UpdateCount() const noexcept { return updateCount_; }
+    [[nodiscard]] int UpdateCount() const noexcept { return updateCount_; }
 
     // Text from the stream's Position to its end: UTF-16 with its byte-order mark, UTF-8 (with or
     // without one), else the system code page. Saving writes UTF-8 without a byte-order mark.
@@ -82,14 +82,14 @@ class TStrings : public TPersistent {
 
     // From another TStrings: lines and objects replace this list's.
     void Assign(const TPersistent& source) override;
-    bool Equals(const TStrings& other) const;
+    [[nodiscard]] bool Equals(const TStrings& other) const;
     // Layouts store the lines as `Strings = ('one' 'two')` (Lines.Strings, Items.Strings).
     void DefineProperties(TFiler& filer) override;
 
 protected:
     virtual void SetUpdateState(bool updating) {}
     // < 0, 0, > 0; ignoring case here, TStringList follows its CaseSensitive.
-    virtual int CompareStrings(const std::wstring& a, const std::wstring& b) const;
+    [[nodiscard]] virtual int CompareStrings(const std::wstring& a, const std::wstring& b) const;
     [[noreturn]] static void IndexError(int index);
 
 private:
@@ -110,10 +110,10 @@ class TStringList : public TStrings {
     TStringList() = default;
     TStringList(std::initializer_list<std::wstring> lines);
 
-    int Count() const override { return static_cast<int>(items_.size()); }
-    std::wstring Get(int index) const override;
+    [[nodiscard]] int Count() const override { return static_cast<int>(items_.size()); }
+    [[nodiscard]] std::wstring Get(int index) const override;
     void Put(int index, const std::wstring& s) override;
-    TObject* GetObjectAt(int index) const override;
+    [[nodiscard]] TObject* GetObjectAt(int index) const override;
     void PutObjectAt(int index, TObject* object) override;
     void Insert(int index, const std::wstring& s) override;
     void InsertObject(int index, const std::wstring& s, TObject* object) override;
@@ -121,18 +121,18 @@ class TStringList : public TStrings {
     void Clear() override;
     int Add(const std::wstring& s) override;
     void Exchange(int index1, int index2) override;
-    int IndexOf(const std::wstring& s) const override;
+    [[nodiscard]] int IndexOf(const std::wstring& s) const override;
 
     // Binary search of a sorted list: true when found; index is where s is or would be.
     bool Find(const std::wstring& s, int& index) const;
     void Sort();
     void CustomSort(const std::function<int(const TStringList&, int, int)>& compare);
 
-    bool Sorted() const noexcept { return sorted_; }
+    [[nodiscard]] bool Sorted() const noexcept { return sorted_; }
     void SetSorted(bool value);
-    TDuplicates Duplicates() const noexcept { return duplicates_; }
+    [[nodiscard]] TDuplicates Duplicates() const noexcept { return duplicates_; }
     void SetDuplicates(TDuplicates value) noexcept { duplicates_ = value; }
-    bool CaseSensitive() const noexcept { return caseSensitive_; }
+    [[nodiscard]] bool CaseSensitive() const noexcept { return caseSensitive_; }
     void SetCaseSensitive(bool value);
 
     TNotifyEvent OnChange;
@@ -140,7 +140,7 @@ class TStringList : public TStrings {
 
 protected:
     void SetUpdateState(bool updating) override;
-    int CompareStrings(const std::wstring& a, const std::wstring& b) const override;
+    [[nodiscard]] int CompareStrings(const std::wstring& a, const std::wstring& b) const override;
     virtual void Changing();
     virtual void Changed();
 

@@ -40,7 +40,7 @@ TEST(Strings, IndexErrorsNameTheIndex)
 {
     TStringList list{L"a"};
     try {
-        list.Get(5);
+        (void)list.Get(5);
         FAIL();
     } catch (const Exception& e) {
         EXPECT_EQ(e.Message(), L"List index out of bounds (5)");
@@ -95,8 +95,8 @@ class VectorStrings : public TStrings {
 public:
     std::vector<std::wstring> lines;
     std::vector<bool> updateStates;
-    int Count() const override { return static_cast<int>(lines.size()); }
-    std::wstring Get(int i) const override { return lines.at(static_cast<size_t>(i)); }
+    [[nodiscard]] int Count() const override { return static_cast<int>(lines.size()); }
+    [[nodiscard]] std::wstring Get(int i) const override { return lines.at(static_cast<size_t>(i)); }
     void Insert(int i, const std::wstring& s) override { lines.insert(lines.begin() + i, s); }
     void Delete(int i) override { lines.erase(lines.begin() + i); }
     void Clear() override { lines.clear(); }

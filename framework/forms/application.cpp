@@ -25,7 +25,7 @@ std::wstring ModuleBaseName()
 
 }  // namespace
 
-std::wstring ExceptionMessage(std::exception_ptr exception)
+std::wstring ExceptionMessage(const std::exception_ptr& exception)
 {
     try {
         std::rethrow_exception(exception);

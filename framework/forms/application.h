@@ -21,7 +21,7 @@ using TMessageEvent = TEvent<void(MSG& Msg, bool& Handled)>;
 using TExceptionEvent = TEvent<void(TObject* Sender, std::exception_ptr E)>;
 
 // The text of an exception as a person should read it (Exception::Message, what() of others).
-std::wstring ExceptionMessage(std::exception_ptr exception);
+std::wstring ExceptionMessage(const std::exception_ptr& exception);
 
 class TApplication : public TComponent {
     OV_CLASS(TApplication, TComponent)
@@ -30,10 +30,10 @@ class TApplication : public TComponent {
 
     // The name of the program as people see it: the caption of every message box it shows. The
     // main form's caption is what its taskbar button shows.
-    const std::wstring& Title() const noexcept { return title_; }
+    [[nodiscard]] const std::wstring& Title() const noexcept { return title_; }
     void SetTitle(const std::wstring& value) { title_ = value; }
     // The program's icon (the "MAINICON" resource, or the system's application icon).
-    HICON Icon() const;
+    [[nodiscard]] HICON Icon() const;
 
     // Creates a form owned by the application: constructs F, stores it in *reference, then reads its
     // layout (TCustomForm::InitForm). The first TForm created becomes the main form, with its window
@@ -56,12 +56,12 @@ class TApplication : public TComponent {
         return form;
     }
 
-    TCustomForm* MainForm() const noexcept { return mainForm_; }
+    [[nodiscard]] TCustomForm* MainForm() const noexcept { return mainForm_; }
     // Shows the main form and runs the message loop until the main form closes (Terminate).
     void Run();
     // Ends the message loop (of Run and of modal forms).
     void Terminate();
-    bool Terminated() const noexcept { return terminated_; }
+    [[nodiscard]] bool Terminated() const noexcept { return terminated_; }
     // Handles every message waiting now, then returns.
     void ProcessMessages();
     // Handles one message, waiting for one when the queue is empty.
@@ -75,11 +75,11 @@ class TApplication : public TComponent {
     int ShowMessageBox(const std::wstring& text, const std::wstring& caption, UINT flags);
 
     // Tool tips: shown for controls whose ShowHint is set, after HintPause milliseconds.
-    bool ShowHint() const noexcept { return showHint_; }
+    [[nodiscard]] bool ShowHint() const noexcept { return showHint_; }
     void SetShowHint(bool value) noexcept { showHint_ = value; }
-    int HintPause() const noexcept { return hintPause_; }
+    [[nodiscard]] int HintPause() const noexcept { return hintPause_; }
     void SetHintPause(int value) noexcept { hintPause_ = value; }
-    int HintHidePause() const noexcept { return hintHidePause_; }
+    [[nodiscard]] int HintHidePause() const noexcept { return hintHidePause_; }
     void SetHintHidePause(int value) noexcept { hintHidePause_ = value; }
 
     // Sees every message taken from the queue before it is dispatched; Handled drops it.

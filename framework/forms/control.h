@@ -116,78 +116,78 @@ class TControl : public TComponent {
     LRESULT Perform(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
 
     // Parent and placement. Co-ordinates are in the parent's client area (screen for forms).
-    TWinControl* Parent() const noexcept { return parent_; }
+    [[nodiscard]] TWinControl* Parent() const noexcept { return parent_; }
     virtual void SetParent(TWinControl* parent);
-    int Left() const noexcept { return left_; }
-    int Top() const noexcept { return top_; }
-    int Width() const noexcept { return width_; }
-    int Height() const noexcept { return height_; }
+    [[nodiscard]] int Left() const noexcept { return left_; }
+    [[nodiscard]] int Top() const noexcept { return top_; }
+    [[nodiscard]] int Width() const noexcept { return width_; }
+    [[nodiscard]] int Height() const noexcept { return height_; }
     void SetLeft(int value) { SetBounds(value, top_, width_, height_); }
     void SetTop(int value) { SetBounds(left_, value, width_, height_); }
     void SetWidth(int value) { SetBounds(left_, top_, value, height_); }
     void SetHeight(int value) { SetBounds(left_, top_, width_, value); }
     virtual void SetBounds(int left, int top, int width, int height);
-    RECT BoundsRect() const noexcept { return {left_, top_, left_ + width_, top_ + height_}; }
+    [[nodiscard]] RECT BoundsRect() const noexcept { return {left_, top_, left_ + width_, top_ + height_}; }
     void SetBoundsRect(const RECT& r) { SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top); }
-    virtual RECT ClientRect() const;
-    int ClientWidth() const;
-    int ClientHeight() const;
+    [[nodiscard]] virtual RECT ClientRect() const;
+    [[nodiscard]] int ClientWidth() const;
+    [[nodiscard]] int ClientHeight() const;
     virtual void SetClientWidth(int value);
     virtual void SetClientHeight(int value);
     // Screen position of the client area's top-left corner.
-    virtual POINT ClientOrigin() const;
-    POINT ClientToScreen(POINT p) const;
-    POINT ScreenToClient(POINT p) const;
-    TSizeConstraints* Constraints() const noexcept { return constraints_.get(); }
+    [[nodiscard]] virtual POINT ClientOrigin() const;
+    [[nodiscard]] POINT ClientToScreen(POINT p) const;
+    [[nodiscard]] POINT ScreenToClient(POINT p) const;
+    [[nodiscard]] TSizeConstraints* Constraints() const noexcept { return constraints_.get(); }
 
     // A top-aligned control spans its parent's width and keeps its height; alClient fills what is
     // left. An unaligned control keeps its distance to every edge it is anchored to.
-    TAlign Align() const noexcept { return align_; }
+    [[nodiscard]] TAlign Align() const noexcept { return align_; }
     void SetAlign(TAlign value);
-    TAnchors Anchors() const noexcept { return anchors_; }
+    [[nodiscard]] TAnchors Anchors() const noexcept { return anchors_; }
     void SetAnchors(TAnchors value);
 
-    bool Visible() const noexcept { return visible_; }
+    [[nodiscard]] bool Visible() const noexcept { return visible_; }
     void SetVisible(bool value);
-    void Show() { SetVisible(true); }
+    virtual void Show() { SetVisible(true); }
     void Hide() { SetVisible(false); }
     // Visible, and so are all parents (a form counts as showing when its window is visible).
-    virtual bool Showing() const;
-    bool Enabled() const noexcept { return enabled_; }
+    [[nodiscard]] virtual bool Showing() const;
+    [[nodiscard]] bool Enabled() const noexcept { return enabled_; }
     void SetEnabled(bool value);
 
-    TColor Color() const noexcept { return color_; }
+    [[nodiscard]] TColor Color() const noexcept { return color_; }
     void SetColor(TColor value);
-    TBiDiMode BiDiMode() const noexcept { return bdLeftToRight; }
-    bool ParentColor() const noexcept { return parentColor_; }
+    [[nodiscard]] TBiDiMode BiDiMode() const noexcept { return bdLeftToRight; }
+    [[nodiscard]] bool ParentColor() const noexcept { return parentColor_; }
     void SetParentColor(bool value);
-    TFont* Font() const noexcept { return font_.get(); }
+    [[nodiscard]] TFont* Font() const noexcept { return font_.get(); }
     void SetFont(TFont* value);  // copies value
-    bool ParentFont() const noexcept { return parentFont_; }
+    [[nodiscard]] bool ParentFont() const noexcept { return parentFont_; }
     void SetParentFont(bool value);
 
     // Caption and Text are the same text (a form shows it as its title).
-    std::wstring Caption() const { return GetText(); }
+    [[nodiscard]] std::wstring Caption() const { return GetText(); }
     void SetCaption(const std::wstring& value) { SetText(value); }
-    std::wstring Text() const { return GetText(); }
+    [[nodiscard]] std::wstring Text() const { return GetText(); }
     void SetText(const std::wstring& value);
 
-    const std::wstring& Hint() const noexcept { return hint_; }
+    [[nodiscard]] const std::wstring& Hint() const noexcept { return hint_; }
     void SetHint(const std::wstring& value) { hint_ = value; }
-    bool ShowHint() const noexcept { return showHint_; }
+    [[nodiscard]] bool ShowHint() const noexcept { return showHint_; }
     void SetShowHint(bool value);
-    bool ParentShowHint() const noexcept { return parentShowHint_; }
+    [[nodiscard]] bool ParentShowHint() const noexcept { return parentShowHint_; }
     void SetParentShowHint(bool value);
-    TCursor Cursor() const noexcept { return cursor_; }
+    [[nodiscard]] TCursor Cursor() const noexcept { return cursor_; }
     void SetCursor(TCursor value);
-    TPopupMenu* PopupMenu() const noexcept { return popupMenu_; }
+    [[nodiscard]] TPopupMenu* PopupMenu() const noexcept { return popupMenu_; }
     void SetPopupMenu(TPopupMenu* value);
     // The menu to show on a context-menu request; by default PopupMenu.
     virtual TPopupMenu* GetPopupMenu() { return popupMenu_; }
 
-    TControlState ControlState() const noexcept { return controlState_; }
+    [[nodiscard]] TControlState ControlState() const noexcept { return controlState_; }
     void SetControlState(TControlState value) noexcept { controlState_ = value; }
-    TControlStyle ControlStyle() const noexcept { return controlStyle_; }
+    [[nodiscard]] TControlStyle ControlStyle() const noexcept { return controlStyle_; }
     void SetControlStyle(TControlStyle value) noexcept { controlStyle_ = value; }
 
     void Invalidate();
@@ -198,17 +198,17 @@ class TControl : public TComponent {
     void SendToBack();
 
     // Mouse capture: while captured, every mouse message goes to this control.
-    bool MouseCapture() const;
+    [[nodiscard]] bool MouseCapture() const;
     void SetMouseCapture(bool value);
 
     // The form this control sits on (the top-most parent that is a form), or null.
-    TCustomForm* GetParentForm() const;
+    [[nodiscard]] TCustomForm* GetParentForm() const;
 
     // Multiplies bounds and font by m / d (layouts are stored at 96 pixels per inch).
     void ScaleBy(int m, int d);
 
-    bool HasParent() const override { return true; }
-    TComponent* GetParentComponent() const override;
+    [[nodiscard]] bool HasParent() const override { return true; }
+    [[nodiscard]] TComponent* GetParentComponent() const override;
     void SetParentComponent(TComponent* parent) override;
     void Loaded() override;
     void Notification(TComponent* component, TOperation operation) override;
@@ -233,7 +233,7 @@ protected:
     // windowed one calls the window class's own procedure.
     virtual void DefaultHandler(TMessage& message);
 
-    virtual std::wstring GetText() const;
+    [[nodiscard]] virtual std::wstring GetText() const;
     virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
     virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
     virtual void MouseMove(TShiftState shift, int x, int y);
@@ -247,7 +247,7 @@ protected:
     // Records the distances to the parent's edges that the anchors keep.
     void UpdateAnchorRules();
     // Where the anchors put the control for the parent's current client size.
-    RECT AnchoredBounds(SIZE parentClient) const;
+    [[nodiscard]] RECT AnchoredBounds(SIZE parentClient) const;
     void RequestAlign();
     // The current colour and font of the parent, for ParentColor / ParentFont.
     void TakeParentColor();

@@ -75,48 +75,48 @@ class TCustomForm : public TWinControl {
     void InitForm();
     void InitForm(std::string_view layoutUtf8);
 
-    TFormBorderStyle BorderStyle() const noexcept { return borderStyle_; }
+    [[nodiscard]] TFormBorderStyle BorderStyle() const noexcept { return borderStyle_; }
     void SetBorderStyle(TFormBorderStyle value);
-    TBorderIcons BorderIcons() const noexcept { return borderIcons_; }
+    [[nodiscard]] TBorderIcons BorderIcons() const noexcept { return borderIcons_; }
     void SetBorderIcons(TBorderIcons value);
-    TPosition Position() const noexcept { return position_; }
+    [[nodiscard]] TPosition Position() const noexcept { return position_; }
     void SetPosition(TPosition value) { position_ = value; }
-    TFormStyle FormStyle() const noexcept { return formStyle_; }
+    [[nodiscard]] TFormStyle FormStyle() const noexcept { return formStyle_; }
     void SetFormStyle(TFormStyle value);
-    TWindowState WindowState() const;
+    [[nodiscard]] TWindowState WindowState() const;
     void SetWindowState(TWindowState value);
-    TMainMenu* Menu() const noexcept { return menu_; }
+    [[nodiscard]] TMainMenu* Menu() const noexcept { return menu_; }
     void SetMenu(TMainMenu* value);
     // The menu item under which an MDI parent lists its children.
-    TMenuItem* WindowMenu() const noexcept { return windowMenu_; }
+    [[nodiscard]] TMenuItem* WindowMenu() const noexcept { return windowMenu_; }
     void SetWindowMenu(TMenuItem* value);
     // The icon of the title bar and the task bar; when empty, the program's icon (MAINICON).
-    TIcon* Icon() const noexcept { return icon_.get(); }
+    [[nodiscard]] TIcon* Icon() const noexcept { return icon_.get(); }
     void SetIcon(TIcon* value);
-    bool OldCreateOrder() const noexcept { return oldCreateOrder_; }
+    [[nodiscard]] bool OldCreateOrder() const noexcept { return oldCreateOrder_; }
     void SetOldCreateOrder(bool value) noexcept { oldCreateOrder_ = value; }
-    bool Scaled() const noexcept { return scaled_; }
+    [[nodiscard]] bool Scaled() const noexcept { return scaled_; }
     void SetScaled(bool value) noexcept { scaled_ = value; }
     // The density the layout was made at; with Scaled, Loaded scales the form to the screen's.
-    int PixelsPerInch() const noexcept { return pixelsPerInch_; }
+    [[nodiscard]] int PixelsPerInch() const noexcept { return pixelsPerInch_; }
     void SetPixelsPerInch(int value) noexcept { pixelsPerInch_ = value; }
-    int TextHeight() const noexcept { return textHeight_; }
+    [[nodiscard]] int TextHeight() const noexcept { return textHeight_; }
     void SetTextHeight(int value) noexcept { textHeight_ = value; }
-    bool AutoScroll() const noexcept { return autoScroll_; }
+    [[nodiscard]] bool AutoScroll() const noexcept { return autoScroll_; }
     void SetAutoScroll(bool value) noexcept { autoScroll_ = value; }
-    bool KeyPreview() const noexcept { return keyPreview_; }
+    [[nodiscard]] bool KeyPreview() const noexcept { return keyPreview_; }
     void SetKeyPreview(bool value) noexcept { keyPreview_ = value; }
 
     // MDI (form_mdi.cpp). An fsMDIForm owns the platform's MDI client window, which fills the
     // client area its aligned controls leave; fsMDIChild forms live inside the main form's client.
-    HWND ClientHandle() const noexcept { return clientHandle_; }
+    [[nodiscard]] HWND ClientHandle() const noexcept { return clientHandle_; }
     // The MDI form an fsMDIChild lives in: its owner when that is an MDI form, else the main form
     // when that is one, else the first MDI form on the screen; null when there is none.
-    TCustomForm* MDIParent() const;
-    TCustomForm* ActiveMDIChild() const;
-    int MDIChildCount() const;
-    TCustomForm* MDIChildren(int index) const;
-    TTileMode TileMode() const noexcept { return tileMode_; }
+    [[nodiscard]] TCustomForm* MDIParent() const;
+    [[nodiscard]] TCustomForm* ActiveMDIChild() const;
+    [[nodiscard]] int MDIChildCount() const;
+    [[nodiscard]] TCustomForm* MDIChildren(int index) const;
+    [[nodiscard]] TTileMode TileMode() const noexcept { return tileMode_; }
     void SetTileMode(TTileMode value) noexcept { tileMode_ = value; }
     void Cascade();
     void Tile();
@@ -125,10 +125,10 @@ class TCustomForm : public TWinControl {
     void Previous();
 
     // The control that has (or, when the form is inactive, will get) the focus.
-    TWinControl* ActiveControl() const noexcept { return activeControl_; }
+    [[nodiscard]] TWinControl* ActiveControl() const noexcept { return activeControl_; }
     void SetActiveControl(TWinControl* control);
     // Whether the form's window is the active window.
-    bool Active() const noexcept { return active_; }
+    [[nodiscard]] bool Active() const noexcept { return active_; }
     // Focuses control now if the form is active, else when it becomes active.
     void FocusControl(TWinControl* control);
     // Called when a control of the form received the focus: OnExit / OnEnter, the screen's record.
@@ -136,13 +136,13 @@ class TCustomForm : public TWinControl {
     // Called when a control leaves the form, so that the form forgets it as its active control.
     void ControlRemoved(TWinControl* control);
 
-    TModalResult ModalResult() const noexcept { return modalResult_; }
+    [[nodiscard]] TModalResult ModalResult() const noexcept { return modalResult_; }
     void SetModalResult(TModalResult value) noexcept { modalResult_ = value; }
     // Shows the form and runs messages until ModalResult is set or the form is closed; the other
     // windows of the thread are disabled meanwhile. Returns the modal result.
     TModalResult ShowModal();
-    bool Modal() const noexcept { return modal_; }
-    void Show();
+    [[nodiscard]] bool Modal() const noexcept { return modal_; }
+    void Show() override;
     // Asks OnCloseQuery, then OnClose decides: hide (the default), free, minimise or nothing. The
     // main form ends the application; a modal form only sets ModalResult to mrCancel.
     void Close();
@@ -150,7 +150,7 @@ class TCustomForm : public TWinControl {
     // Frees the form once the messages now being handled are done (posts CM_RELEASE).
     void Release();
 
-    bool Showing() const override;
+    [[nodiscard]] bool Showing() const override;
     void Loaded() override;
     void WndProc(TMessage& message) override;
 

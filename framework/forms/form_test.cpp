@@ -31,7 +31,7 @@ public:
         KillTimer(nullptr, timer_);
         current_ = nullptr;
     }
-    bool Done() const { return next_ >= steps_.size(); }
+    [[nodiscard]] bool Done() const { return next_ >= steps_.size(); }
 
 private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)

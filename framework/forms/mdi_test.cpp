@@ -29,6 +29,7 @@ TMenuItem* AddItem(TMenuItem* parent, const wchar_t* caption, TComponent* owner,
 std::vector<std::wstring> Captions(const std::vector<TMenuItem*>& items)
 {
     std::vector<std::wstring> captions;
+    captions.reserve(items.size());
     for (TMenuItem* item : items)
         captions.push_back(item->Caption());
     return captions;
@@ -59,7 +60,7 @@ public:
         KillTimer(nullptr, timer_);
         current_ = nullptr;
     }
-    int Opened() const noexcept { return opened_; }
+    [[nodiscard]] int Opened() const noexcept { return opened_; }
 
 private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)

@@ -44,39 +44,39 @@ class TMenuItem : public TComponent {
     explicit TMenuItem(TComponent* owner);
     ~TMenuItem() override;
 
-    const std::wstring& Caption() const noexcept { return caption_; }
+    [[nodiscard]] const std::wstring& Caption() const noexcept { return caption_; }
     void SetCaption(const std::wstring& value);
     // A caption of "-" makes the item a separator line.
-    bool IsLine() const noexcept { return caption_ == L"-"; }
-    bool Checked() const noexcept { return checked_; }
+    [[nodiscard]] bool IsLine() const noexcept { return caption_ == L"-"; }
+    [[nodiscard]] bool Checked() const noexcept { return checked_; }
     void SetChecked(bool value);
-    bool Enabled() const noexcept { return enabled_; }
+    [[nodiscard]] bool Enabled() const noexcept { return enabled_; }
     void SetEnabled(bool value);
-    bool Visible() const noexcept { return visible_; }
+    [[nodiscard]] bool Visible() const noexcept { return visible_; }
     void SetVisible(bool value);
     // The default item of a menu is shown in bold.
-    bool Default() const noexcept { return default_; }
+    [[nodiscard]] bool Default() const noexcept { return default_; }
     void SetDefault(bool value);
-    bool RadioItem() const noexcept { return radioItem_; }
+    [[nodiscard]] bool RadioItem() const noexcept { return radioItem_; }
     void SetRadioItem(bool value);
-    int GroupIndex() const noexcept { return groupIndex_; }
+    [[nodiscard]] int GroupIndex() const noexcept { return groupIndex_; }
     void SetGroupIndex(int value) { groupIndex_ = value; }
-    int ImageIndex() const noexcept { return imageIndex_; }
+    [[nodiscard]] int ImageIndex() const noexcept { return imageIndex_; }
     void SetImageIndex(int value);
-    TShortCut ShortCut() const noexcept { return shortCut_; }
+    [[nodiscard]] TShortCut ShortCut() const noexcept { return shortCut_; }
     void SetShortCut(TShortCut value);
-    const std::wstring& Hint() const noexcept { return hint_; }
+    [[nodiscard]] const std::wstring& Hint() const noexcept { return hint_; }
     void SetHint(const std::wstring& value) { hint_ = value; }
     // Images for the sub-items of this item (instead of the menu's Images).
-    TCustomImageList* SubMenuImages() const noexcept { return subMenuImages_; }
+    [[nodiscard]] TCustomImageList* SubMenuImages() const noexcept { return subMenuImages_; }
     void SetSubMenuImages(TCustomImageList* value);
     // A picture of the item's own; made empty on first use.
     TBitmap* Bitmap();
-    bool HasBitmap() const;
+    [[nodiscard]] bool HasBitmap() const;
 
     // Sub-items.
-    int Count() const noexcept { return static_cast<int>(items_.size()); }
-    TMenuItem* Items(int index) const { return items_.at(static_cast<size_t>(index)); }
+    [[nodiscard]] int Count() const noexcept { return static_cast<int>(items_.size()); }
+    [[nodiscard]] TMenuItem* Items(int index) const { return items_.at(static_cast<size_t>(index)); }
     void Add(TMenuItem* item) { Insert(Count(), item); }
     void Insert(int index, TMenuItem* item);
     void Remove(TMenuItem* item);
@@ -84,15 +84,15 @@ class TMenuItem : public TComponent {
     // Frees every sub-item.
     void Clear();
     int IndexOf(const TMenuItem* item) const;
-    TMenuItem* Parent() const noexcept { return parent_; }
-    int MenuIndex() const { return parent_ ? parent_->IndexOf(this) : -1; }
+    [[nodiscard]] TMenuItem* Parent() const noexcept { return parent_; }
+    [[nodiscard]] int MenuIndex() const { return parent_ ? parent_->IndexOf(this) : -1; }
     // The menu this item belongs to (through its parents), or null.
-    TMenu* GetParentMenu() const;
+    [[nodiscard]] TMenu* GetParentMenu() const;
     // The images this item's ImageIndex refers to: the SubMenuImages of the nearest parent item that
     // has them, else the menu's Images; null when there are none.
-    TCustomImageList* GetImageList() const;
+    [[nodiscard]] TCustomImageList* GetImageList() const;
     // The item's command identifier in WM_COMMAND.
-    UINT Command() const noexcept { return command_; }
+    [[nodiscard]] UINT Command() const noexcept { return command_; }
     // The item (this or below) with that command identifier or submenu handle, or null.
     TMenuItem* FindByCommand(UINT command);
     TMenuItem* FindBySubmenu(HMENU submenu);
@@ -104,8 +104,8 @@ class TMenuItem : public TComponent {
     virtual void MeasureItem(TCanvas& canvas, int& width, int& height);
     virtual void DrawItem(TCanvas& canvas, const RECT& rect, bool selected);
 
-    bool HasParent() const override { return true; }
-    TComponent* GetParentComponent() const override;
+    [[nodiscard]] bool HasParent() const override { return true; }
+    [[nodiscard]] TComponent* GetParentComponent() const override;
     void SetParentComponent(TComponent* parent) override;
 
     TNotifyEvent OnClick;
@@ -152,16 +152,16 @@ class TMenu : public TComponent {
     explicit TMenu(TComponent* owner);
 
     // The root item; its sub-items are the menu's items.
-    TMenuItem* Items() const noexcept { return items_; }
+    [[nodiscard]] TMenuItem* Items() const noexcept { return items_; }
     HMENU Handle() { return items_->Handle(); }
-    bool OwnerDraw() const noexcept { return ownerDraw_; }
+    [[nodiscard]] bool OwnerDraw() const noexcept { return ownerDraw_; }
     void SetOwnerDraw(bool value);
-    TMenuAutoFlag AutoHotkeys() const noexcept { return autoHotkeys_; }
+    [[nodiscard]] TMenuAutoFlag AutoHotkeys() const noexcept { return autoHotkeys_; }
     void SetAutoHotkeys(TMenuAutoFlag value) noexcept { autoHotkeys_ = value; }
     // The images the items' ImageIndex refers to.
-    TCustomImageList* Images() const noexcept { return images_; }
+    [[nodiscard]] TCustomImageList* Images() const noexcept { return images_; }
     void SetImages(TCustomImageList* value);
-    TBiDiMode BiDiMode() const noexcept { return bdLeftToRight; }
+    [[nodiscard]] TBiDiMode BiDiMode() const noexcept { return bdLeftToRight; }
     void Notification(TComponent* component, TOperation operation) override;
 
     // Clicks the item with this command identifier; false when the menu has none.
@@ -197,9 +197,9 @@ class TMainMenu : public TMenu {
     // null unmerges. A menu is merged into at most one other.
     void Merge(TMainMenu* menu);
     void Unmerge(TMainMenu* menu);
-    TMainMenu* Merged() const noexcept { return merged_; }
+    [[nodiscard]] TMainMenu* Merged() const noexcept { return merged_; }
     // The top-level items the bar shows: the menu's own, with the merged menu's in their places.
-    std::vector<TMenuItem*> BarItems() const;
+    [[nodiscard]] std::vector<TMenuItem*> BarItems() const;
     // Clicks the item (own or merged) with this command identifier.
     bool DispatchMergedCommand(UINT command);
 
@@ -222,14 +222,14 @@ class TPopupMenu : public TMenu {
 
     // Shows the menu at a screen point and runs the chosen item's OnClick (after OnPopup).
     virtual void Popup(int x, int y);
-    bool AutoPopup() const noexcept { return autoPopup_; }
+    [[nodiscard]] bool AutoPopup() const noexcept { return autoPopup_; }
     void SetAutoPopup(bool value) noexcept { autoPopup_ = value; }
-    TPopupAlignment Alignment() const noexcept { return alignment_; }
+    [[nodiscard]] TPopupAlignment Alignment() const noexcept { return alignment_; }
     void SetAlignment(TPopupAlignment value) noexcept { alignment_ = value; }
     // The component the menu was last shown for (a control's context menu).
-    TComponent* PopupComponent() const noexcept { return popupComponent_; }
+    [[nodiscard]] TComponent* PopupComponent() const noexcept { return popupComponent_; }
     void SetPopupComponent(TComponent* value);
-    POINT PopupPoint() const noexcept { return popupPoint_; }
+    [[nodiscard]] POINT PopupPoint() const noexcept { return popupPoint_; }
 
     void Notification(TComponent* component, TOperation operation) override;
 

@@ -17,13 +17,13 @@ struct TMessage {
     LPARAM LParam = 0;
     LRESULT Result = 0;
 
-    WORD WParamLo() const noexcept { return LOWORD(WParam); }
-    WORD WParamHi() const noexcept { return HIWORD(WParam); }
-    WORD LParamLo() const noexcept { return LOWORD(LParam); }
-    WORD LParamHi() const noexcept { return HIWORD(LParam); }
+    [[nodiscard]] WORD WParamLo() const noexcept { return LOWORD(WParam); }
+    [[nodiscard]] WORD WParamHi() const noexcept { return HIWORD(WParam); }
+    [[nodiscard]] WORD LParamLo() const noexcept { return LOWORD(LParam); }
+    [[nodiscard]] WORD LParamHi() const noexcept { return HIWORD(LParam); }
     // Mouse messages carry signed client co-ordinates in LParam.
-    int XPos() const noexcept { return static_cast<short>(LOWORD(LParam)); }
-    int YPos() const noexcept { return static_cast<short>(HIWORD(LParam)); }
+    [[nodiscard]] int XPos() const noexcept { return static_cast<short>(LOWORD(LParam)); }
+    [[nodiscard]] int YPos() const noexcept { return static_cast<short>(HIWORD(LParam)); }
 };
 
 // The replaceable window-procedure slot of a control: TControl::WindowProc holds one; it

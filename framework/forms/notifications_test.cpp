@@ -21,7 +21,7 @@ public:
         control->WindowProc = TWndMethod(this, &TSpy::Handler);
     }
     ~TSpy() { control_->WindowProc = saved_; }
-    bool Saw(UINT msg) const { return std::find(seen.begin(), seen.end(), msg) != seen.end(); }
+    [[nodiscard]] bool Saw(UINT msg) const { return std::find(seen.begin(), seen.end(), msg) != seen.end(); }
     std::vector<UINT> seen;
 
 private:
@@ -157,6 +157,7 @@ TEST(ObjectInstance, ManyInstancesEachCallTheirOwnMethod)
 {
     std::vector<std::unique_ptr<TObjectInstance>> instances;
     std::vector<int> hits(300);
+    instances.reserve(300);
     for (int i = 0; i < 300; ++i)
         instances.push_back(std::make_unique<TObjectInstance>([&hits, i](TMessage& m) {
             ++hits[static_cast<size_t>(i)];

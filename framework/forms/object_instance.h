@@ -25,7 +25,7 @@ public:
     TObjectInstance& operator=(const TObjectInstance&) = delete;
 
     // A procedure that calls the method; valid until the instance is destroyed.
-    WNDPROC Procedure() const noexcept { return procedure_; }
+    [[nodiscard]] WNDPROC Procedure() const noexcept { return procedure_; }
 
 private:
     static LRESULT Dispatch(TObjectInstance* self, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -33,8 +33,8 @@ public:
         DeleteObject(bitmap_);
         DeleteDC(dc_);
     }
-    HDC Dc() const { return dc_; }
-    COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
+    [[nodiscard]] HDC Dc() const { return dc_; }
+    [[nodiscard]] COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
 
 private:
     HDC dc_;

@@ -18,25 +18,25 @@ class TScreen : public TComponent {
     explicit TScreen(TComponent* owner);
 
     // Every form that exists; activating a form moves it to index 0.
-    int CustomFormCount() const noexcept { return static_cast<int>(forms_.size()); }
-    TCustomForm* CustomForms(int index) const { return forms_.at(static_cast<size_t>(index)); }
+    [[nodiscard]] int CustomFormCount() const noexcept { return static_cast<int>(forms_.size()); }
+    [[nodiscard]] TCustomForm* CustomForms(int index) const { return forms_.at(static_cast<size_t>(index)); }
     // The same, TForm descendants only.
-    int FormCount() const;
-    TForm* Forms(int index) const;
+    [[nodiscard]] int FormCount() const;
+    [[nodiscard]] TForm* Forms(int index) const;
     // The form whose window has this handle, or null.
     TCustomForm* FindForm(HWND window) const;
 
-    TCustomForm* ActiveCustomForm() const noexcept { return activeForm_; }
-    TForm* ActiveForm() const;
-    TWinControl* ActiveControl() const noexcept { return activeControl_; }
+    [[nodiscard]] TCustomForm* ActiveCustomForm() const noexcept { return activeForm_; }
+    [[nodiscard]] TForm* ActiveForm() const;
+    [[nodiscard]] TWinControl* ActiveControl() const noexcept { return activeControl_; }
 
     // A cursor for the whole program (crHourGlass while busy); crDefault gives each control its own.
-    TCursor Cursor() const noexcept { return cursor_; }
+    [[nodiscard]] TCursor Cursor() const noexcept { return cursor_; }
     void SetCursor(TCursor value);
 
-    int Width() const;
-    int Height() const;
-    int PixelsPerInch() const;
+    [[nodiscard]] int Width() const;
+    [[nodiscard]] int Height() const;
+    [[nodiscard]] int PixelsPerInch() const;
 
     TNotifyEvent OnActiveFormChange;
     TNotifyEvent OnActiveControlChange;

@@ -8,18 +8,18 @@ namespace ov {
 class TSizeConstraints : public TPersistent {
     OV_CLASS(TSizeConstraints, TPersistent)
 
-    int MinWidth() const noexcept { return minWidth_; }
-    int MinHeight() const noexcept { return minHeight_; }
-    int MaxWidth() const noexcept { return maxWidth_; }
-    int MaxHeight() const noexcept { return maxHeight_; }
+    [[nodiscard]] int MinWidth() const noexcept { return minWidth_; }
+    [[nodiscard]] int MinHeight() const noexcept { return minHeight_; }
+    [[nodiscard]] int MaxWidth() const noexcept { return maxWidth_; }
+    [[nodiscard]] int MaxHeight() const noexcept { return maxHeight_; }
     void SetMinWidth(int value) { Change(minWidth_, value); }
     void SetMinHeight(int value) { Change(minHeight_, value); }
     void SetMaxWidth(int value) { Change(maxWidth_, value); }
     void SetMaxHeight(int value) { Change(maxHeight_, value); }
 
     // Limits a width / height to the constraints.
-    int ConstrainWidth(int width) const noexcept { return Constrain(width, minWidth_, maxWidth_); }
-    int ConstrainHeight(int height) const noexcept { return Constrain(height, minHeight_, maxHeight_); }
+    [[nodiscard]] int ConstrainWidth(int width) const noexcept { return Constrain(width, minWidth_, maxWidth_); }
+    [[nodiscard]] int ConstrainHeight(int height) const noexcept { return Constrain(height, minHeight_, maxHeight_); }
 
     void Assign(const TPersistent& source) override;
 

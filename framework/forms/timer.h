@@ -15,9 +15,9 @@ class TTimer : public TComponent {
     explicit TTimer(TComponent* owner);
     ~TTimer() override;
 
-    bool Enabled() const noexcept { return enabled_; }
+    [[nodiscard]] bool Enabled() const noexcept { return enabled_; }
     void SetEnabled(bool value);
-    unsigned Interval() const noexcept { return interval_; }
+    [[nodiscard]] unsigned Interval() const noexcept { return interval_; }
     void SetInterval(unsigned value);
     void Loaded() override;
 

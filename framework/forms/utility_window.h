@@ -19,7 +19,7 @@ public:
     TUtilityWindow(const TUtilityWindow&) = delete;
     TUtilityWindow& operator=(const TUtilityWindow&) = delete;
 
-    HWND Handle() const noexcept { return window_.get(); }
+    [[nodiscard]] HWND Handle() const noexcept { return window_.get(); }
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);

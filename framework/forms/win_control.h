@@ -49,38 +49,38 @@ class TWinControl : public TControl {
     // The window, created first if it does not exist yet (with the parents' windows).
     HWND Handle();
     // The window if it exists, else null; never creates it.
-    HWND WindowHandle() const noexcept { return handle_; }
-    bool HandleAllocated() const noexcept { return handle_ != nullptr; }
+    [[nodiscard]] HWND WindowHandle() const noexcept { return handle_; }
+    [[nodiscard]] bool HandleAllocated() const noexcept { return handle_ != nullptr; }
     void HandleNeeded();
     // Destroys the window (saving what it holds, see DestroyWnd) and creates it again when the
     // control had one and can have one.
     void RecreateWnd();
     // A plain window to live in when the control has no Parent control.
-    HWND ParentWindow() const noexcept { return parentWindow_; }
+    [[nodiscard]] HWND ParentWindow() const noexcept { return parentWindow_; }
     void SetParentWindow(HWND window);
 
     // The framework control that owns a window, or null for windows that are not ours.
     static TWinControl* FindControl(HWND window);
 
     // Children, in insertion order (the order windowless children are painted in, bottom first).
-    int ControlCount() const noexcept { return static_cast<int>(controls_.size()); }
-    TControl* Controls(int index) const { return controls_.at(static_cast<size_t>(index)); }
+    [[nodiscard]] int ControlCount() const noexcept { return static_cast<int>(controls_.size()); }
+    [[nodiscard]] TControl* Controls(int index) const { return controls_.at(static_cast<size_t>(index)); }
     // The windowed children only.
-    int WinControlCount() const;
-    TWinControl* WinControls(int index) const;
+    [[nodiscard]] int WinControlCount() const;
+    [[nodiscard]] TWinControl* WinControls(int index) const;
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
     bool ContainsControl(const TControl* control) const;  // a child, grandchild, ...
     // The topmost visible child under a client point (windowless only unless allowWinControls).
-    TControl* ControlAtPos(POINT point, bool allowDisabled, bool allowWinControls = false) const;
+    [[nodiscard]] TControl* ControlAtPos(POINT point, bool allowDisabled, bool allowWinControls = false) const;
 
     // Keyboard focus and tab order.
-    int TabOrder() const;
+    [[nodiscard]] int TabOrder() const;
     void SetTabOrder(int value);
-    bool TabStop() const noexcept { return tabStop_; }
+    [[nodiscard]] bool TabStop() const noexcept { return tabStop_; }
     void SetTabStop(bool value);
-    virtual bool CanFocus() const;
-    bool Focused() const;
+    [[nodiscard]] virtual bool CanFocus() const;
+    [[nodiscard]] bool Focused() const;
     virtual void SetFocus();
     // The windowed descendants in tab order, depth first.
     void GetTabOrderList(std::vector<TWinControl*>& list) const;
@@ -102,9 +102,9 @@ class TWinControl : public TControl {
     // Paints the visible windowless children (from `first` on, or all) onto a DC of this window.
     void PaintControls(HDC dc, TControl* first);
 
-    RECT ClientRect() const override;
-    POINT ClientOrigin() const override;
-    bool Showing() const override;
+    [[nodiscard]] RECT ClientRect() const override;
+    [[nodiscard]] POINT ClientOrigin() const override;
+    [[nodiscard]] bool Showing() const override;
     void Update() override;
     void Repaint() override;
     void SetParent(TWinControl* parent) override;
@@ -179,7 +179,7 @@ private:
     void ApplyFontToWindow();
     void MoveChild(TControl* control, bool toFront);
     void FixupTabList();
-    bool HasVisibleWindowlessChildren() const;
+    [[nodiscard]] bool HasVisibleWindowlessChildren() const;
     void NotifyChildren(UINT msg);
 
     HWND handle_ = nullptr;

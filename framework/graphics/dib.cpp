@@ -1,6 +1,7 @@
 // DIB validation: header versions, colour tables, masks and pixel data sizes.
 #include "framework/graphics/dib.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "framework/core/exception.h"
@@ -68,7 +69,9 @@ DibImage ParseDib(std::span<const std::uint8_t> dib, std::optional<size_t> bitsO
     image.compression = header.biCompression;
     image.width = header.biWidth;
     image.topDown = header.biHeight < 0;
-    image.height = image.topDown ? -static_cast<std::int64_t>(header.biHeight) : header.biHeight;
+    // Negated in 64 bits (a height of INT_MIN has no positive int), then held within what is checked.
+    const std::int64_t height = image.topDown ? -std::int64_t{header.biHeight} : header.biHeight;
+    image.height = static_cast<int>(std::clamp<std::int64_t>(height, 0, std::int64_t{kMaxDibSide} + 1));
     bool compressed = image.compression == BI_RLE8 || image.compression == BI_RLE4;
     if (header.biPlanes != 1 || !ValidFormat(image.bitCount, image.compression) || image.width <= 0 ||
         image.height <= 0 || image.width > kMaxDibSide || image.height > kMaxDibSide ||
@@ -79,7 +82,7 @@ DibImage ParseDib(std::span<const std::uint8_t> dib, std::optional<size_t> bitsO
     size_t position = headerSize;
     if (image.compression == BI_BITFIELDS) {
         for (int i = 0; i < 3; ++i)
-            image.masks[i] = ReadAt<std::uint32_t>(dib, sizeof(BITMAPINFOHEADER) + 4 * i);
+            image.masks[i] = ReadAt<std::uint32_t>(dib, sizeof(BITMAPINFOHEADER) + size_t{4} * i);
         if (headerSize == sizeof(BITMAPINFOHEADER))
             position += 12;
     }

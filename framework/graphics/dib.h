@@ -26,8 +26,8 @@ struct DibImage {
     std::uint32_t masks[3] = {};  // red, green, blue for BI_BITFIELDS
     size_t end = 0;               // offset just past the pixel data, from the start of the parsed bytes
 
-    const BITMAPINFO* Info() const { return reinterpret_cast<const BITMAPINFO*>(info.data()); }
-    size_t Stride() const { return ((static_cast<size_t>(width) * bitCount + 31) / 32) * 4; }
+    [[nodiscard]] const BITMAPINFO* Info() const { return reinterpret_cast<const BITMAPINFO*>(info.data()); }
+    [[nodiscard]] size_t Stride() const { return ((static_cast<size_t>(width) * bitCount + 31) / 32) * 4; }
 };
 
 // The largest picture we accept: each side and the pixel count, so that a corrupt header cannot

@@ -14,11 +14,11 @@ class TStream;
 class TGraphic : public TPersistent {
     OV_CLASS(TGraphic, TPersistent)
 
-    virtual int Width() const = 0;
-    virtual int Height() const = 0;
-    bool Empty() const { return Width() <= 0 || Height() <= 0; }
+    [[nodiscard]] virtual int Width() const = 0;
+    [[nodiscard]] virtual int Height() const = 0;
+    [[nodiscard]] bool Empty() const { return Width() <= 0 || Height() <= 0; }
 
-    bool Transparent() const noexcept { return transparent_; }
+    [[nodiscard]] bool Transparent() const noexcept { return transparent_; }
     virtual void SetTransparent(bool value);
 
     virtual void LoadFromStream(TStream& stream) = 0;

@@ -22,8 +22,8 @@ class TIcon : public TGraphic {
     TIcon& operator=(const TIcon& other);
     ~TIcon() override;
 
-    int Width() const override { return width_; }
-    int Height() const override { return height_; }
+    [[nodiscard]] int Width() const override { return width_; }
+    [[nodiscard]] int Height() const override { return height_; }
 
     void SetRequestedSize(int width, int height) noexcept
     {
@@ -37,7 +37,7 @@ class TIcon : public TGraphic {
     void LoadFromResourceName(HINSTANCE instance, std::wstring_view name);
     void LoadFromResourceID(HINSTANCE instance, int id);
 
-    HICON Handle() const noexcept { return icon_.get(); }
+    [[nodiscard]] HICON Handle() const noexcept { return icon_.get(); }
     // Takes ownership of icon (a handle from LoadIcon is shared and must not be given here).
     void SetHandle(HICON icon);
     // Hands the icon over to the caller, who must destroy it; the icon is empty afterwards.

@@ -118,7 +118,7 @@ TEST(Icon, DrawsThroughItsMaskAndStretches)
     EXPECT_EQ(target.Pixel(28, 28), clRed);
     EXPECT_EQ(target.Pixel(6, 28), clWhite);
 
-    TIcon copy(icon);
+    TIcon copy(icon);  // NOLINT(performance-unnecessary-copy-initialization): the copy is what is tested
     EXPECT_NE(copy.Handle(), icon.Handle());
     EXPECT_EQ(copy.Width(), 16);
 }
@@ -199,7 +199,7 @@ TEST(Icon, LoadingAndFreeingLeaksNoGdiObject)
     int before = testing::LiveGdiObjects();
     for (int i = 0; i < 100; ++i) {
         TIcon icon = LoadIco(i % 2 ? 16 : 32);
-        TIcon copy(icon);
+        TIcon copy(icon);  // NOLINT(performance-unnecessary-copy-initialization): the copy is what is tested
         TBitmap target(8, 8);
         target.Canvas()->Draw(0, 0, copy);
     }

@@ -37,7 +37,7 @@ public:
     TChangeLink& operator=(const TChangeLink&) = delete;
     ~TChangeLink();
 
-    TCustomImageList* Sender() const noexcept { return sender_; }
+    [[nodiscard]] TCustomImageList* Sender() const noexcept { return sender_; }
     TNotifyEvent OnChange;
 
 private:

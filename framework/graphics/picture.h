@@ -21,14 +21,14 @@ class TPicture : public TPersistent {
     TPicture();
     ~TPicture() override;
 
-    TGraphic* Graphic() const noexcept { return graphic_.get(); }
+    [[nodiscard]] TGraphic* Graphic() const noexcept { return graphic_.get(); }
     // Copies graphic (null empties the picture).
     void SetGraphic(const TGraphic* graphic);
     // The graphic as a bitmap / an icon, replacing a graphic of another kind by an empty one.
     TBitmap* Bitmap();
     TIcon* Icon();
-    int Width() const;
-    int Height() const;
+    [[nodiscard]] int Width() const;
+    [[nodiscard]] int Height() const;
 
     // Reads the Data layout (see above); raises Exception for an unknown class or bad data.
     void LoadData(TStream& stream);

@@ -58,7 +58,7 @@ private:
         }
     }
 
-    char Peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
+    [[nodiscard]] char Peek() const { return pos_ < text_.size() ? text_[pos_] : '\0'; }
 
     void Expect(char c, std::wstring_view what)
     {

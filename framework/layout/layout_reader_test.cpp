@@ -45,14 +45,14 @@ class TDataHolder : public TComponent {
         OV_CLASS(TItem, TCollectionItem)
         explicit TItem(TCollection* c) : TCollectionItem(c) {}
         std::wstring Text;
-        const std::wstring& GetText() const { return Text; }
+        [[nodiscard]] const std::wstring& GetText() const { return Text; }
         void SetText(const std::wstring& v) { Text = v; }
     };
     std::vector<std::uint8_t> data;
     std::vector<std::wstring> lines;
     TControl* Target = nullptr;
-    TCollection* Items() const { return items_.get(); }
-    TControl* GetTarget() const { return Target; }
+    [[nodiscard]] TCollection* Items() const { return items_.get(); }
+    [[nodiscard]] TControl* GetTarget() const { return Target; }
     void SetTarget(TControl* c) { Target = c; }
     void DefineProperties(TFiler& filer) override
     {

@@ -27,7 +27,7 @@ struct Channel {
     int shift = 0;
     int bits = 0;
 
-    uint8_t Extract(uint32_t pixel) const
+    [[nodiscard]] uint8_t Extract(uint32_t pixel) const
     {
         if (bits == 0)
             return 0;
@@ -83,7 +83,7 @@ void ReadMasks(std::span<const uint8_t> file, uint32_t compression, Layout& layo
         if (at + 12 > file.size())
             Refuse("colour masks lie outside the file");
         for (int i = 0; i < 3; ++i)
-            masks[i] = LoadLe32(file.data() + at + 4 * i);
+            masks[i] = LoadLe32(file.data() + at + size_t{4} * i);
     } else if (layout.bitsPerPixel == 16) {
         masks = {0x7C00, 0x03E0, 0x001F};
     } else {
@@ -173,12 +173,13 @@ void ConvertRow(const Layout& layout, const uint8_t* from, uint8_t* to)
         const uint32_t mask = (1u << bpp) - 1;
         for (int x = 0; x < layout.width; ++x) {
             const int shift = 8 - bpp * (x % perByte + 1);  // the leftmost pixel is in the high bits
-            StoreBgr(to + 3 * x, layout.palette[(from[x / perByte] >> shift) & mask]);
+            StoreBgr(to + std::ptrdiff_t{3} * x, layout.palette[(from[x / perByte] >> shift) & mask]);
         }
     } else {
         const int bytes = bpp / 8;
         for (int x = 0; x < layout.width; ++x) {
-            const uint32_t pixel = bytes == 2 ? LoadLe16(from + 2 * x) : LoadLe32(from + 4 * x);
+            const uint32_t pixel =
+                bytes == 2 ? LoadLe16(from + std::ptrdiff_t{2} * x) : LoadLe32(from + std::ptrdiff_t{4} * x);
             to[3 * x + 0] = layout.channels[2].Extract(pixel);
             to[3 * x + 1] = layout.channels[1].Extract(pixel);
             to[3 * x + 2] = layout.channels[0].Extract(pixel);
@@ -190,7 +191,7 @@ void ConvertRow(const Layout& layout, const uint8_t* from, uint8_t* to)
 
 uint32_t DecodedBitmap::Pixel(int x, int y) const
 {
-    const uint8_t* p = Row(y) + 3 * x;
+    const uint8_t* p = Row(y) + std::ptrdiff_t{3} * x;
     return static_cast<uint32_t>(p[2]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[0]) << 16;
 }
 

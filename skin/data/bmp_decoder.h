@@ -26,12 +26,15 @@ struct DecodedBitmap {
     TransparentMode transparentMode = TransparentMode::Auto;
     uint32_t transparentColor = 0;  // 0x00BBGGRR
 
-    size_t Stride() const { return (static_cast<size_t>(width) * 3 + 3) & ~size_t{3}; }
+    [[nodiscard]] size_t Stride() const { return (static_cast<size_t>(width) * 3 + 3) & ~size_t{3}; }
     // Row y counted from the top of the picture.
-    const uint8_t* Row(int y) const { return pixels.data() + static_cast<size_t>(height - 1 - y) * Stride(); }
+    [[nodiscard]] const uint8_t* Row(int y) const
+    {
+        return pixels.data() + static_cast<size_t>(height - 1 - y) * Stride();
+    }
     uint8_t* Row(int y) { return pixels.data() + static_cast<size_t>(height - 1 - y) * Stride(); }
     // The pixel at (x, y) from the top left as a Windows colour value 0x00BBGGRR.
-    uint32_t Pixel(int x, int y) const;
+    [[nodiscard]] uint32_t Pixel(int x, int y) const;
     // The pixels as the drawing code takes them (top row first, negative stride).
     PixelView View() { return {Row(0), width, height, -static_cast<std::ptrdiff_t>(Stride()), 3}; }
 };

@@ -17,10 +17,10 @@ public:
     virtual ~ByteSource() = default;
     // Reads up to into.size() bytes at the current position; fewer only at the end.
     virtual size_t Read(std::span<uint8_t> into) = 0;
-    virtual uint64_t Size() const = 0;
+    [[nodiscard]] virtual uint64_t Size() const = 0;
     // Moves the position; false when it lies beyond the end.
     virtual bool Seek(uint64_t position) = 0;
-    virtual uint64_t Position() const = 0;
+    [[nodiscard]] virtual uint64_t Position() const = 0;
 };
 
 class ByteSink {
@@ -34,9 +34,9 @@ class MemorySource final : public ByteSource {
 public:
     explicit MemorySource(std::span<const uint8_t> data) : data_(data) {}
     size_t Read(std::span<uint8_t> into) override;
-    uint64_t Size() const override { return data_.size(); }
+    [[nodiscard]] uint64_t Size() const override { return data_.size(); }
     bool Seek(uint64_t position) override;
-    uint64_t Position() const override { return position_; }
+    [[nodiscard]] uint64_t Position() const override { return position_; }
 
 private:
     std::span<const uint8_t> data_;
@@ -60,7 +60,7 @@ public:
     static File Create(const std::string& path);
 
     explicit operator bool() const { return file_ != nullptr; }
-    std::FILE* Get() const { return file_.get(); }
+    [[nodiscard]] std::FILE* Get() const { return file_.get(); }
     // Hands the FILE over to the caller, who closes it.
     std::FILE* Release() { return file_.release(); }
 
@@ -75,9 +75,9 @@ class FileSource final : public ByteSource {
 public:
     explicit FileSource(const File& file);
     size_t Read(std::span<uint8_t> into) override;
-    uint64_t Size() const override { return size_; }
+    [[nodiscard]] uint64_t Size() const override { return size_; }
     bool Seek(uint64_t position) override;
-    uint64_t Position() const override { return position_; }
+    [[nodiscard]] uint64_t Position() const override { return position_; }
 
 private:
     std::FILE* file_;
@@ -89,7 +89,7 @@ class FileSink final : public ByteSink {
 public:
     explicit FileSink(const File& file) : file_(file.Get()) {}
     void Write(std::span<const uint8_t> bytes) override;
-    uint64_t Written() const { return written_; }
+    [[nodiscard]] uint64_t Written() const { return written_; }
 
 private:
     std::FILE* file_;

@@ -21,12 +21,12 @@ public:
     DibSurface& operator=(DibSurface&& other) noexcept;
 
     explicit operator bool() const { return static_cast<bool>(bitmap_); }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    HDC Dc() const { return dc_.get(); }
-    HBITMAP Bitmap() const { return bitmap_.get(); }
+    [[nodiscard]] int Width() const { return width_; }
+    [[nodiscard]] int Height() const { return height_; }
+    [[nodiscard]] HDC Dc() const { return dc_.get(); }
+    [[nodiscard]] HBITMAP Bitmap() const { return bitmap_.get(); }
     // Finishes pending GDI drawing first, so the pixels are current.
-    PixelView Pixels() const;
+    [[nodiscard]] PixelView Pixels() const;
 
 private:
     void Release();

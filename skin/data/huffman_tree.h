@@ -35,9 +35,9 @@ public:
     bool Build(std::span<const uint8_t> lengths, int firstExtraSymbol, std::span<const uint8_t> extraBits, int count,
                int firstIndex);
 
-    uint32_t Lookup(uint32_t index) const { return FTable[index]; }
-    const uint32_t* Table() const { return FTable.get(); }
-    int MaxLength() const { return FMaxLength; }
+    [[nodiscard]] uint32_t Lookup(uint32_t index) const { return FTable[index]; }
+    [[nodiscard]] const uint32_t* Table() const { return FTable.get(); }
+    [[nodiscard]] int MaxLength() const { return FMaxLength; }
 
 private:
     std::unique_ptr<uint32_t[]> FTable;

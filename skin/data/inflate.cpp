@@ -248,7 +248,7 @@ void Inflater::ReadCodeLengths(std::span<uint8_t> lengths)
         }
         if (repeat > lengths.size() - i)
             Refuse(InflateStatus::BadData);
-        std::fill_n(lengths.begin() + i, repeat, value);
+        std::fill_n(lengths.begin() + static_cast<std::ptrdiff_t>(i), repeat, value);
         i += repeat;
     }
 }

@@ -26,7 +26,7 @@ class NamedList {
 public:
     void Add(std::string name, T value) { items_.emplace_back(std::move(name), std::move(value)); }
 
-    const T* Find(std::string_view name) const
+    [[nodiscard]] const T* Find(std::string_view name) const
     {
         for (const auto& [itemName, value] : items_) {
             if (EqualIgnoringCase(itemName, name))
@@ -35,11 +35,11 @@ public:
         return nullptr;
     }
 
-    size_t Count() const { return items_.size(); }
+    [[nodiscard]] size_t Count() const { return items_.size(); }
     auto begin() { return items_.begin(); }
     auto end() { return items_.end(); }
-    auto begin() const { return items_.begin(); }
-    auto end() const { return items_.end(); }
+    [[nodiscard]] auto begin() const { return items_.begin(); }
+    [[nodiscard]] auto end() const { return items_.end(); }
 
 private:
     std::vector<std::pair<std::string, T>> items_;

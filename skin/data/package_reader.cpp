@@ -193,8 +193,8 @@ public:
         sink_.emplace(file_);
         return *sink_;
     }
-    bool Created() const override { return sink_.has_value(); }
-    uint64_t Size() const override { return sink_ ? sink_->Written() : 0; }
+    [[nodiscard]] bool Created() const override { return sink_.has_value(); }
+    [[nodiscard]] uint64_t Size() const override { return sink_ ? sink_->Written() : 0; }
     // Closes the file; false when the buffered tail could not be written.
     bool Close() { return !file_ || std::fclose(file_.Release()) == 0; }
     void Delete() const { std::remove(path_.c_str()); }
@@ -215,8 +215,8 @@ public:
         out_.clear();
         return sink_;
     }
-    bool Created() const override { return created_; }
-    uint64_t Size() const override { return out_.size(); }
+    [[nodiscard]] bool Created() const override { return created_; }
+    [[nodiscard]] uint64_t Size() const override { return out_.size(); }
 
 private:
     std::vector<uint8_t>& out_;

@@ -25,8 +25,8 @@ class MemberOutput {
 public:
     virtual ~MemberOutput() = default;
     virtual ByteSink& Create() = 0;  // raises when it cannot
-    virtual bool Created() const = 0;
-    virtual uint64_t Size() const = 0;
+    [[nodiscard]] virtual bool Created() const = 0;
+    [[nodiscard]] virtual uint64_t Size() const = 0;
 };
 
 // Finds `memberName` (letter case ignored) through the central directory, decrypts it when it is

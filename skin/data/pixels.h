@@ -16,9 +16,9 @@ struct PixelRect {
     int right = 0;
     int bottom = 0;
 
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    bool IsEmpty() const { return right <= left || bottom <= top; }
+    [[nodiscard]] int Width() const { return right - left; }
+    [[nodiscard]] int Height() const { return bottom - top; }
+    [[nodiscard]] bool IsEmpty() const { return right <= left || bottom <= top; }
     bool operator==(const PixelRect&) const = default;
 };
 
@@ -33,11 +33,11 @@ struct PixelView {
     std::ptrdiff_t stride = 0;  // bytes from a row to the row below it; negative for bottom-up memory
     int bytesPerPixel = 3;      // 3 or 4
 
-    bool IsEmpty() const { return data == nullptr || width <= 0 || height <= 0; }
-    uint8_t* Row(int y) const { return data + y * stride; }
-    uint8_t* Pixel(int x, int y) const { return Row(y) + x * bytesPerPixel; }
+    [[nodiscard]] bool IsEmpty() const { return data == nullptr || width <= 0 || height <= 0; }
+    [[nodiscard]] uint8_t* Row(int y) const { return data + y * stride; }
+    [[nodiscard]] uint8_t* Pixel(int x, int y) const { return Row(y) + static_cast<std::ptrdiff_t>(x) * bytesPerPixel; }
 
-    uint32_t At(int x, int y) const
+    [[nodiscard]] uint32_t At(int x, int y) const
     {
         const uint8_t* p = Pixel(x, y);
         return p[2] | (p[1] << 8) | (static_cast<uint32_t>(p[0]) << 16);
@@ -57,12 +57,12 @@ public:
     PixelBuffer() = default;
     PixelBuffer(int width, int height, uint32_t fill = 0);
 
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    bool IsEmpty() const { return width_ <= 0 || height_ <= 0; }
+    [[nodiscard]] int Width() const { return width_; }
+    [[nodiscard]] int Height() const { return height_; }
+    [[nodiscard]] bool IsEmpty() const { return width_ <= 0 || height_ <= 0; }
     PixelView View() { return {pixels_.data(), width_, height_, static_cast<std::ptrdiff_t>(width_) * 3, 3}; }
-    PixelView View() const { return const_cast<PixelBuffer*>(this)->View(); }
-    uint32_t At(int x, int y) const { return View().At(x, y); }
+    [[nodiscard]] PixelView View() const { return const_cast<PixelBuffer*>(this)->View(); }
+    [[nodiscard]] uint32_t At(int x, int y) const { return View().At(x, y); }
     void Set(int x, int y, uint32_t color) { View().Set(x, y, color); }
 
 private:

@@ -41,7 +41,8 @@ Bytes StoredZlib(const Bytes& raw)
         out.push_back(static_cast<uint8_t>(n >> 8));
         out.push_back(static_cast<uint8_t>(~n));
         out.push_back(static_cast<uint8_t>(~n >> 8));
-        out.insert(out.end(), raw.begin() + at, raw.begin() + at + n);
+        out.insert(out.end(), raw.begin() + static_cast<std::ptrdiff_t>(at),
+                   raw.begin() + static_cast<std::ptrdiff_t>(at + n));
         at += n;
     } while (at < raw.size());
     uint32_t a = 1, b = 0;

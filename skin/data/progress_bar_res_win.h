@@ -14,10 +14,10 @@ public:
     void Reload() override;
 
     // 1-4; null outside, or while no skin is loaded.
-    TBitmap* GetPiece(int index) const { return Pick(FPieces, index); }
-    TBitmap* GetRotatedPiece(int index) const { return Pick(FRotatedPieces, index); }
-    int FirstWidth() const { return FFirstWidth; }
-    int LastWidth() const { return FLastWidth; }
+    [[nodiscard]] TBitmap* GetPiece(int index) const { return Pick(FPieces, index); }
+    [[nodiscard]] TBitmap* GetRotatedPiece(int index) const { return Pick(FRotatedPieces, index); }
+    [[nodiscard]] int FirstWidth() const { return FFirstWidth; }
+    [[nodiscard]] int LastWidth() const { return FLastWidth; }
 
 private:
     static TBitmap* Pick(const std::array<std::unique_ptr<TBitmap>, 4>& images, int index)

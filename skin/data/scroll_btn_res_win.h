@@ -15,17 +15,17 @@ public:
     void Reload() override;
 
     // 1-3: the three states of the left (up) arrow, 4-6: of the right (down) arrow. Null outside.
-    TBitmap* GetHorzArrow(int index) const { return Pick(FHorzArrows, index); }
-    TBitmap* GetVertArrow(int index) const { return Pick(FVertArrows, index); }
+    [[nodiscard]] TBitmap* GetHorzArrow(int index) const { return Pick(FHorzArrows, index); }
+    [[nodiscard]] TBitmap* GetVertArrow(int index) const { return Pick(FVertArrows, index); }
     // 1 and 5 the caps, 2 and 4 the stretchable middles, 3 the centre grip; null outside 1-5.
-    TBitmap* GetHorzThumbPiece(int index) const { return Pick(FHorzThumb, index); }
-    TBitmap* GetVertThumbPiece(int index) const { return Pick(FVertThumb, index); }
+    [[nodiscard]] TBitmap* GetHorzThumbPiece(int index) const { return Pick(FHorzThumb, index); }
+    [[nodiscard]] TBitmap* GetVertThumbPiece(int index) const { return Pick(FVertThumb, index); }
 
-    int ThumbWidth() const { return FThumbWidth; }
+    [[nodiscard]] int ThumbWidth() const { return FThumbWidth; }
     // The skin's thumb is drawn whole (in three sections) instead of from the pieces.
-    bool WholeThumb() const { return FWholeThumb; }
-    TBitmap* WholeHorzThumb() const { return FWholeHorzThumb.get(); }
-    TBitmap* WholeVertThumb() const { return FWholeVertThumb.get(); }
+    [[nodiscard]] bool WholeThumb() const { return FWholeThumb; }
+    [[nodiscard]] TBitmap* WholeHorzThumb() const { return FWholeHorzThumb.get(); }
+    [[nodiscard]] TBitmap* WholeVertThumb() const { return FWholeVertThumb.get(); }
 
 private:
     using Image = std::unique_ptr<TBitmap>;

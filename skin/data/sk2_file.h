@@ -17,7 +17,7 @@ struct SkinDataEntry {
     std::string name;
     std::variant<DecodedBitmap, int32_t, uint8_t, std::string> value;
 
-    sk2::EntryKind Kind() const { return static_cast<sk2::EntryKind>(value.index()); }
+    [[nodiscard]] sk2::EntryKind Kind() const { return static_cast<sk2::EntryKind>(value.index()); }
 };
 
 // Walks the record chain from the header's first record to the terminator and returns the entries

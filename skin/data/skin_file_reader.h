@@ -25,18 +25,18 @@ public:
 
     // The first bitmap entry of that name (letter case ignored), or null. The reader keeps it;
     // copy it to change it or to keep it longer than the reader.
-    const DecodedBitmap* FindBitmap(std::string_view name) const;
+    [[nodiscard]] const DecodedBitmap* FindBitmap(std::string_view name) const;
     // The first integer entry of that name, or -1.
-    int32_t FindInteger(std::string_view name) const;
+    [[nodiscard]] int32_t FindInteger(std::string_view name) const;
     // The first boolean entry of that name (its byte is not 0), or false.
-    bool FindBoolean(std::string_view name) const;
+    [[nodiscard]] bool FindBoolean(std::string_view name) const;
     // Makes every bitmap transparent where it has `color` (0x00BBGGRR).
     void SetBitmapsTransparentColor(uint32_t color);
 
-    const NamedList<DecodedBitmap>& Bitmaps() const { return FBitmaps; }
-    const NamedList<int32_t>& Integers() const { return FIntegers; }
-    const NamedList<uint8_t>& Booleans() const { return FBooleans; }
-    const NamedList<std::string>& Strings() const { return FStrings; }
+    [[nodiscard]] const NamedList<DecodedBitmap>& Bitmaps() const { return FBitmaps; }
+    [[nodiscard]] const NamedList<int32_t>& Integers() const { return FIntegers; }
+    [[nodiscard]] const NamedList<uint8_t>& Booleans() const { return FBooleans; }
+    [[nodiscard]] const NamedList<std::string>& Strings() const { return FStrings; }
 
 private:
     void LoadPackage(const std::string& fileName, const std::string& password);

@@ -30,13 +30,13 @@ public:
     void Load(const std::string& fileName, const std::string& password);
 
     // The reader keeps the bitmap; it is valid until the next Load. Null when missing.
-    TBitmap* GetBitmap(Skin2Bitmap id) const;
-    TColor GetColor(Skin2Color id) const;
-    int GetInteger(Skin2Integer id) const;
-    bool GetBoolean(Skin2Boolean id) const;
+    [[nodiscard]] TBitmap* GetBitmap(Skin2Bitmap id) const;
+    [[nodiscard]] TColor GetColor(Skin2Color id) const;
+    [[nodiscard]] int GetInteger(Skin2Integer id) const;
+    [[nodiscard]] bool GetBoolean(Skin2Boolean id) const;
 
-    bool Loaded() const { return FLoaded; }
-    const TNotifyEvent& OnLoaded() const { return FOnLoaded; }
+    [[nodiscard]] bool Loaded() const { return FLoaded; }
+    [[nodiscard]] const TNotifyEvent& OnLoaded() const { return FOnLoaded; }
     void SetOnLoaded(TNotifyEvent handler) { FOnLoaded = std::move(handler); }
 
 private:

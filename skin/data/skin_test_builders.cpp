@@ -56,7 +56,7 @@ Bytes MakeBmp24(int width, int height, const std::function<uint32_t(int, int)>& 
             out.push_back(static_cast<uint8_t>(c >> 8));
             out.push_back(static_cast<uint8_t>(c));
         }
-        out.resize(out.size() + stride - width * 3, 0);
+        out.resize(out.size() + stride - size_t{3} * width, 0);
     }
     return out;
 }

@@ -50,7 +50,7 @@ std::string HostPath(std::string path);
 class PackageFile {
 public:
     explicit PackageFile(const Bytes& bytes);
-    const std::string& Path() const { return path_.Path(); }
+    [[nodiscard]] const std::string& Path() const { return path_.Path(); }
 
 private:
     TemporaryFile path_;

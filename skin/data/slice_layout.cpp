@@ -120,17 +120,17 @@ Corner PlaceCorner(PixelRect source, PixelRect target, bool right, bool bottom)
 
 }  // namespace
 
-std::vector<SliceBlit> NineSliceLayout(int bw, int bh, PixelRect target)
+std::vector<SliceBlit> NineSliceLayout(int bitmapWidth, int bitmapHeight, PixelRect target)
 {
     std::vector<SliceBlit> blits;
     if (target.top >= target.bottom)
         return blits;
     const int W = target.Width(), H = target.Height();
-    const int hw = bw / 2, hh = bh / 2, HW = W / 2, HH = H / 2;
+    const int hw = bitmapWidth / 2, hh = bitmapHeight / 2, HW = W / 2, HH = H / 2;
     // Only a face narrower or lower than 2 pixels makes a strip reach past the bitmap; clip it.
     const auto add = [&](PixelRect source, PixelRect rect, SliceMode mode) {
-        source = {std::max(source.left, 0), std::max(source.top, 0), std::min(source.right, bw),
-                  std::min(source.bottom, bh)};
+        source = {std::max(source.left, 0), std::max(source.top, 0), std::min(source.right, bitmapWidth),
+                  std::min(source.bottom, bitmapHeight)};
         AddIfDrawable(blits, source, Offset(rect, target.left, target.top), mode);
     };
 
@@ -139,36 +139,38 @@ std::vector<SliceBlit> NineSliceLayout(int bw, int bh, PixelRect target)
     const PixelRect blTarget{0, H - HH + 1, HW, H};
     if (blTarget.IsEmpty())
         return blits;
-    const Corner bl = PlaceCorner({0, bh - hh + 1, hw, bh}, blTarget, false, true);
+    const Corner bl = PlaceCorner({0, bitmapHeight - hh + 1, hw, bitmapHeight}, blTarget, false, true);
     add(bl.source, bl.covered, SliceMode::KeyWhenAsked);
-    const Corner tr = PlaceCorner({bw - hw + 1, 0, bw, hh}, {W - HW + 1, 0, W, HH}, true, false);
+    const Corner tr = PlaceCorner({bitmapWidth - hw + 1, 0, bitmapWidth, hh}, {W - HW + 1, 0, W, HH}, true, false);
     add(tr.source, tr.covered, SliceMode::KeyWhenAsked);
-    const Corner br = PlaceCorner({bw - hw + 1, bh - hh + 1, bw, bh}, {W - HW + 1, H - HH + 1, W, H}, true, true);
+    const Corner br = PlaceCorner({bitmapWidth - hw + 1, bitmapHeight - hh + 1, bitmapWidth, bitmapHeight},
+                                  {W - HW + 1, H - HH + 1, W, H}, true, true);
     add(br.source, br.covered, SliceMode::KeyWhenAsked);
 
     // The side edges and the centre come from the one row between the top and bottom corner blocks
-    // (row bh div 2). For an odd height that is what "rows bh div 2 to bh - bh div 2" gives; for an
-    // even height that range is empty, and the middle row is the one left between the corners.
+    // (row h div 2, h the bitmap's height). For an odd height that is what "rows h div 2 to h - h div 2"
+    // gives; for an even height that range is empty, and the middle row is the one left between the
+    // corners.
     const int middleRow = hh;
     PixelRect left{0, middleRow, hw, middleRow + 1};
     const PixelRect leftTarget{0, tl.covered.bottom, tl.covered.right, bl.covered.top};
     left.right = std::min(left.right, left.left + leftTarget.Width());
     add(left, leftTarget, SliceMode::KeyAlways);
 
-    PixelRect right{bw - hw + 1, middleRow, bw, middleRow + 1};
+    PixelRect right{bitmapWidth - hw + 1, middleRow, bitmapWidth, middleRow + 1};
     const PixelRect rightTarget{tr.covered.left, tr.covered.bottom, tr.covered.right, br.covered.top};
     right.left = std::max(right.left, right.right - rightTarget.Width());
     add(right, rightTarget, SliceMode::KeyAlways);
 
-    PixelRect top{hw, 0, bw - hw + 1, hh};
+    PixelRect top{hw, 0, bitmapWidth - hw + 1, hh};
     const PixelRect topTarget{tl.covered.right, tl.covered.top, tr.covered.left, tl.covered.bottom};
     top.bottom = std::min(top.bottom, top.top + topTarget.Height());
     add(top, topTarget, SliceMode::KeyAlways);
 
-    const PixelRect centre{hw, middleRow, bw - hw + 1, middleRow + 1};
+    const PixelRect centre{hw, middleRow, bitmapWidth - hw + 1, middleRow + 1};
     add(centre, {tl.covered.right, tl.covered.bottom, tr.covered.left, br.covered.top - 1}, SliceMode::KeyAlways);
 
-    PixelRect bottom{hw, bh - hh, bw - hw + 1, bh};
+    PixelRect bottom{hw, bitmapHeight - hh, bitmapWidth - hw + 1, bitmapHeight};
     const PixelRect bottomTarget{tl.covered.right - 1, bl.covered.top - 1, br.covered.left, br.covered.bottom};
     bottom.top = std::max(bottom.top, bottom.bottom - bottomTarget.Height());
     add(bottom, bottomTarget, SliceMode::KeyAlways);

@@ -14,9 +14,12 @@ public:
     void Reload() override;
 
     // Orientation 0-3; null outside, or while there is no reader.
-    TBitmap* Line(int orientation) const { return Pick(FLines, orientation); }
-    TBitmap* TabB(int orientation) const { return Pick(FTabsB, orientation); }  // cell 2: the other tabs
-    TBitmap* TabA(int orientation) const { return Pick(FTabsA, orientation); }  // cell 1: the selected tab
+    [[nodiscard]] TBitmap* Line(int orientation) const { return Pick(FLines, orientation); }
+    [[nodiscard]] TBitmap* TabB(int orientation) const { return Pick(FTabsB, orientation); }  // cell 2: the other tabs
+    [[nodiscard]] TBitmap* TabA(int orientation) const
+    {
+        return Pick(FTabsA, orientation);
+    }  // cell 1: the selected tab
 
 private:
     using Turns = std::array<std::unique_ptr<TBitmap>, 4>;

@@ -33,7 +33,7 @@ public:
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
 
-    const std::string& Path() const { return path_; }
+    [[nodiscard]] const std::string& Path() const { return path_; }
 
 private:
     std::string path_;

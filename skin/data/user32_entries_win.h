@@ -25,7 +25,7 @@ public:
     // The window's text read through InternalGetWindowText; empty when the function is missing.
     std::wstring InternalWindowText(HWND window);
 
-    bool LookupFailed() const { return failed_; }
+    [[nodiscard]] bool LookupFailed() const { return failed_; }
 
 private:
     using GetScrollBarInfoFn = BOOL(WINAPI*)(HWND, LONG, PSCROLLBARINFO);

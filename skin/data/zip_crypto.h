@@ -22,7 +22,7 @@ public:
     void Encrypt(std::span<uint8_t> data);
 
 private:
-    uint8_t KeyStreamByte() const;
+    [[nodiscard]] uint8_t KeyStreamByte() const;
     void UpdateKeys(uint8_t plain);
 
     uint32_t key0_ = 0x12345678;
