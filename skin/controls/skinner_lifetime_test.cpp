@@ -424,6 +424,7 @@ TEST_F(SkinnerLifetime, FreeingTheEngineUnhooksInReverseAndFreesOverlaysBeforeTh
     EXPECT_EQ(journal_.Who(Entry::kOverlayFreed).size(), kOverlays);
     EXPECT_EQ(OverlayWindowsLeft(), 0);
     EXPECT_FALSE(Find<TToolBar>(L"ToolBar1")->OnCustomDraw.Assigned()) << "no event names a freed skinner";
+    journal_.ExpectSound();
 
     journal_.Clear();
     ::RedrawWindow(form_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);

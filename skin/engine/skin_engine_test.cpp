@@ -83,7 +83,7 @@ protected:
 
 // Freed, the engine says it is going before it frees its frame skinners, so that every skinner
 // they free passes messages straight on (an engine whose own query hid the marking step never did).
-TEST_F(Engine, SaysItIsGoingBeforeItFreesItsFrameSkinners)
+TEST(EngineTeardown, SaysItIsGoingBeforeItFreesItsFrameSkinners)
 {
     struct Witness : TComponent {
         explicit Witness(TkrvSkinEngine* engine) : TComponent(nullptr), engine(engine) {}
