@@ -2,7 +2,6 @@
 #include "skin/controls/combo_skinners.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include "framework/graphics/canvas.h"
 #include "framework/controls/combo_box_ex.h"
@@ -133,47 +132,25 @@ const TClassInfo& TkrvSkinInternalComboButton::StaticClass()
 }
 
 TkrvSkinInternalComboButton::TkrvSkinInternalComboButton(TComponent* owner, TWinControl* control,
-                                                         TkrvSkinExtComboboxLikeControl* skinner)
-    : TCustomPanel(owner), FControl(control), FSkinner(skinner)
+                                                         TkrvSkinOverlaySlotBase* slot)
+    : TkrvSkinOverlay(owner, control, slot)
 {
     SetBevelOuter(bvNone);
     SetCaption(L"");
     SetBounds(0, 0, kButtonPanelWidth, kButtonPanelWidth);
 }
 
-void TkrvSkinInternalComboButton::WndProc(TMessage& message)
+void TkrvSkinInternalComboButton::PassToControl(TMessage& message)
 {
-    switch (message.Msg) {
-    case WM_ERASEBKGND:
-        message.Result = 1;
-        return;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-        TCustomPanel::WndProc(message);
-        PassClickToControl(message.Msg);
-        return;
-    default:
-        TCustomPanel::WndProc(message);
-    }
-}
-
-// The control opens and closes its drop-down as if it had been clicked at the same point.
-void TkrvSkinInternalComboButton::PassClickToControl(UINT message)
-{
-    if (!FControl || !FControl->HandleAllocated())
-        return;
-    DWORD at = ::GetMessagePos();
-    POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
-    ::ScreenToClient(FControl->WindowHandle(), &point);
-    ::ReleaseCapture();
-    ::SendMessageW(FControl->WindowHandle(), message, MK_LBUTTON, MAKELPARAM(point.x, point.y));
+    if (message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONUP)
+        SendAtMessagePos(FControl->WindowHandle(), message.Msg, MK_LBUTTON);
 }
 
 void TkrvSkinInternalComboButton::Paint()
 {
     TCanvas& canvas = *Canvas();
     RECT client = ClientRect();
-    TkrvSkinEngine* engine = FSkinner ? FSkinner->Engine() : nullptr;
+    TkrvSkinEngine* engine = Skinner() ? Skinner()->Engine() : nullptr;
     if (!engine)
         return;
     FillRectColor(canvas.Handle(), client, engine->GetColor(SKIN2_CONTROLCOLOR));
@@ -184,49 +161,26 @@ void TkrvSkinInternalComboButton::Paint()
     DrawArrowGlyph(canvas.Handle(), ArrowDirection::Down, client.right / 2 - 3, client.bottom / 2 - 2, enabled);
 }
 
-void TkrvSkinInternalComboButton::BeforeDestruction()
-{
-    FControl = nullptr;
-    if (TkrvSkinExtComboboxLikeControl* skinner = std::exchange(FSkinner, nullptr))
-        skinner->ButtonGone(this);
-    TCustomPanel::BeforeDestruction();
-}
-
 // --- controls with a button panel ---------------------------------------------------------------------
-
-TkrvSkinExtComboboxLikeControl::~TkrvSkinExtComboboxLikeControl() { FreeButton(); }
 
 void TkrvSkinExtComboboxLikeControl::Initialize()
 {
     TkrvSkinBorderWinControl::Initialize();
     if (FEngine->Designing())
         return;
-    auto* button = new TkrvSkinInternalComboButton(FEngine, &Windowed(), this);
-    try {
-        button->SetParent(&Windowed());
-        button->SetAlign(alRight);
-        button->SetVisible(true);
-        button->BringToFront();
-        FButton = button;
-    } catch (...) {
-        button->ForgetSkinner();
-        button->Free();
-    }
-}
-
-// The engine, when it is going, frees the panel it owns itself.
-void TkrvSkinExtComboboxLikeControl::FreeButton() { ReleaseSkinnerWindow(FButton, FEngine->Destroying()); }
-
-void TkrvSkinExtComboboxLikeControl::ButtonGone(TkrvSkinInternalComboButton* button)
-{
-    if (FButton == button)
-        FButton = nullptr;
+    auto place = [this](TkrvSkinInternalComboButton& button) {
+        button.SetParent(&Windowed());
+        button.SetAlign(alRight);
+        button.SetVisible(true);
+        button.BringToFront();
+    };
+    FButton.Create(place, FEngine, &Windowed());
 }
 
 void TkrvSkinExtComboboxLikeControl::Detach()
 {
     TkrvSkinBorderWinControl::Detach();
-    FreeButton();
+    FButton.Release();
 }
 
 void TkrvSkinExtComboboxLikeControl::Update()
@@ -252,8 +206,6 @@ void TkrvSkinExtComboboxLikeControl::Paint()
 
 // --- date pickers -------------------------------------------------------------------------------------
 
-TkrvSkinDateTimePicker::~TkrvSkinDateTimePicker() { FreeUpDown(); }
-
 bool TkrvSkinDateTimePicker::ShowsDropDownButton() const
 {
     auto& picker = static_cast<TDateTimePicker&>(*FControl);
@@ -269,17 +221,13 @@ void TkrvSkinDateTimePicker::Initialize()
         FButton->SetVisible(ShowsDropDownButton());
     if (FControl->Tag() == kOwnSpinTag)
         return;
-    auto* upDown = new TkrvSkinInternalUpDown(FControl, &Windowed(), this);
-    try {
-        upDown->SetParent(&Windowed());
-        upDown->SetVisible(!FButton || !FButton->Visible());
-        upDown->BringToFront();
-        upDown->SetAlign(alRight);
-        FUpDown = upDown;
-    } catch (...) {
-        upDown->ForgetSkinner();
-        upDown->Free();
-    }
+    auto place = [this](TkrvSkinInternalUpDown& upDown) {
+        upDown.SetParent(&Windowed());
+        upDown.SetVisible(!FButton || !FButton->Visible());
+        upDown.BringToFront();
+        upDown.SetAlign(alRight);
+    };
+    FUpDown.Create(place, FControl, &Windowed());
 }
 
 void TkrvSkinDateTimePicker::Update()
@@ -297,23 +245,12 @@ void TkrvSkinDateTimePicker::Update()
         ::ShowWindow(spin, !working && !ShowsDropDownButton() ? SW_SHOWNA : SW_HIDE);
 }
 
-void TkrvSkinDateTimePicker::FreeUpDown()
-{
-    ReleaseSkinnerWindow(FUpDown, FControl->ComponentState().Contains(csDestroying));
-}
-
-void TkrvSkinDateTimePicker::UpDownGone(TkrvSkinInternalUpDown* upDown)
-{
-    if (FUpDown == upDown)
-        FUpDown = nullptr;
-}
-
 // The picker's own spin buttons come back with the picker's own look.
 void TkrvSkinDateTimePicker::Detach()
 {
     TkrvSkinExtComboboxLikeControl::Detach();
-    bool hadUpDown = FUpDown != nullptr;
-    FreeUpDown();
+    bool hadUpDown = static_cast<bool>(FUpDown);
+    FUpDown.Release();
     if (hadUpDown && Windowed().HandleAllocated() && !FControl->ComponentState().Contains(csDestroying))
         if (HWND spin = FindPickerSpin(Windowed().WindowHandle()); spin && !ShowsDropDownButton())
             ::ShowWindow(spin, SW_SHOWNA);

@@ -10,12 +10,12 @@
 
 #include "framework/controls/panel.h"
 #include "skin/controls/scroll_skinners.h"
+#include "skin/controls/value_skinners.h"
+#include "skin/engine/skin_overlay.h"
 
 namespace ov {
 
 class TkrvSkinEngine;
-class TkrvSkinExtComboboxLikeControl;
-class TkrvSkinInternalUpDown;
 
 // The drop-down button's face as the combo skinners draw it: `button` filled with the control
 // colour, the separator line beside it, the arrow.
@@ -57,31 +57,23 @@ public:
 };
 
 // The panel laid over a control's drop-down button.
-class TkrvSkinInternalComboButton : public TCustomPanel {
-    OV_CLASS(TkrvSkinInternalComboButton, TCustomPanel)
+class TkrvSkinInternalComboButton : public TkrvSkinOverlay<TCustomPanel> {
+    OV_CLASS(TkrvSkinInternalComboButton, TkrvSkinOverlay<TCustomPanel>)
 
-    TkrvSkinInternalComboButton(TComponent* owner, TWinControl* control, TkrvSkinExtComboboxLikeControl* skinner);
-
-    void ForgetSkinner() noexcept { FSkinner = nullptr; }
-    void WndProc(TMessage& message) override;
+    TkrvSkinInternalComboButton(TComponent* owner, TWinControl* control, TkrvSkinOverlaySlotBase* slot);
 
 protected:
     void Paint() override;
-    void BeforeDestruction() override;
-
-private:
-    void PassClickToControl(UINT message);
-
-    TWinControl* FControl;
-    TkrvSkinExtComboboxLikeControl* FSkinner;
+    // The control opens and closes its drop-down as if it had been clicked at the same point.
+    void PassToControl(TMessage& message) override;
 };
 
 class TkrvSkinExtComboboxLikeControl : public TkrvSkinBorderWinControl {
 public:
-    TkrvSkinExtComboboxLikeControl(TControl* control, TkrvSkinWindow* owner) : TkrvSkinBorderWinControl(control, owner)
+    TkrvSkinExtComboboxLikeControl(TControl* control, TkrvSkinWindow* owner)
+        : TkrvSkinBorderWinControl(control, owner), FButton(*this)
     {
     }
-    ~TkrvSkinExtComboboxLikeControl() override;
 
     void Initialize() override;
     void Detach() override;
@@ -89,16 +81,12 @@ public:
     void AfterMessage(TMessage& message) override;
     void Paint() override;
 
-    TkrvSkinInternalComboButton* Button() const noexcept { return FButton; }
-    void ButtonGone(TkrvSkinInternalComboButton* button);
+    TkrvSkinInternalComboButton* Button() const noexcept { return FButton.Get(); }
 
 protected:
     TWinControl& Windowed() const { return static_cast<TWinControl&>(*FControl); }
 
-    TkrvSkinInternalComboButton* FButton = nullptr;
-
-private:
-    void FreeButton();
+    TkrvSkinOverlaySlot<TkrvSkinInternalComboButton> FButton;
 };
 
 class TkrvSkinDateTimePicker : public TkrvSkinExtComboboxLikeControl {
@@ -106,22 +94,22 @@ public:
     // A picker with this Tag keeps its own spin buttons.
     static constexpr int kOwnSpinTag = 9998;
 
-    TkrvSkinDateTimePicker(TControl* control, TkrvSkinWindow* owner) : TkrvSkinExtComboboxLikeControl(control, owner) {}
-    ~TkrvSkinDateTimePicker() override;
+    TkrvSkinDateTimePicker(TControl* control, TkrvSkinWindow* owner)
+        : TkrvSkinExtComboboxLikeControl(control, owner), FUpDown(*this)
+    {
+    }
 
     void Initialize() override;
     void Update() override;
     void Detach() override;
 
-    TkrvSkinInternalUpDown* UpDown() const noexcept { return FUpDown; }
-    void UpDownGone(TkrvSkinInternalUpDown* upDown);
+    TkrvSkinInternalUpDown* UpDown() const noexcept { return FUpDown.Get(); }
 
 private:
     // A drop-down calendar, rather than spin buttons.
     bool ShowsDropDownButton() const;
-    void FreeUpDown();
 
-    TkrvSkinInternalUpDown* FUpDown = nullptr;
+    TkrvSkinOverlaySlot<TkrvSkinInternalUpDown> FUpDown;
 };
 
 }  // namespace ov

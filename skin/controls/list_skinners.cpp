@@ -77,7 +77,7 @@ void TkrvSkinListView::Detach()
 
 void TkrvSkinListView::HeaderProc(TMessage& message)
 {
-    bool painting = EngineWorking() && !FEngine->Destroying() && FControl->Tag() != FEngine->DisabledTag();
+    bool painting = EngineWorking() && !FEngine->IsDestroying() && FControl->Tag() != FEngine->DisabledTag();
     if (message.Msg == WM_PAINT && painting) {
         PAINTSTRUCT ps;
         ::BeginPaint(FHeader, &ps);

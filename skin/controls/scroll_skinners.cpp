@@ -1,8 +1,6 @@
 // The scroll bar and frame skinners.
 #include "skin/controls/scroll_skinners.h"
 
-#include <windowsx.h>
-
 #include <algorithm>
 #include <utility>
 
@@ -154,54 +152,34 @@ const TClassInfo& TkrvSkinInternalScrollBar::StaticClass()
     return info;
 }
 
-TkrvSkinInternalScrollBar::TkrvSkinInternalScrollBar(TComponent* owner, TControl* control,
-                                                     TkrvSkinScrollWinControl* skinner, bool horizontal)
-    : TCustomPanel(owner), FControl(control), FSkinner(skinner), FHorizontal(horizontal)
+TkrvSkinInternalScrollBar::TkrvSkinInternalScrollBar(TComponent* owner, TWinControl* control,
+                                                     TkrvSkinOverlaySlotBase* slot, bool horizontal)
+    : TkrvSkinOverlay(owner, control, slot), FHorizontal(horizontal)
 {
     SetBevelOuter(bvNone);
     SetCaption(L"");
 }
 
-void TkrvSkinInternalScrollBar::WndProc(TMessage& message)
-{
-    switch (message.Msg) {
-    case WM_ERASEBKGND:
-        message.Result = 1;
-        return;
-    case WM_LBUTTONDOWN:
-        TCustomPanel::WndProc(message);
-        PassClickToControl(WM_NCLBUTTONDOWN);
-        return;
-    case WM_LBUTTONUP:
-        TCustomPanel::WndProc(message);
-        PassClickToControl(WM_NCLBUTTONUP);
-        return;
-    case WM_LBUTTONDBLCLK:
-        TCustomPanel::WndProc(message);
-        PassClickToControl(WM_NCLBUTTONDBLCLK);
-        return;
-    default:
-        TCustomPanel::WndProc(message);
-    }
-}
-
 // The control runs its own scroll bar tracking from here, as if its bar had been pressed.
-void TkrvSkinInternalScrollBar::PassClickToControl(UINT nonClientMessage)
+void TkrvSkinInternalScrollBar::PassToControl(TMessage& message)
 {
-    auto* windowed = dynamic_cast<TWinControl*>(FControl);
-    if (!windowed || !windowed->HandleAllocated())
+    UINT nonClient = 0;
+    switch (message.Msg) {
+    case WM_LBUTTONDOWN:
+        nonClient = WM_NCLBUTTONDOWN;
+        break;
+    case WM_LBUTTONUP:
+        nonClient = WM_NCLBUTTONUP;
+        break;
+    case WM_LBUTTONDBLCLK:
+        nonClient = WM_NCLBUTTONDBLCLK;
+        break;
+    default:
         return;
+    }
     ::ReleaseCapture();
     DWORD at = ::GetMessagePos();
-    ::SendMessageW(windowed->WindowHandle(), nonClientMessage, FHorizontal ? HTHSCROLL : HTVSCROLL,
-                   static_cast<LPARAM>(at));
-}
-
-void TkrvSkinInternalScrollBar::BeforeDestruction()
-{
-    if (TkrvSkinScrollWinControl* skinner = std::exchange(FSkinner, nullptr))
-        skinner->OverlayGone(this);
-    TCustomPanel::BeforeDestruction();
+    ::SendMessageW(FControl->WindowHandle(), nonClient, FHorizontal ? HTHSCROLL : HTVSCROLL, static_cast<LPARAM>(at));
 }
 
 bool TkrvSkinInternalScrollBar::ShowsPicture(const RECT& thumb, bool thumbShown) const
@@ -230,8 +208,6 @@ void TkrvSkinInternalScrollBar::Paint()
 
 // --- scrolled controls --------------------------------------------------------------------------------
 
-TkrvSkinScrollWinControl::~TkrvSkinScrollWinControl() { FreeOverlays(); }
-
 // One-line edits have no scroll bars; controls on pages of a "TTabPage" keep their own.
 bool TkrvSkinScrollWinControl::WantsOverlays() const
 {
@@ -258,17 +234,13 @@ TWinControl* TkrvSkinScrollWinControl::OverlayParent() const
     return dynamic_cast<TWinControl*>(FOwnerWindow->Owner());
 }
 
-TkrvSkinInternalScrollBar* TkrvSkinScrollWinControl::MakeOverlay(bool horizontal)
+void TkrvSkinScrollWinControl::MakeOverlay(OverlaySlot& slot, bool horizontal)
 {
-    auto* bar = new TkrvSkinInternalScrollBar(FEngine, FControl, this, horizontal);
-    try {
-        bar->SetVisible(false);
-        bar->SetParent(OverlayParent());
-        return bar;
-    } catch (...) {
-        bar->Free();
-        return nullptr;
-    }
+    auto place = [this](TkrvSkinInternalScrollBar& bar) {
+        bar.SetVisible(false);
+        bar.SetParent(OverlayParent());
+    };
+    slot.Create(place, FEngine, dynamic_cast<TWinControl*>(FControl), horizontal);
 }
 
 // Each overlay is made when its bar is first on the screen: a form with many scrolled controls on
@@ -276,32 +248,18 @@ TkrvSkinInternalScrollBar* TkrvSkinScrollWinControl::MakeOverlay(bool horizontal
 // its bars never has that overlay.
 void TkrvSkinScrollWinControl::Initialize() { FVertWanted = FHorzWanted = !FEngine->Designing() && WantsOverlays(); }
 
-// The engine, when it is going, frees the overlays it owns itself.
-void TkrvSkinScrollWinControl::FreeOverlays()
-{
-    ReleaseSkinnerWindow(FVertBar, FEngine->Destroying());
-    ReleaseSkinnerWindow(FHorzBar, FEngine->Destroying());
-}
-
-void TkrvSkinScrollWinControl::OverlayGone(TkrvSkinInternalScrollBar* bar)
-{
-    if (FVertBar == bar)
-        FVertBar = nullptr;
-    if (FHorzBar == bar)
-        FHorzBar = nullptr;
-}
-
 void TkrvSkinScrollWinControl::Detach()
 {
     TkrvSkinBorderWinControl::Detach();
-    FreeOverlays();
+    FVertBar.Release();
+    FHorzBar.Release();
 }
 
 void TkrvSkinScrollWinControl::Update()
 {
     TkrvSkinBorderWinControl::Update();
     bool working = FEngine->IsWorking();
-    for (TkrvSkinInternalScrollBar* bar : {FVertBar, FHorzBar}) {
+    for (TkrvSkinInternalScrollBar* bar : {VertBar(), HorzBar()}) {
         if (!bar)
             continue;
         bar->SetVisible(working);
@@ -320,7 +278,7 @@ void TkrvSkinScrollWinControl::AfterMessage(TMessage& message)
             Paint();
         break;
     case CM_VISIBLECHANGED:
-        for (TkrvSkinInternalScrollBar* bar : {FVertBar, FHorzBar})
+        for (TkrvSkinInternalScrollBar* bar : {VertBar(), HorzBar()})
             if (bar)
                 bar->SetVisible(FControl->Visible());
         break;
@@ -358,7 +316,7 @@ void TkrvSkinScrollWinControl::UpdateScrollBars()
         FillRectColor(dc.get(), corner, FEngine->FormColor());
 }
 
-bool TkrvSkinScrollWinControl::UpdateScrollBar(TkrvSkinInternalScrollBar*& made, bool& wanted, bool horizontal)
+bool TkrvSkinScrollWinControl::UpdateScrollBar(OverlaySlot& slot, bool& wanted, bool horizontal)
 {
     HWND window = static_cast<TWinControl*>(FControl)->WindowHandle();
     SCROLLBARINFO info{};
@@ -368,20 +326,20 @@ bool TkrvSkinScrollWinControl::UpdateScrollBar(TkrvSkinInternalScrollBar*& made,
                  !(info.rgstate[0] & STATE_SYSTEM_INVISIBLE);
     if (shown) {
         r = info.rcScrollBar;
-        TWinControl* parent = made ? made->Parent() : OverlayParent();
+        TWinControl* parent = slot ? slot->Parent() : OverlayParent();
         ::MapWindowPoints(nullptr, parent ? parent->Handle() : nullptr, reinterpret_cast<POINT*>(&r), 2);
         shown = PlausibleScrollBarRect(r, horizontal);
     }
     if (!shown) {
-        if (made)
-            made->Hide();
+        if (slot)
+            slot->Hide();
         return false;
     }
-    if (!made && std::exchange(wanted, false))
-        made = MakeOverlay(horizontal);
-    if (!made)
+    if (!slot && std::exchange(wanted, false))
+        MakeOverlay(slot, horizontal);
+    if (!slot)
         return false;
-    TkrvSkinInternalScrollBar& overlay = *made;
+    TkrvSkinInternalScrollBar& overlay = *slot.Get();
     // Moved, raised and shown only when it is not already so: each of those costs the windows
     // around it a repaint. Placed before it is shown, so that a new overlay never moves on the
     // screen (which would have the view under it repaint its whole chapter).
@@ -423,45 +381,26 @@ const TClassInfo& TkrvSkinInternalScrollBar2::StaticClass()
 }
 
 TkrvSkinInternalScrollBar2::TkrvSkinInternalScrollBar2(TComponent* owner, TWinControl* control,
-                                                       TkrvSkinScrollBar* skinner)
-    : TCustomPanel(owner), FControl(control), FSkinner(skinner)
+                                                       TkrvSkinOverlaySlotBase* slot)
+    : TkrvSkinOverlay(owner, control, slot)
 {
     SetBevelOuter(bvNone);
     SetCaption(L"");
 }
 
-void TkrvSkinInternalScrollBar2::WndProc(TMessage& message)
+void TkrvSkinInternalScrollBar2::PassToControl(TMessage& message)
 {
     switch (message.Msg) {
-    case WM_ERASEBKGND:
-        message.Result = 1;
-        return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
-        TCustomPanel::WndProc(message);
-        PassMouseToControl(message, MK_LBUTTON);
-        return;
+        SendAtMessagePos(FControl->WindowHandle(), message.Msg, MK_LBUTTON);
+        break;
     case WM_MOUSEMOVE:
-        TCustomPanel::WndProc(message);
-        PassMouseToControl(message, message.WParam);
-        return;
+        message.Result = SendAtMessagePos(FControl->WindowHandle(), message.Msg, message.WParam);
+        break;
     default:
-        TCustomPanel::WndProc(message);
+        break;
     }
-}
-
-// The scroll bar runs its own tracking from the press, as if it had been pressed itself.
-void TkrvSkinInternalScrollBar2::PassMouseToControl(TMessage& message, WPARAM keys)
-{
-    if (!FControl || !FControl->HandleAllocated())
-        return;
-    DWORD at = ::GetMessagePos();
-    POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
-    ::ScreenToClient(FControl->WindowHandle(), &point);
-    ::ReleaseCapture();
-    LRESULT result = ::SendMessageW(FControl->WindowHandle(), message.Msg, keys, MAKELPARAM(point.x, point.y));
-    if (message.Msg == WM_MOUSEMOVE)
-        message.Result = result;
 }
 
 void TkrvSkinInternalScrollBar2::Paint()
@@ -474,54 +413,31 @@ void TkrvSkinInternalScrollBar2::Paint()
     Canvas()->Draw(0, 0, FBitmap);
 }
 
-void TkrvSkinInternalScrollBar2::BeforeDestruction()
-{
-    FControl = nullptr;
-    if (TkrvSkinScrollBar* skinner = std::exchange(FSkinner, nullptr))
-        skinner->BarGone(this);
-    TCustomPanel::BeforeDestruction();
-}
-
-TkrvSkinScrollBar::~TkrvSkinScrollBar() { FreeBar(); }
-
 void TkrvSkinScrollBar::Initialize()
 {
     if (FEngine->Designing())
         return;
     auto& scrollBar = static_cast<TWinControl&>(*FControl);
     scrollBar.SetControlStyle(scrollBar.ControlStyle().Include(csAcceptsControls));
-    auto* bar = new TkrvSkinInternalScrollBar2(FEngine, &scrollBar, this);
-    try {
+    auto place = [&](TkrvSkinInternalScrollBar2& bar) {
         TWinControl* parent = scrollBar.Parent();
         if (!parent)
             parent = dynamic_cast<TWinControl*>(FOwnerWindow->Owner());
-        bar->SetParent(parent);
-        bar->SetBoundsRect(scrollBar.BoundsRect());
-        bar->SetVisible(true);
-        bar->BringToFront();
-        bar->Repaint();
-        FBar = bar;
-    } catch (...) {
-        bar->ForgetSkinner();
-        bar->Free();
-    }
+        bar.SetParent(parent);
+        bar.SetBoundsRect(scrollBar.BoundsRect());
+        bar.SetVisible(true);
+        bar.BringToFront();
+        bar.Repaint();
+    };
+    FBar.Create(place, FEngine, &scrollBar);
 }
 
-void TkrvSkinScrollBar::FreeBar()
-{
-    ReleaseSkinnerWindow(FBar, FEngine->Destroying() || FControl->ComponentState().Contains(csDestroying));
-}
-
-void TkrvSkinScrollBar::BarGone(TkrvSkinInternalScrollBar2* bar)
-{
-    if (FBar == bar)
-        FBar = nullptr;
-}
-
+// The overlay goes with the skinner, also when the scroll bar itself is going: it is owned by the
+// engine and sits on the scroll bar's parent, so nothing else would take it off the screen.
 void TkrvSkinScrollBar::Detach()
 {
     TkrvSkinControlVCL::Detach();
-    FreeBar();
+    FBar.Release();
 }
 
 void TkrvSkinScrollBar::Update()

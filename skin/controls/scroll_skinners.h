@@ -11,11 +11,11 @@
 #include "framework/graphics/bitmap.h"
 #include "framework/controls/panel.h"
 #include "skin/engine/skin_control.h"
+#include "skin/engine/skin_overlay.h"
 
 namespace ov {
 
 class TkrvSkinEngine;
-class TkrvSkinScrollWinControl;
 
 // Paints one skinned scroll bar into `bar` of the canvas: the track, the two arrow buttons in
 // their normal state, and (with `drawThumb`) the thumb over `thumb`.
@@ -42,33 +42,26 @@ public:
 };
 
 // The panel laid over one scroll bar of a control.
-class TkrvSkinInternalScrollBar : public TCustomPanel {
-    OV_CLASS(TkrvSkinInternalScrollBar, TCustomPanel)
+class TkrvSkinInternalScrollBar : public TkrvSkinOverlay<TCustomPanel> {
+    OV_CLASS(TkrvSkinInternalScrollBar, TkrvSkinOverlay<TCustomPanel>)
 
-    TkrvSkinInternalScrollBar(TComponent* owner, TControl* control, TkrvSkinScrollWinControl* skinner, bool horizontal);
+    TkrvSkinInternalScrollBar(TComponent* owner, TWinControl* control, TkrvSkinOverlaySlotBase* slot, bool horizontal);
 
     TBitmap& Bitmap() noexcept { return FBitmap; }
     bool Horizontal() const noexcept { return FHorizontal; }
-    // The skinner no longer keeps this overlay.
-    void ForgetSkinner() noexcept { FSkinner = nullptr; }
     // Whether the bitmap already shows the bar at its size with this thumb: a bar whose control
     // repaints without scrolling is not drawn again.
     bool ShowsPicture(const RECT& thumb, bool thumbShown) const;
     void PictureMade(const RECT& thumb, bool thumbShown);
     void ForgetPicture() noexcept { FPictureMade = false; }
-    void WndProc(TMessage& message) override;
 
 protected:
     void Paint() override;
-    // An overlay also goes with its parent control: its skinner forgets it then.
-    void BeforeDestruction() override;
+    // A click on it is a click on the control's own scroll bar.
+    void PassToControl(TMessage& message) override;
 
 private:
-    void PassClickToControl(UINT nonClientMessage);
-
-    TControl* FControl;
     TBitmap FBitmap;
-    TkrvSkinScrollWinControl* FSkinner;
     bool FHorizontal;
     bool FPictureMade = false;
     RECT FPictureThumb{};
@@ -78,8 +71,10 @@ private:
 
 class TkrvSkinScrollWinControl : public TkrvSkinBorderWinControl {
 public:
-    TkrvSkinScrollWinControl(TControl* control, TkrvSkinWindow* owner) : TkrvSkinBorderWinControl(control, owner) {}
-    ~TkrvSkinScrollWinControl() override;
+    TkrvSkinScrollWinControl(TControl* control, TkrvSkinWindow* owner)
+        : TkrvSkinBorderWinControl(control, owner), FVertBar(*this), FHorzBar(*this)
+    {
+    }
 
     void Initialize() override;
     void Detach() override;
@@ -87,23 +82,21 @@ public:
     void AfterMessage(TMessage& message) override;
     void Paint() override;
 
-    TkrvSkinInternalScrollBar* VertBar() const noexcept { return FVertBar; }
-    TkrvSkinInternalScrollBar* HorzBar() const noexcept { return FHorzBar; }
-    // An overlay is going (with its parent control); the skinner must not free it again.
-    void OverlayGone(TkrvSkinInternalScrollBar* bar);
+    TkrvSkinInternalScrollBar* VertBar() const noexcept { return FVertBar.Get(); }
+    TkrvSkinInternalScrollBar* HorzBar() const noexcept { return FHorzBar.Get(); }
 
 private:
     bool WantsOverlays() const;
     TWinControl* OverlayParent() const;
-    TkrvSkinInternalScrollBar* MakeOverlay(bool horizontal);
+    using OverlaySlot = TkrvSkinOverlaySlot<TkrvSkinInternalScrollBar>;
+    void MakeOverlay(OverlaySlot& slot, bool horizontal);
     void UpdateScrollBars();
     // Places and paints the overlay of one bar, making it the first time the bar is on the
     // screen; true when it shows.
-    bool UpdateScrollBar(TkrvSkinInternalScrollBar*& made, bool& wanted, bool horizontal);
-    void FreeOverlays();
+    bool UpdateScrollBar(OverlaySlot& slot, bool& wanted, bool horizontal);
 
-    TkrvSkinInternalScrollBar* FVertBar = nullptr;
-    TkrvSkinInternalScrollBar* FHorzBar = nullptr;
+    OverlaySlot FVertBar;
+    OverlaySlot FHorzBar;
     bool FVertWanted = false;  // until that overlay is made
     bool FHorzWanted = false;
 };
@@ -117,35 +110,26 @@ bool PlausibleScrollBarRect(const RECT& rect, bool horizontal);
 
 namespace ov {
 
-class TkrvSkinScrollBar;
-
 // The panel laid over a stand-alone scroll bar control; it hands the mouse to the scroll bar.
-class TkrvSkinInternalScrollBar2 : public TCustomPanel {
-    OV_CLASS(TkrvSkinInternalScrollBar2, TCustomPanel)
+class TkrvSkinInternalScrollBar2 : public TkrvSkinOverlay<TCustomPanel> {
+    OV_CLASS(TkrvSkinInternalScrollBar2, TkrvSkinOverlay<TCustomPanel>)
 
-    TkrvSkinInternalScrollBar2(TComponent* owner, TWinControl* control, TkrvSkinScrollBar* skinner);
+    TkrvSkinInternalScrollBar2(TComponent* owner, TWinControl* control, TkrvSkinOverlaySlotBase* slot);
 
     TBitmap& Bitmap() noexcept { return FBitmap; }
-    void ForgetSkinner() noexcept { FSkinner = nullptr; }
-    void WndProc(TMessage& message) override;
 
 protected:
     void Paint() override;
-    // It may go with its parent control before the skinner: the skinner forgets it then.
-    void BeforeDestruction() override;
+    // The scroll bar runs its own tracking from the press, as if it had been pressed itself.
+    void PassToControl(TMessage& message) override;
 
 private:
-    void PassMouseToControl(TMessage& message, WPARAM keys);
-
-    TWinControl* FControl;
     TBitmap FBitmap;
-    TkrvSkinScrollBar* FSkinner;
 };
 
 class TkrvSkinScrollBar : public TkrvSkinControlVCL {
 public:
-    TkrvSkinScrollBar(TControl* control, TkrvSkinWindow* owner) : TkrvSkinControlVCL(control, owner) {}
-    ~TkrvSkinScrollBar() override;
+    TkrvSkinScrollBar(TControl* control, TkrvSkinWindow* owner) : TkrvSkinControlVCL(control, owner), FBar(*this) {}
 
     void Initialize() override;
     void Detach() override;
@@ -153,13 +137,10 @@ public:
     void AfterMessage(TMessage& message) override;
     void Paint() override;
 
-    TkrvSkinInternalScrollBar2* Bar() const noexcept { return FBar; }
-    void BarGone(TkrvSkinInternalScrollBar2* bar);
+    TkrvSkinInternalScrollBar2* Bar() const noexcept { return FBar.Get(); }
 
 private:
-    void FreeBar();
-
-    TkrvSkinInternalScrollBar2* FBar = nullptr;
+    TkrvSkinOverlaySlot<TkrvSkinInternalScrollBar2> FBar;
 };
 
 }  // namespace ov

@@ -88,13 +88,13 @@ void TkrvSkinToolBar::Update()
     }
 }
 
+// The tool bar's paint events name this skinner: they go with it, also when the engine is going
+// (the tool bar may outlive the engine and would paint through a freed skinner).
 void TkrvSkinToolBar::Detach()
 {
     TkrvSkinControlVCL::Detach();
-    if (!FEngine->Destroying()) {
-        Bar().OnCustomDraw = nullptr;
-        Bar().OnCustomDrawButton = nullptr;
-    }
+    Bar().OnCustomDraw = nullptr;
+    Bar().OnCustomDrawButton = nullptr;
 }
 
 void TkrvSkinToolBar::ToolBarCustomDraw(TToolBar* sender, const RECT& rect, bool&)

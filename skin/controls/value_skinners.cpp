@@ -11,7 +11,6 @@
 #include "framework/controls/progress_bar.h"
 #include "framework/core/properties.h"
 #include "framework/controls/track_bar.h"
-#include "skin/controls/combo_skinners.h"
 #include "skin/data/rect_ops.h"
 #include "skin/data/skin_bitmap_win.h"
 #include "skin/data/skin_color_win.h"
@@ -432,54 +431,20 @@ const TClassInfo& TkrvSkinInternalUpDown::StaticClass()
     return info;
 }
 
-TkrvSkinInternalUpDown::TkrvSkinInternalUpDown(TComponent* owner, TWinControl* control, TkrvSkinDateTimePicker* skinner)
-    : TCustomUpDown(owner), FControl(control), FSkinner(skinner)
+TkrvSkinInternalUpDown::TkrvSkinInternalUpDown(TComponent* owner, TWinControl* control, TkrvSkinOverlaySlotBase* slot)
+    : TkrvSkinOverlay(owner, control, slot)
 {
     SetBounds(0, 0, 16, 16);
 }
 
-void TkrvSkinInternalUpDown::WndProc(TMessage& message)
+// So the picker steps the field it has selected exactly as when its buttons are clicked themselves.
+void TkrvSkinInternalUpDown::PassToControl(TMessage& message)
 {
-    switch (message.Msg) {
-    case WM_ERASEBKGND:
-        message.Result = 1;
+    bool hitTest = message.Msg == WM_NCHITTEST;
+    if (!hitTest && message.Msg != WM_LBUTTONDOWN && message.Msg != WM_LBUTTONUP && message.Msg != WM_LBUTTONDBLCLK)
         return;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK:
-    case WM_NCHITTEST:
-        TCustomUpDown::WndProc(message);
-        PassToPickerSpin(message);
-        return;
-    default:
-        TCustomUpDown::WndProc(message);
-    }
-}
-
-// The picker's own spin buttons take the press where it lies over them, so the picker steps the
-// field it has selected exactly as when they are clicked themselves.
-void TkrvSkinInternalUpDown::PassToPickerSpin(const TMessage& message)
-{
-    if (!FControl || !FControl->HandleAllocated())
-        return;
-    HWND spin = FindPickerSpin(FControl->WindowHandle());
-    if (!spin)
-        return;
-    DWORD at = ::GetMessagePos();
-    POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
-    ::ScreenToClient(spin, &point);
-    if (message.Msg != WM_NCHITTEST)
-        ::ReleaseCapture();
-    WPARAM keys = message.Msg == WM_NCHITTEST ? 0 : MK_LBUTTON;
-    ::SendMessageW(spin, message.Msg, keys, MAKELPARAM(point.x, point.y));
-}
-
-void TkrvSkinInternalUpDown::BeforeDestruction()
-{
-    FControl = nullptr;
-    if (TkrvSkinDateTimePicker* skinner = std::exchange(FSkinner, nullptr))
-        skinner->UpDownGone(this);
-    TCustomUpDown::BeforeDestruction();
+    if (HWND spin = FindPickerSpin(FControl->WindowHandle()))
+        SendAtMessagePos(spin, message.Msg, hitTest ? 0 : MK_LBUTTON, !hitTest);
 }
 
 }  // namespace ov

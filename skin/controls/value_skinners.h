@@ -12,10 +12,9 @@
 
 #include "framework/controls/up_down.h"
 #include "skin/engine/skin_control.h"
+#include "skin/engine/skin_overlay.h"
 
 namespace ov {
-
-class TkrvSkinDateTimePicker;
 
 // Where the four pieces of a progress bar go in a bar of `width` x `height`. A horizontal bar
 // fills from the left, a vertical one from the bottom; `firstWidth` and `lastWidth` are the
@@ -98,23 +97,14 @@ private:
 };
 
 // The up-down laid over a date picker's own spin buttons.
-class TkrvSkinInternalUpDown : public TCustomUpDown {
-    OV_CLASS(TkrvSkinInternalUpDown, TCustomUpDown)
+class TkrvSkinInternalUpDown : public TkrvSkinOverlay<TCustomUpDown> {
+    OV_CLASS(TkrvSkinInternalUpDown, TkrvSkinOverlay<TCustomUpDown>)
 
-    TkrvSkinInternalUpDown(TComponent* owner, TWinControl* control, TkrvSkinDateTimePicker* skinner);
-
-    // The skinner no longer keeps this overlay.
-    void ForgetSkinner() noexcept { FSkinner = nullptr; }
-    void WndProc(TMessage& message) override;
+    TkrvSkinInternalUpDown(TComponent* owner, TWinControl* control, TkrvSkinOverlaySlotBase* slot);
 
 protected:
-    void BeforeDestruction() override;
-
-private:
-    void PassToPickerSpin(const TMessage& message);
-
-    TWinControl* FControl;
-    TkrvSkinDateTimePicker* FSkinner;
+    // The picker's own spin buttons take the press where it lies over them.
+    void PassToControl(TMessage& message) override;
 };
 
 // The picker's own spin buttons ("msctls_updown32" child), or null.

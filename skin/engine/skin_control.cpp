@@ -204,7 +204,7 @@ HWND TkrvSkinControlVCL::GetHandle()
 
 void TkrvSkinControlVCL::WindowProcHandler(TMessage& message)
 {
-    bool engineGoing = FEngine->ComponentState().Contains(csDestroying);
+    bool engineGoing = FEngine->IsDestroying();
     if (engineGoing && message.Msg == CM_INVALIDATE)
         return;
     if (engineGoing || !FEngine->IsWorking() || FControl->Tag() == FEngine->DisabledTag()) {
@@ -295,7 +295,7 @@ std::wstring TkrvSkinControlWnd::ReadWindowText() const
 
 void TkrvSkinControlWnd::WindowProcHandler(TMessage& message)
 {
-    if (FEngine->ComponentState().Contains(csDestroying) || !FEngine->IsWorking()) {
+    if (FEngine->IsDestroying() || !FEngine->IsWorking()) {
         message.Result = CallPrevious(message);
         return;
     }

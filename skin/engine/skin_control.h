@@ -8,7 +8,6 @@
 #include <windows.h>
 
 #include <string>
-#include <utility>
 
 #include "framework/graphics/bitmap.h"
 #include "framework/forms/control.h"
@@ -118,6 +117,8 @@ public:
 
     // Puts the control's previous WindowProc back (or hands it on, see TWindowProcHook).
     void Unhook() { FHook.Remove(); }
+    // Whether the skinner still sits in the control's message path.
+    bool Hooked() const noexcept { return FHook.Control() != nullptr; }
     void CallPrevious(TMessage& message) { FHook.CallPrevious(message); }
 
 protected:
@@ -165,19 +166,5 @@ struct TkrvThumbTrack {
 };
 TkrvThumbTrack& VerticalThumbTrack();
 TkrvThumbTrack& HorizontalThumbTrack();
-
-// A window a control skinner made over or inside its control (an overlay bar, a button panel),
-// let go by the skinner: the window forgets the skinner and is freed, unless whoever owns it is
-// going and frees it anyway. Either may go first; the slot is empty afterwards.
-template <class Window>
-void ReleaseSkinnerWindow(Window*& slot, bool ownerFreesIt)
-{
-    Window* window = std::exchange(slot, nullptr);
-    if (!window)
-        return;
-    window->ForgetSkinner();
-    if (!ownerFreesIt)
-        window->Free();
-}
 
 }  // namespace ov

@@ -289,11 +289,11 @@ TkrvSkinEngine::TkrvSkinEngine(TComponent* owner) : TComponent(owner)
 
 TkrvSkinEngine::~TkrvSkinEngine() = default;
 
-// Teardown while the engine is whole: the hook goes, then every frame skinner (each gives its
-// window and controls their procedures back).
+// Teardown while the engine is whole, in the order skin_window.h gives: marked as destroying (the
+// skinners stop dispatching), the hook goes, then every frame skinner.
 void TkrvSkinEngine::BeforeDestruction()
 {
-    Destroying();
+    Destroying();  // TComponent's: this engine and everything it owns report csDestroying
     if (WorkingEngine() == this && !Designing()) {
         SetPopupMenuHook(nullptr);
         RemoveSkinHook(this);

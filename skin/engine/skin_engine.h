@@ -151,7 +151,8 @@ class TkrvSkinEngine : public TComponent {
     // Active, a skin loaded, not designing: every hook and skinner asks this first.
     bool IsWorking() const;
     bool Designing() const { return ComponentState().Contains(csDesigning); }
-    bool Destroying() const { return ComponentState().Contains(csDestroying); }
+    // Free has begun: every skinner passes messages straight on from now on.
+    bool IsDestroying() const { return ComponentState().Contains(csDestroying); }
 
     void SkinMainForm(TCustomForm* form);
     void SkinWindow(HWND window, bool dialog);

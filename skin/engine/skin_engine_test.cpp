@@ -81,6 +81,34 @@ protected:
     TForm* form = nullptr;
 };
 
+// Freed, the engine says it is going before it frees its frame skinners, so that every skinner
+// they free passes messages straight on (an engine whose own query hid the marking step never did).
+TEST(EngineTeardown, SaysItIsGoingBeforeItFreesItsFrameSkinners)
+{
+    struct Witness : TComponent {
+        explicit Witness(TkrvSkinEngine* engine) : TComponent(nullptr), engine(engine) {}
+        void Notification(TComponent* component, TOperation operation) override
+        {
+            TComponent::Notification(component, operation);
+            if (operation == opRemove && component != engine) {
+                ++framesFreed;
+                engineGoing = engine->IsDestroying();
+            }
+        }
+        TkrvSkinEngine* engine;
+        int framesFreed = 0;
+        bool engineGoing = false;
+    };
+    test::SkinnedForm skinned(test::FormLayout(200, 100));
+    TkrvSkinEngine* engine = skinned.Engine();
+    EXPECT_FALSE(engine->IsDestroying());
+    TComponentPtr<Witness> witness(new Witness(engine));
+    witness->FreeNotification(engine->FindSkinWindow(skinned.Window()));
+    engine->Free();
+    EXPECT_EQ(witness->framesFreed, 1);
+    EXPECT_TRUE(witness->engineGoing);
+}
+
 TEST_F(Engine, MayOnlyBePlacedOnAFormOnceAndOnlyTheFirstHooks)
 {
     TComponentPtr<TComponent> notAForm(new TComponent(nullptr));

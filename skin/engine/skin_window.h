@@ -3,6 +3,19 @@
 // icon, caption, title buttons and borders, sets the window region the skin asks for, and owns the
 // control skinners of the window's contents. TkrvSkinWindowVCL (framework forms) and
 // TkrvSkinWindowWnd (plain windows) supply how the window is reached and measured.
+//
+// Teardown runs in one order, whoever starts it (the engine going, UnskinWindow, the window or a
+// control going):
+// 1. Stop dispatching. The engine going marks itself destroying first (TkrvSkinEngine::
+//    IsDestroying): from then on every control skinner passes messages straight on, and its CBT
+//    hook comes off, so no new window is skinned. A frame skinner going switches its skin off.
+// 2. Give the procedures back, last hooked first: each control skinner from the end of the list,
+//    then the frame skinner's own hook on the window (installed before the walk hooked the
+//    controls). Hooks stacked on one window come off in any order all the same (window_hooks.h).
+// 3. Free the windows: a control skinner's Detach releases its overlays (skin_overlay.h).
+// 4. Free the skinner: each control skinner right after its Detach, the frame skinner last.
+// Steps 2 to 4 run skinner by skinner; a control going before its frame skinner takes its own
+// control skinner through the same steps (TkrvSkinWindowVCL::Notification).
 #pragma once
 
 #include <windows.h>
@@ -133,7 +146,8 @@ protected:
     void Start();
 
     void BeforeDestruction() override;
-    bool Destroying() const noexcept { return FDestroying; }
+    // The frame skinner's own teardown has begun.
+    bool IsDestroying() const noexcept { return FDestroying; }
     bool IsMinimized();
     bool IsMaximized();
     // Removes every control skinner, putting back what each replaced.

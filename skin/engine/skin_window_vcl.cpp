@@ -265,7 +265,7 @@ void TkrvSkinWindowVCL::UpdateControlSkinners()
 
 void TkrvSkinWindowVCL::SwitchOn()
 {
-    if (!Destroying())
+    if (!IsDestroying())
         UpdateControlSkinners();
     AlignmentHeld held(*FForm);
     RemoveSystemMenuStyle();
@@ -295,7 +295,7 @@ void TkrvSkinWindowVCL::SwitchOn()
 
 void TkrvSkinWindowVCL::SwitchOff()
 {
-    if (Destroying() || FForm->ComponentState().Contains(csDestroying))
+    if (IsDestroying() || FForm->ComponentState().Contains(csDestroying))
         return;
     FRestoring = true;
     UpdateControlSkinners();

@@ -101,7 +101,7 @@ void TkrvSkinWindowWnd::SwitchOn()
 
 void TkrvSkinWindowWnd::SwitchOff()
 {
-    if (Destroying() && !::IsWindow(FHandle))
+    if (IsDestroying() && !::IsWindow(FHandle))
         return;
     UpdateControlSkinners();
     const TkrvSkinMetrics& m = FEngine->Metrics();
