@@ -30,12 +30,12 @@ public:
     // The last search again from the selection, down or up; with no search yet, the dialog.
     void Repeat(TOvRichEdit& view, bool down);
     // The open find dialog, or null.
-    HWND DialogWindow() const;
+    [[nodiscard]] HWND DialogWindow() const;
 
 private:
     void Watch(TOvRichEdit& view);
     void CloseDialog();
-    std::wstring LastText() const;
+    [[nodiscard]] std::wstring LastText() const;
     void SelectOrWrap(TOvRichEdit& view, const std::wstring& text, DWORD flags);
     void Wrap(TOvRichEdit& view, const std::wstring& text, DWORD flags);
 

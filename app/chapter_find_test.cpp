@@ -18,7 +18,7 @@ constexpr DWORD kWholeDown = FR_DOWN | FR_WHOLEWORD;
 
 class ChapterFindTest : public testing::ViewTest {
 protected:
-    std::optional<CHARRANGE> Find(const std::wstring& text, int from, DWORD flags) const
+    [[nodiscard]] std::optional<CHARRANGE> Find(const std::wstring& text, int from, DWORD flags) const
     {
         return FindInView(*view, text, from, flags);
     }
@@ -30,9 +30,12 @@ protected:
             return ::testing::AssertionFailure() << "nothing found";
         return ::testing::AssertionFailure() << "found " << found->cpMin << ".." << found->cpMax;
     }
-    ::testing::AssertionResult Selected(int start, int end) const { return At(view->Selection(), start, end); }
+    [[nodiscard]] ::testing::AssertionResult Selected(int start, int end) const
+    {
+        return At(view->Selection(), start, end);
+    }
 
-    HWND Dialog() const { return find.DialogWindow(); }
+    [[nodiscard]] HWND Dialog() const { return find.DialogWindow(); }
     void SetDialogText(const std::wstring& text) const { SetDlgItemTextW(Dialog(), edt1, text.c_str()); }
     void ClickFindNext() const { SendMessageW(GetDlgItem(Dialog(), IDOK), BM_CLICK, 0, 0); }
 

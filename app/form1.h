@@ -56,11 +56,11 @@ class TForm1 : public TForm {
 
     // The chapter view in front: the active page's view, or on pages with sub pages the view of
     // the sub page in front; null when no page is active.
-    TOvRichEdit* ShownView() const;
+    [[nodiscard]] TOvRichEdit* ShownView() const;
 
 private:
-    TOvRichEdit* ChancesView() const;
-    TOvRichEdit* ManualView() const;
+    [[nodiscard]] TOvRichEdit* ChancesView() const;
+    [[nodiscard]] TOvRichEdit* ManualView() const;
     // Replaces the view's content with chapter n (the RT_RCDATA resource "rtf_<n>").
     void LoadChapter(int n, TOvRichEdit* view);
     // Activates a view the way a left double-click at its client origin would.

@@ -18,7 +18,7 @@ namespace {
 TEST(Form1WithoutChapter5, ShowsTheMissingResourceAndKeepsWhatLoadedBeforeIt)
 {
     std::vector<std::wstring> errors;
-    Application->OnException = [&](TObject*, std::exception_ptr e) { errors.push_back(ExceptionMessage(e)); };
+    Application->OnException = [&](TObject*, const std::exception_ptr& e) { errors.push_back(ExceptionMessage(e)); };
     auto* form = new TForm1(Application);
     form->InitForm();
 

@@ -27,7 +27,9 @@ class Form1Test : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Application->OnException = [this](TObject*, std::exception_ptr e) { errors.push_back(ExceptionMessage(e)); };
+        Application->OnException = [this](TObject*, const std::exception_ptr& e) {
+            errors.push_back(ExceptionMessage(e));
+        };
         form = new TForm1(Application);
         form->InitForm();
     }

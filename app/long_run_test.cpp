@@ -115,7 +115,9 @@ class ReaderLongRun : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Application->OnException = [this](TObject*, std::exception_ptr e) { errors.push_back(ExceptionMessage(e)); };
+        Application->OnException = [this](TObject*, const std::exception_ptr& e) {
+            errors.push_back(ExceptionMessage(e));
+        };
     }
     void TearDown() override { Application->OnException = nullptr; }
 

@@ -39,17 +39,17 @@ protected:
     }
     void TearDown() override { MoveMouseTo({2, 2}); }
 
-    POINT OkCentre() const
+    [[nodiscard]] POINT OkCentre() const
     {
         RECT r = ScreenRect(ok);
         return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     }
     // Waits for the OK button to show one of the skin's faces.
-    bool ShowsFace(int face) const
+    [[nodiscard]] bool ShowsFace(int face) const
     {
         return WaitUntil([&] { return ShownButtonFace(Skin(), ScreenRect(ok)) == face; });
     }
-    bool Closed() const
+    [[nodiscard]] bool Closed() const
     {
         return WaitUntil([&] { return !IsWindowVisible(about) && IsWindowEnabled(reader.MainWindow()); });
     }

@@ -54,7 +54,7 @@ protected:
     void SetUp() override { ASSERT_TRUE(reader.Start(ReaderPath())) << "the reader did not paint its first chapter"; }
 
     // The sub page control with this many tabs (PageControl2 has two, PageControl3 four).
-    HWND SubPageControl(int tabs) const
+    [[nodiscard]] HWND SubPageControl(int tabs) const
     {
         for (HWND pc : reader.PageControls())
             if (TabCount(pc) == tabs)
@@ -63,7 +63,7 @@ protected:
     }
 
     // True once the view in front shows the chapter with this title and has the focus.
-    ::testing::AssertionResult ShowsActivated(const std::wstring& title) const
+    [[nodiscard]] ::testing::AssertionResult ShowsActivated(const std::wstring& title) const
     {
         if (WaitUntil([&] {
                 HWND view = reader.VisibleView();
@@ -156,8 +156,10 @@ TEST_F(Reader, AboutBoxIsModalAndCentredEachTimeAndEnterClosesIt)
         HWND about = nullptr;
         ASSERT_TRUE(WaitUntil([&] { return (about = reader.FindTopLevel(L"关于")) != nullptr; }));
         RECT r = ScreenRect(about);
-        EXPECT_NEAR((r.left + r.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
-        EXPECT_NEAR((r.top + r.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+        const int centreX = (r.left + r.right) / 2, centreY = (r.top + r.bottom) / 2;
+        const int screenCentreX = GetSystemMetrics(SM_CXSCREEN) / 2, screenCentreY = GetSystemMetrics(SM_CYSCREEN) / 2;
+        EXPECT_NEAR(centreX, screenCentreX, 1);
+        EXPECT_NEAR(centreY, screenCentreY, 1);
         EXPECT_FALSE(IsWindowEnabled(reader.MainWindow())) << "the About box is not modal";
 
         ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == about; }));

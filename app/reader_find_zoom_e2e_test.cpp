@@ -45,7 +45,7 @@ protected:
     }
 
     // The reader's dialog that is not a message box (their caption is the program's title).
-    HWND FindDialog() const
+    [[nodiscard]] HWND FindDialog() const
     {
         for (HWND dialog : reader.Dialogs())
             if (WindowText(dialog) != kAppTitle)
@@ -70,7 +70,7 @@ protected:
     }
 
     // Ctrl+F, then the word typed over what the dialog was seeded with (it comes selected).
-    HWND OpenFindDialogAndType(const std::wstring& word) const
+    [[nodiscard]] HWND OpenFindDialogAndType(const std::wstring& word) const
     {
         reader.PressChord(VK_CONTROL, 'F');
         HWND dialog = nullptr;

@@ -63,6 +63,7 @@ struct BareSource {
     {
         auto* source = reinterpret_cast<BareSource*>(cookie);
         size_t count = std::min<size_t>(static_cast<size_t>(size), source->bytes->size() - source->position);
+        // NOLINTNEXTLINE(bugprone-not-null-terminated-result): a buffer of bytes, not a string
         std::memcpy(buffer, source->bytes->data() + source->position, count);
         source->position += count;
         *read = static_cast<LONG>(count);

@@ -89,7 +89,7 @@ Bytes MixedData(size_t size)
     Bytes out;
     out.reserve(size);
     while (out.size() < size) {
-        const size_t piece = std::min<size_t>(size - out.size(), 256 * 1024 + rng() % (768 * 1024));
+        const size_t piece = std::min<size_t>(size - out.size(), size_t{256} * 1024 + rng() % (size_t{768} * 1024));
         if (rng() % 3 == 0)
             AppendBinary(out, piece, rng);
         else
@@ -130,7 +130,7 @@ void AppendSkinBitmap(Bytes& out, int width, int height, std::mt19937& rng)
                 px[0] = 255, px[1] = 0, px[2] = 255;  // transparent key colour
             out.insert(out.end(), px, px + 3);
         }
-        out.resize(out.size() + stride - width * 3, 0);
+        out.resize(out.size() + stride - size_t{3} * width, 0);
     }
 }
 
@@ -210,7 +210,7 @@ public:
         std::memcpy(out_.data() + at_, bytes.data(), bytes.size());
         at_ += bytes.size();
     }
-    size_t Written() const { return at_; }
+    [[nodiscard]] size_t Written() const { return at_; }
 
 private:
     Bytes& out_;
@@ -284,7 +284,9 @@ std::vector<double> BestSpeeds(const std::vector<Decoder>& decoders, const Bytes
 
 }  // namespace
 
-int main(int argc, char** argv)
+namespace {
+
+int Run(int argc, char** argv)
 {
     // --quick: a quarter of the data, for trying changes; the figures to report come without it.
     const size_t scale = argc > 1 && std::string(argv[1]) == "--quick" ? 4 : 1;
@@ -311,7 +313,8 @@ int main(int argc, char** argv)
                 BestSpeeds({OursInflate, ZlibInflate, LibdeflateInflate}, compressed, set.data, runs);
             const double ours = speeds[0], zlib = speeds[1], libdeflate = speeds[2], limit = speeds[3];
             std::printf("%-18s %5d %9.1f %6.2fx | %9.0f %9.0f %10.0f %9.0f | %6.2f %6.2f\n", set.name, level,
-                        set.data.size() / 1e6, static_cast<double>(set.data.size()) / compressed.size(), ours, zlib,
+                        static_cast<double>(set.data.size()) / 1e6,
+                        static_cast<double>(set.data.size()) / static_cast<double>(compressed.size()), ours, zlib,
                         libdeflate, limit, ours / zlib, ours / libdeflate);
             std::fflush(stdout);
             logVsZlib += std::log(ours / zlib);
@@ -323,4 +326,16 @@ int main(int argc, char** argv)
     std::printf("RESULT inflate_ratio_vs_zlib=%.3f\n", std::exp(logVsZlib / count));
     std::printf("RESULT inflate_ratio_vs_libdeflate=%.3f\n", std::exp(logVsLibdeflate / count));
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "bench_inflate: %s\n", e.what());
+        return 1;
+    }
 }

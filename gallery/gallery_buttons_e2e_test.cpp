@@ -90,7 +90,7 @@ protected:
     void TearDown() override { MoveMouseTo({2, 2}); }
 
     // A point on the main window's status bar, over no control.
-    POINT Away() const
+    [[nodiscard]] POINT Away() const
     {
         RECT r = ScreenRect(gallery.Main());
         return {r.left + 300, r.bottom - 12};

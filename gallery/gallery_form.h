@@ -61,7 +61,7 @@ class TGalleryForm : public TForm {
     // read) and says in the caption and the status bar which skin is shown.
     void ShowSkinOptions(const gallery::TGalleryOptions& options);
     // What the last dialog gave back: the button, file or folder chosen ("" when cancelled).
-    const std::wstring& LastResult() const noexcept { return lastResult_; }
+    [[nodiscard]] const std::wstring& LastResult() const noexcept { return lastResult_; }
 
 private:
     void FillImages();

@@ -39,9 +39,9 @@ public:
         KillTimer(nullptr, timer_);
         current_ = nullptr;
     }
-    int Closed() const noexcept { return closed_; }
-    const std::wstring& LastClass() const noexcept { return lastClass_; }
-    const std::wstring& LastTitle() const noexcept { return lastTitle_; }
+    [[nodiscard]] int Closed() const noexcept { return closed_; }
+    [[nodiscard]] const std::wstring& LastClass() const noexcept { return lastClass_; }
+    [[nodiscard]] const std::wstring& LastTitle() const noexcept { return lastTitle_; }
 
 private:
     static BOOL CALLBACK CloseOne(HWND window, LPARAM data)

@@ -154,7 +154,7 @@ protected:
         return search.found;
     }
     // The MDI children in the order they were made (their captions are numbered).
-    std::vector<HWND> Children() const
+    [[nodiscard]] std::vector<HWND> Children() const
     {
         std::vector<HWND> children;
         for (HWND w = GetWindow(client_, GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT))
@@ -163,9 +163,9 @@ protected:
         std::sort(children.begin(), children.end(), [](HWND a, HWND b) { return WindowText(a) < WindowText(b); });
         return children;
     }
-    HWND Active() const { return reinterpret_cast<HWND>(SendMessageW(client_, WM_MDIGETACTIVE, 0, 0)); }
+    [[nodiscard]] HWND Active() const { return reinterpret_cast<HWND>(SendMessageW(client_, WM_MDIGETACTIVE, 0, 0)); }
     // A bar button's rectangle on the screen (asked through memory in the gallery's process).
-    RECT BarButton(int index) const
+    [[nodiscard]] RECT BarButton(int index) const
     {
         RECT r{};
         void* remote = VirtualAllocEx(process_, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);

@@ -58,7 +58,7 @@ public:
             SetForegroundWindow(main_);
     }
 
-    HWND Main() const noexcept { return main_; }
+    [[nodiscard]] HWND Main() const noexcept { return main_; }
 
     // Brings a page to the front by clicking its tab.
     void ShowPage(Page page) const

@@ -40,14 +40,14 @@ private:
 
 class Loading : public ::testing::Test {
 protected:
-    TRichTransfer Transfer() const
+    [[nodiscard]] TRichTransfer Transfer() const
     {
         TRichTransfer transfer;
         transfer.window = edit.handle();
         transfer.level = RichEditLevel();
         return transfer;
     }
-    std::wstring Text() const { return WholeText(edit.handle()); }
+    [[nodiscard]] std::wstring Text() const { return WholeText(edit.handle()); }
 
     TestWindow parent;
     RichEditWindow edit{parent.handle(), WS_CHILD | WS_VISIBLE | ES_MULTILINE | WS_VSCROLL};

@@ -122,14 +122,14 @@ struct IsTSet<TSet<E>> : std::true_type {
 template <typename V>
 TValue ToValue(const V& v)
 {
-    if constexpr (std::is_same_v<V, bool>)
+    // bool before the integers: it is integral too, but a TValue keeps it as a bool.
+    if constexpr (std::is_same_v<V, bool> || std::is_same_v<V, std::wstring> ||
+                  std::is_same_v<V, std::vector<std::wstring>>)
         return v;
     else if constexpr (std::is_enum_v<V> || std::is_integral_v<V>)
         return static_cast<std::int64_t>(v);
     else if constexpr (IsTSet<V>::value)
         return static_cast<std::int64_t>(v.Bits());
-    else if constexpr (std::is_same_v<V, std::wstring> || std::is_same_v<V, std::vector<std::wstring>>)
-        return v;
     else if constexpr (std::is_pointer_v<V>)
         return static_cast<TObject*>(const_cast<std::remove_const_t<std::remove_pointer_t<V>>*>(v));
     else

@@ -46,7 +46,7 @@ TEST(Timer, ExceptionInHandlerIsHandled)
 {
     std::wstring handled;
     TExceptionEvent saved = Application->OnException;
-    Application->OnException = [&](TObject*, std::exception_ptr e) { handled = ExceptionMessage(e); };
+    Application->OnException = [&](TObject*, const std::exception_ptr& e) { handled = ExceptionMessage(e); };
     TComponentPtr<TTimer> timer(new TTimer(nullptr));
     int ticks = 0;
     timer->OnTimer = [&](TObject*) {

@@ -302,7 +302,7 @@ TEST_F(LayoutReaderTest, ExceptionInCreateHandlerIsHandledAndTheFormLives)
 {
     std::wstring handled;
     TExceptionEvent saved = Application->OnException;
-    Application->OnException = [&](TObject*, std::exception_ptr e) { handled = ExceptionMessage(e); };
+    Application->OnException = [&](TObject*, const std::exception_ptr& e) { handled = ExceptionMessage(e); };
     TComponentPtr<TAboutForm> form(new TAboutForm(nullptr));
     form->throwInCreate = true;
     form->InitForm(AboutLayout(false));

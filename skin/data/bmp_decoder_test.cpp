@@ -36,7 +36,7 @@ Picture ReadPpm(const Bytes& ppm)
     Picture p;
     int maxValue = 0;
     int consumed = 0;
-    const std::string head(ppm.begin(), ppm.begin() + std::min<size_t>(ppm.size(), 40));
+    const std::string head(ppm.begin(), ppm.begin() + std::min<std::ptrdiff_t>(std::ssize(ppm), 40));
     EXPECT_EQ(std::sscanf(head.c_str(), "P6 %d %d %d%n", &p.width, &p.height, &maxValue, &consumed), 3);
     EXPECT_EQ(maxValue, 255);
     const uint8_t* rgb = ppm.data() + consumed + 1;

@@ -38,7 +38,7 @@ Bytes MixedData(size_t size, unsigned seed)
             out.insert(out.end(), rng() % 300, static_cast<uint8_t>(rng()));
             break;
         case 2:
-            for (int i = rng() % 200; i > 0; --i)
+            for (auto i = rng() % 200; i > 0; --i)
                 out.push_back(static_cast<uint8_t>(rng()));
             break;
         default:

@@ -35,7 +35,7 @@ Bytes SampleData(size_t size, unsigned seed)
 
 class PackageReaderTest : public ::testing::Test {
 protected:
-    std::string Output() const { return folder_.File("out.sk2"); }
+    [[nodiscard]] std::string Output() const { return folder_.File("out.sk2"); }
 
     // Writes `package` and extracts its "SKINDATA.SK2" into Output().
     ExtractResult Extract(const Bytes& package, const std::string& password = "",
@@ -147,7 +147,8 @@ TEST_F(PackageReaderTest, PassesTwoStoredBlocksThroughTheWindowFlush)
 Bytes EncryptionHeader(const Bytes& package)
 {
     const size_t at = 30 + LoadLe16(package.data() + 26) + LoadLe16(package.data() + 28);
-    return Bytes(package.begin() + at, package.begin() + at + kEncryptionHeaderSize);
+    const auto begin = package.begin() + static_cast<std::ptrdiff_t>(at);
+    return Bytes(begin, begin + kEncryptionHeaderSize);
 }
 
 // The first password "wrong<n>" whose check byte does or does not come out right.
@@ -155,7 +156,7 @@ std::string WrongPassword(const Bytes& package, bool passesCheck)
 {
     const uint32_t crc = LoadLe32(package.data() + 14);
     for (int n = 0;; ++n) {
-        const std::string password = "wrong" + std::to_string(n);
+        std::string password = "wrong" + std::to_string(n);
         Bytes header = EncryptionHeader(package);
         ZipCipher(password).Decrypt(header);
         if ((header.back() == ExpectedCheckByte(0, crc, 0)) == passesCheck)

@@ -27,6 +27,7 @@ Bytes SmallBmp()
 std::vector<Sk2Record> BuiltInShape()
 {
     std::vector<Sk2Record> records;
+    records.reserve(28 + 43 + 9);
     for (int i = 0; i < 28; ++i)
         records.push_back({std::string(kSkin2BitmapNames[i]), kBitmap, SmallBmp()});
     for (int i = 0; i < 43; ++i)

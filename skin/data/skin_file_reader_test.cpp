@@ -58,7 +58,7 @@ protected:
 
     std::string Write(const Bytes& package)
     {
-        const std::string path = folder_.File("skin.ssk");
+        std::string path = folder_.File("skin.ssk");
         testing::WriteFile(path, package);
         return path;
     }

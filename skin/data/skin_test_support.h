@@ -28,9 +28,9 @@ public:
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
-    const std::string& Path() const { return path_; }
-    std::string File(const std::string& name) const { return path_ + "/" + name; }
-    std::vector<std::string> List() const;
+    [[nodiscard]] const std::string& Path() const { return path_; }
+    [[nodiscard]] std::string File(const std::string& name) const { return path_ + "/" + name; }
+    [[nodiscard]] std::vector<std::string> List() const;
 
 private:
     std::string path_;

@@ -17,8 +17,8 @@ struct CommandArgs {
     std::map<std::string, std::string, std::less<>> values;  // options that take a value
     std::set<std::string, std::less<>> flags;                // options that stand alone
 
-    std::optional<std::string> Value(std::string_view option) const;
-    bool Flag(std::string_view option) const { return flags.contains(option); }
+    [[nodiscard]] std::optional<std::string> Value(std::string_view option) const;
+    [[nodiscard]] bool Flag(std::string_view option) const { return flags.contains(option); }
 };
 
 // Throws Error on an option not listed, an option given twice, or a value option at the end.

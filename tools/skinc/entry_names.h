@@ -18,12 +18,12 @@ struct KnownName {
     int id;                 // position in the group (SKIN2_SYSTEMCOLOR1 is 0, SKIN2_SYSTEMCOLOR2 is 1)
     std::string_view name;  // as Skin2Define spells it
 
-    sk2::EntryKind Kind() const;
+    [[nodiscard]] sk2::EntryKind Kind() const;
     // Entries are written by kind (bitmaps, then integers, then booleans) and within a kind by this
     // rank: group order (colours, integers, system colours), then id.
-    int Rank() const;
+    [[nodiscard]] int Rank() const;
     // "colour", "bitmap", "integer", "boolean", for messages.
-    std::string_view GroupWord() const;
+    [[nodiscard]] std::string_view GroupWord() const;
 };
 
 // Looks a name up without regard to letter case.

@@ -47,6 +47,7 @@ TEST(ExtractEntries, KeepsWhatTheReaderUsesInBuildOrder)
                   "left out SKIN2_TITLEBAR1: stored with the wrong kind, so no reader finds it",
                   "left out MYSTERY: no skin entry has this name",
                   "left out string entry 'HAS SPACE': its name cannot stand in a manifest",
+                  // NOLINTNEXTLINE(bugprone-suspicious-missing-comma): one message, split to fit the line
                   "SKIN2_TRANSCOLOR: colour 0xFF00000F is no 0x00BBGGRR value; skinc build refuses it "
                   "until it is changed"}));
 }

@@ -82,16 +82,16 @@ public:
         copy[1] = 'K';
         testing::WriteFile(zip_, copy);
     }
-    int Run(const std::string& arguments) const
+    [[nodiscard]] int Run(const std::string& arguments) const
     {
         return testing::Run("unzip " + arguments + " " + zip_ + " > " + scratch_.File("out") + " 2>&1");
     }
-    std::string Output() const
+    [[nodiscard]] std::string Output() const
     {
         const Bytes out = testing::ReadFile(scratch_.File("out"));
         return {out.begin(), out.end()};
     }
-    std::string File(const std::string& name) const { return scratch_.File(name); }
+    [[nodiscard]] std::string File(const std::string& name) const { return scratch_.File(name); }
 
 private:
     testing::ScratchFolder scratch_;

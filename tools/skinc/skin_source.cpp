@@ -212,10 +212,10 @@ void WriteFolderContents(const fs::path& folder, std::span<const SkinEntry> entr
 
 }  // namespace
 
-void WriteSkinSource(const fs::path& target, std::span<const SkinEntry> entries)
+void WriteSkinSource(const fs::path& folderPath, std::span<const SkinEntry> entries)
 {
     // "out/" names the folder "out": drop the empty last component before adding a suffix.
-    const fs::path folder = target.has_filename() ? target : target.parent_path();
+    const fs::path folder = folderPath.has_filename() ? folderPath : folderPath.parent_path();
     if (fs::exists(folder) && !(fs::is_directory(folder) && fs::is_empty(folder))) {
         throw Error(folder.string() + ": already exists and is not an empty folder");
     }

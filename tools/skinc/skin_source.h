@@ -22,6 +22,6 @@ std::vector<SkinEntry> ReadSkinSource(const std::filesystem::path& folder);
 
 // Writes entries as a source folder that ReadSkinSource reads back to the same entries (for
 // entries in its order). The folder must not exist or be empty; it is made complete or not at all.
-void WriteSkinSource(const std::filesystem::path& folder, std::span<const SkinEntry> entries);
+void WriteSkinSource(const std::filesystem::path& folderPath, std::span<const SkinEntry> entries);
 
 }  // namespace ov::skinc

@@ -41,12 +41,12 @@ Bytes SmallBmp(bool topDown = false)
 
 class SourceFolder {
 public:
-    std::filesystem::path Path() const { return scratch_.Path(); }
+    [[nodiscard]] std::filesystem::path Path() const { return scratch_.Path(); }
     void Manifest(const std::string& text) { Put("skin.txt", {text.begin(), text.end()}); }
     void Put(const std::string& name, const Bytes& bytes) { testing::WriteFile(scratch_.File(name), bytes); }
 
     // The message ReadSkinSource stops with, the folder's path replaced by "DIR".
-    std::string Failure() const
+    [[nodiscard]] std::string Failure() const
     {
         try {
             ReadSkinSource(Path());
@@ -66,6 +66,7 @@ private:
 std::vector<std::string> Names(const std::vector<SkinEntry>& entries)
 {
     std::vector<std::string> names;
+    names.reserve(entries.size());
     for (const SkinEntry& entry : entries)
         names.push_back(entry.name);
     return names;

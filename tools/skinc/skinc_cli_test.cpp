@@ -24,15 +24,15 @@ protected:
     {
         return testing::Run(kSkinc + " " + arguments + " > " + File("out.txt") + " 2> " + File("err.txt"));
     }
-    std::string Out() const { return Text(testing::ReadFile(File("out.txt"))); }
-    std::string Err() const { return Text(testing::ReadFile(File("err.txt"))); }
-    std::string File(const std::string& name) const { return scratch_.File(name); }
-    bool Exists(const std::string& name) const { return std::filesystem::exists(File(name)); }
+    [[nodiscard]] std::string Out() const { return Text(testing::ReadFile(File("out.txt"))); }
+    [[nodiscard]] std::string Err() const { return Text(testing::ReadFile(File("err.txt"))); }
+    [[nodiscard]] std::string File(const std::string& name) const { return scratch_.File(name); }
+    [[nodiscard]] bool Exists(const std::string& name) const { return std::filesystem::exists(File(name)); }
 
     // A small source folder with every kind of entry, listed out of order.
     std::string SmallSource()
     {
-        const std::string folder = File("src");
+        std::string folder = File("src");
         std::filesystem::create_directory(folder);
         const std::string manifest =
             "string NOTE  made by hand\\x20\n"

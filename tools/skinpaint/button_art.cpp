@@ -86,7 +86,7 @@ Image Box(int size, Mark mark, bool enabled)
     return box;
 }
 
-Image BoxStrip(int size, std::vector<std::pair<Mark, bool>> cells)
+Image BoxStrip(int size, const std::vector<std::pair<Mark, bool>>& cells)
 {
     Image strip(size * static_cast<int>(cells.size()), size, kForm);
     int x = 0;

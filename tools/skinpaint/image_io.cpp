@@ -21,7 +21,8 @@ std::vector<uint8_t> EncodeImage(const Image& image)
         uint8_t* row = bitmap.Row(y);
         for (int x = 0; x < image.Width(); ++x) {
             const Rgb c = image.At(x, y);
-            row[3 * x] = c.b, row[3 * x + 1] = c.g, row[3 * x + 2] = c.r;
+            uint8_t* pixel = row + std::ptrdiff_t{3} * x;
+            pixel[0] = c.b, pixel[1] = c.g, pixel[2] = c.r;
         }
     }
     return skinc::EncodeBmp(bitmap);

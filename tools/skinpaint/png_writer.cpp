@@ -44,7 +44,7 @@ std::vector<uint8_t> Compress(const std::vector<uint8_t>& raw)
 void SavePng(const Image& image, const std::filesystem::path& file)
 {
     std::vector<uint8_t> raw;
-    raw.reserve((image.Width() * 3 + 1) * image.Height());
+    raw.reserve((size_t{3} * image.Width() + 1) * image.Height());
     for (int y = 0; y < image.Height(); ++y) {
         raw.push_back(0);  // filter: none
         for (int x = 0; x < image.Width(); ++x) {

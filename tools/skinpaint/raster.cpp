@@ -21,7 +21,10 @@ Rgb Mix(Rgb a, Rgb b, double t)
     return {Lerp(a.r, b.r, t), Lerp(a.g, b.g, t), Lerp(a.b, b.b, t)};
 }
 
-Image::Image(int width, int height, Rgb fill) : width_(width), height_(height), pixels_(width * height, fill) {}
+Image::Image(int width, int height, Rgb fill)
+    : width_(width), height_(height), pixels_(static_cast<size_t>(width) * height, fill)
+{
+}
 
 void Image::Paste(const Image& source, int x, int y)
 {

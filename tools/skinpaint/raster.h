@@ -27,14 +27,14 @@ public:
     Image() = default;
     Image(int width, int height, Rgb fill);
 
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    Rgb At(int x, int y) const { return pixels_[y * width_ + x]; }
+    [[nodiscard]] int Width() const { return width_; }
+    [[nodiscard]] int Height() const { return height_; }
+    [[nodiscard]] Rgb At(int x, int y) const { return pixels_[y * width_ + x]; }
     void Set(int x, int y, Rgb c) { pixels_[y * width_ + x] = c; }
 
     // Pastes another image with its top-left corner at (x, y), clipped to this one.
     void Paste(const Image& source, int x, int y);
-    Image Crop(int x, int y, int width, int height) const;
+    [[nodiscard]] Image Crop(int x, int y, int width, int height) const;
 
 private:
     int width_ = 0, height_ = 0;
