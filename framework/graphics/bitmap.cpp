@@ -194,12 +194,16 @@ void TBitmap::SetPixel(int x, int y, TColor color)
     p[2] = GetRValue(rgb);
 }
 
-TCanvas* TBitmap::Canvas()
+TBitmapCanvas& TBitmap::OwnCanvas() const
 {
     if (!canvas_)
         canvas_ = std::make_unique<TBitmapCanvas>(*this);
-    return canvas_.get();
+    return *canvas_;
 }
+
+TCanvas* TBitmap::Canvas() { return &OwnCanvas(); }
+
+HDC TBitmap::SourceDC() const { return OwnCanvas().Handle(); }
 
 void TBitmap::SetTransparentMode(TTransparentMode value)
 {
@@ -366,7 +370,7 @@ void TBitmap::Draw(TCanvas& canvas, const RECT& rect) const
     if (Empty())
         return;
     HDC target = canvas.Handle();
-    HDC source = const_cast<TBitmap*>(this)->Canvas()->Handle();
+    HDC source = SourceDC();
     if (!target || !source)
         return;
     int width = rect.right - rect.left, height = rect.bottom - rect.top;

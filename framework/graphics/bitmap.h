@@ -68,6 +68,9 @@ class TBitmap : public TGraphic {
     void SetPixel(int x, int y, TColor color);
 
     TCanvas* Canvas();
+    // The canvas's device context, for copying the picture from (BitBlt, StretchBlt, CopyRect);
+    // null when none can be made. Drawing goes through Canvas().
+    HDC SourceDC() const;
 
     TTransparentMode TransparentMode() const noexcept { return transparentMode_; }
     void SetTransparentMode(TTransparentMode value);
@@ -105,6 +108,8 @@ class TBitmap : public TGraphic {
 private:
     friend class TBitmapCanvas;
 
+    // The canvas, made on first use (reading the picture needs it too).
+    TBitmapCanvas& OwnCanvas() const;
     void Recreate(int width, int height, TPixelFormat format, bool keepPixels);
     void FreeCanvasDC() const;
     void LoadFromDibParts(std::span<const std::uint8_t> dib, size_t bitsOffset);

@@ -233,6 +233,27 @@ TEST(Bitmap, RawPixelsHandlesAndAssign)
     ::DeleteObject(released);
 }
 
+// A copy from the source DC of a bitmap seen as const gives what was drawn on its canvas, also
+// once the DIB was handed out (Handle takes it out of the DC) and after a resize.
+TEST(Bitmap, SourceDCGivesWhatTheCanvasDrew)
+{
+    auto copied = [](const TBitmap& source, int x, int y) {
+        TBitmap target(source.Width(), source.Height());
+        ::BitBlt(target.Canvas()->Handle(), 0, 0, source.Width(), source.Height(), source.SourceDC(), 0, 0, SRCCOPY);
+        return target.Pixel(x, y);
+    };
+    TBitmap bitmap(3, 2);
+    bitmap.Canvas()->SetPixels(2, 1, clRed);
+    EXPECT_EQ(copied(bitmap, 2, 1), clRed);
+    EXPECT_EQ(copied(bitmap, 0, 0), clBlack);
+    ASSERT_NE(bitmap.Handle(), nullptr);
+    EXPECT_EQ(copied(bitmap, 2, 1), clRed);
+    bitmap.SetSize(4, 2);
+    bitmap.SetPixel(3, 0, clBlue);
+    EXPECT_EQ(copied(bitmap, 3, 0), clBlue);
+    EXPECT_EQ(copied(bitmap, 2, 1), clRed);
+}
+
 TEST(Bitmap, CreatingDrawingAndFreeingLeaksNoGdiObject)
 {
     int before = testing::LiveGdiObjects();

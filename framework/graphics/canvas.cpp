@@ -1,6 +1,7 @@
 // TCanvas: attaching and restoring DCs, selecting font, pen and brush on demand, drawing.
 #include "framework/graphics/canvas.h"
 
+#include "framework/graphics/bitmap.h"
 #include "framework/graphics/graphic.h"
 
 namespace ov {
@@ -239,8 +240,17 @@ void TCanvas::StretchDraw(const RECT& rect, const TGraphic& graphic)
 
 void TCanvas::CopyRect(const RECT& rect, TCanvas& source, const RECT& sourceRect)
 {
+    CopyRectFrom(rect, source.Handle(), sourceRect);
+}
+
+void TCanvas::CopyRect(const RECT& rect, const TBitmap& source, const RECT& sourceRect)
+{
+    CopyRectFrom(rect, source.SourceDC(), sourceRect);
+}
+
+void TCanvas::CopyRectFrom(const RECT& rect, HDC sourceDC, const RECT& sourceRect)
+{
     RequireBrush();  // pattern raster operations use the brush
-    HDC sourceDC = source.Handle();
     if (!dc_ || !sourceDC)
         return;
     PrepareStretch();

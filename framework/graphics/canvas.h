@@ -14,6 +14,7 @@
 
 namespace ov {
 
+class TBitmap;
 class TGraphic;
 
 // Raster operations of CopyRect (BitBlt's dwRop).
@@ -106,6 +107,8 @@ class TCanvas : public TPersistent {
     void StretchDraw(const RECT& rect, const TGraphic& graphic);
     // Copies sourceRect of another canvas into rect (stretching when the sizes differ) with CopyMode.
     void CopyRect(const RECT& rect, TCanvas& source, const RECT& sourceRect);
+    // The same from a bitmap's picture.
+    void CopyRect(const RECT& rect, const TBitmap& source, const RECT& sourceRect);
 
     // One pixel through GDI (slow; TBitmap has direct access). -1 outside the DC's surface.
     TColor Pixels(int x, int y);
@@ -134,6 +137,7 @@ private:
     void PenChanged(TObject* sender);
     void BrushChanged(TObject* sender);
     void Deselect(bool& selected, int stockObject);
+    void CopyRectFrom(const RECT& rect, HDC source, const RECT& sourceRect);
 
     HDC dc_ = nullptr;
     int savedState_ = 0;

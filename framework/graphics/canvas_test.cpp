@@ -114,6 +114,19 @@ TEST(Canvas, CopyRectStretchesAndHonoursCopyMode)
     EXPECT_EQ(target.Pixel(1, 1), clBlack);     // not white
 }
 
+// A picture that is only read (a const bitmap) is copied the same way as from its canvas.
+TEST(Canvas, CopyRectReadsAConstBitmap)
+{
+    TBitmap picture = WhiteBitmap(3, 1);
+    picture.SetPixel(2, 0, clRed);
+    const TBitmap& source = picture;
+    TBitmap target = WhiteBitmap(4, 2);
+    target.Canvas()->CopyRect(RECT{1, 1, 3, 2}, source, RECT{1, 0, 3, 1});
+    EXPECT_EQ(target.Pixel(1, 1), clWhite);
+    EXPECT_EQ(target.Pixel(2, 1), clRed);
+    EXPECT_EQ(CountPixels(target, RECT{0, 0, 4, 1}, clWhite), 4);
+}
+
 TEST(Canvas, BorrowedDCIsRestoredAndNotDeleted)
 {
     TBitmap bitmap(8, 8);
