@@ -9,6 +9,7 @@
 #include "skin/controls/value_skinners.h"
 #include "skin/data/skin_shapes_win.h"
 #include "skin/data/user32_entries_win.h"
+#include "skin/data/window_picture_win.h"
 #include "skin/engine/skin_engine.h"
 
 namespace ov {
@@ -37,11 +38,8 @@ void FrameOpenList(HWND combo, const COMBOBOXINFO& info, TColor border)
         return;
     RECT list{};
     ::GetWindowRect(info.hwndList, &list);
-    HDC screen = ::GetDC(nullptr);
-    if (!screen)
-        return;
-    FrameRectColor(screen, list, border);
-    ::ReleaseDC(nullptr, screen);
+    if (UniqueWindowDC screen = WindowAreaDC(nullptr, WindowArea::Whole))
+        FrameRectColor(screen.get(), list, border);
 }
 
 }  // namespace
@@ -104,8 +102,7 @@ void TkrvSkinComboBoxEx::Paint()
     HWND inner = reinterpret_cast<HWND>(::SendMessageW(combo.WindowHandle(), CBEM_GETCOMBOCONTROL, 0, 0));
     if (!inner)
         return;
-    UniqueWindowDC dc(::GetWindowDC(inner), handle_traits::WindowDC{inner});
-    if (dc)
+    if (UniqueWindowDC dc = WindowAreaDC(inner, WindowArea::Whole))
         PaintCombo(inner, dc.get(), combo.ClientRect());
 }
 
@@ -117,8 +114,7 @@ void TkrvSkinWndComboBox::Paint()
     if (!ReadComboInfo(FHandle, info))
         return;
     TkrvSkinBorderWndControl::Paint();
-    UniqueWindowDC dc(::GetWindowDC(FHandle), handle_traits::WindowDC{FHandle});
-    if (dc)
+    if (UniqueWindowDC dc = WindowAreaDC(FHandle, WindowArea::Whole))
         DrawComboButton(dc.get(), *FEngine, ComboButtonLook(info.rcButton, false), true);
 }
 

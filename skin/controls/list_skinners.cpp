@@ -11,6 +11,7 @@
 #include "framework/controls/list_view.h"
 #include "skin/data/skin_shapes_win.h"
 #include "skin/data/skin_text_win.h"
+#include "skin/data/window_picture_win.h"
 #include "skin/engine/skin_engine.h"
 
 namespace ov {
@@ -81,22 +82,20 @@ void TkrvSkinListView::HeaderProc(TMessage& message)
     if (message.Msg == WM_PAINT && painting) {
         PAINTSTRUCT ps;
         ::BeginPaint(FHeader, &ps);
-        if (UniqueWindowDC dc{::GetWindowDC(FHeader), handle_traits::WindowDC{FHeader}})
-            PaintHeader(dc.get());
+        PaintHeader();
         ::EndPaint(FHeader, &ps);
         message.Result = 0;
         return;
     }
     message.Result = FOldHeaderProc->CallPrevious(message);
     if ((message.Msg == HDM_SETITEMA || message.Msg == HDM_SETITEMW) && painting)
-        if (UniqueWindowDC dc{::GetWindowDC(FHeader), handle_traits::WindowDC{FHeader}})
-            PaintHeader(dc.get());
+        PaintHeader();
 }
 
 // The whole header built off-screen: each column on the form colour with its image and caption
 // and a line at its right edge, the rest of the header after the last column, a line along the
 // bottom.
-void TkrvSkinListView::PaintHeader(HDC dc)
+void TkrvSkinListView::PaintHeader()
 {
     RECT window{};
     ::GetWindowRect(FHeader, &window);
@@ -130,7 +129,7 @@ void TkrvSkinListView::PaintHeader(HDC dc)
     canvas.Pen()->SetColor(border);
     canvas.MoveTo(0, height - 1);
     canvas.LineTo(width, height - 1);
-    ::BitBlt(dc, 0, 0, width, height, canvas.Handle(), 0, 0, SRCCOPY);
+    CopyToWindow(picture, FHeader, WindowArea::Whole);
 }
 
 void TkrvSkinListView::DrawColumn(TCanvas& canvas, int index, const RECT& item)

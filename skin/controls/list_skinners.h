@@ -45,7 +45,7 @@ public:
 
 private:
     void HeaderProc(TMessage& message);
-    void PaintHeader(HDC dc);
+    void PaintHeader();
     void DrawColumn(TCanvas& canvas, int index, const RECT& item);
 
     HWND FHeader = nullptr;

@@ -12,6 +12,7 @@
 #include "skin/data/skin_forms_win.h"
 #include "skin/data/skin_shapes_win.h"
 #include "skin/data/user32_entries_win.h"
+#include "skin/data/window_picture_win.h"
 #include "skin/engine/skin_engine.h"
 #include "skin/engine/skin_globals.h"
 #include "skin/engine/skin_window.h"
@@ -19,13 +20,6 @@
 namespace ov {
 
 namespace {
-
-// Copies `piece` into `target` of the canvas, scaled.
-void StretchPiece(TCanvas& canvas, const TBitmap* piece, const RECT& target)
-{
-    if (piece && piece->Width() > 0 && target.right > target.left && target.bottom > target.top)
-        StretchBitmap(*piece, canvas, target);
-}
 
 // The thumb of a vertical bar built from the five pieces: the caps at both ends, the grip in the
 // middle at its own height (or stretched when it does not fit), the two middles stretched between.
@@ -39,8 +33,8 @@ void DrawThumbFromPieces(TCanvas& canvas, const TkrvSkinScrollBtnRes& res, const
         return vertical ? RECT{thumb.left, start + a, thumb.right, start + b}
                         : RECT{start + a, thumb.top, start + b, thumb.bottom};
     };
-    auto lengthOf = [&](const TBitmap* b) { return b ? (vertical ? b->Height() : b->Width()) : 0; };
-    StretchPiece(canvas, piece(1), along(0, 3));
+    auto lengthOf = [&](const TBitmap* b) { return vertical ? HeightOf(b) : WidthOf(b); };
+    StretchInto(canvas, piece(1), along(0, 3));
     const TBitmap* finish = piece(5);
     int finishLength = lengthOf(finish);
     if (length / 2 < finishLength && finish) {
@@ -48,21 +42,21 @@ void DrawThumbFromPieces(TCanvas& canvas, const TkrvSkinScrollBtnRes& res, const
         TBitmap part(vertical ? finish->Width() : keep, vertical ? keep : finish->Height());
         RECT from = vertical ? RECT{0, finishLength - keep, finish->Width(), finishLength}
                              : RECT{finishLength - keep, 0, finishLength, finish->Height()};
-        part.Canvas()->CopyRect({0, 0, part.Width(), part.Height()}, *const_cast<TBitmap*>(finish)->Canvas(), from);
-        StretchPiece(canvas, &part, along(length - keep, length));
+        part.Canvas()->CopyRect({0, 0, part.Width(), part.Height()}, *finish, from);
+        StretchInto(canvas, &part, along(length - keep, length));
     } else {
-        StretchPiece(canvas, finish, along(length - finishLength, length));
+        StretchInto(canvas, finish, along(length - finishLength, length));
     }
     const TBitmap* grip = piece(3);
     int gripLength = lengthOf(grip);
     if (gripLength >= length - 6) {
-        StretchPiece(canvas, grip, along(3, length - 3));
+        StretchInto(canvas, grip, along(3, length - 3));
         return;
     }
     int d = (length - 6 - gripLength) / 2;
-    StretchPiece(canvas, grip, along(3 + d, 3 + d + gripLength));
-    StretchPiece(canvas, piece(4), along(3 + d + gripLength, length - 3));
-    StretchPiece(canvas, piece(2), along(3, 3 + d));
+    StretchInto(canvas, grip, along(3 + d, 3 + d + gripLength));
+    StretchInto(canvas, piece(4), along(3 + d + gripLength, length - 3));
+    StretchInto(canvas, piece(2), along(3, 3 + d));
 }
 
 }  // namespace
@@ -74,12 +68,12 @@ void PaintSkinScrollBar(TCanvas& canvas, TkrvSkinEngine& engine, const RECT& bar
     const TkrvSkinScrollBtnRes& res = engine.ScrollBtnRes();
     if (vertical) {
         int side = bar.right - bar.left;
-        StretchPiece(canvas, res.GetVertArrow(1), {bar.left, bar.top, bar.right, bar.top + side});
-        StretchPiece(canvas, res.GetVertArrow(4), {bar.left, bar.bottom - side, bar.right, bar.bottom});
+        StretchInto(canvas, res.GetVertArrow(1), {bar.left, bar.top, bar.right, bar.top + side});
+        StretchInto(canvas, res.GetVertArrow(4), {bar.left, bar.bottom - side, bar.right, bar.bottom});
     } else {
         int side = bar.bottom - bar.top;
-        StretchPiece(canvas, res.GetHorzArrow(1), {bar.left, bar.top, bar.left + side, bar.bottom});
-        StretchPiece(canvas, res.GetHorzArrow(4), {bar.right - side, bar.top, bar.right, bar.bottom});
+        StretchInto(canvas, res.GetHorzArrow(1), {bar.left, bar.top, bar.left + side, bar.bottom});
+        StretchInto(canvas, res.GetHorzArrow(4), {bar.right - side, bar.top, bar.right, bar.bottom});
     }
     if (!drawThumb)
         return;
@@ -311,7 +305,7 @@ void TkrvSkinScrollWinControl::UpdateScrollBars()
     ::GetWindowRect(FVertBar->Handle(), &v);
     ::GetWindowRect(FHorzBar->Handle(), &h);
     RECT corner{v.left - control.left, h.top - control.top, v.right - control.left, h.bottom - control.top};
-    UniqueWindowDC dc(::GetWindowDC(window), handle_traits::WindowDC{window});
+    UniqueWindowDC dc = WindowAreaDC(window, WindowArea::Whole);
     if (dc)
         FillRectColor(dc.get(), corner, FEngine->FormColor());
 }

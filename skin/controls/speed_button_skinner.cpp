@@ -5,6 +5,7 @@
 #include "framework/forms/win_control.h"
 #include "skin/controls/button_glyph.h"
 #include "skin/data/skin_shapes_win.h"
+#include "skin/data/window_picture_win.h"
 #include "skin/engine/skin_engine.h"
 
 namespace ov {
@@ -63,8 +64,7 @@ void TkrvSkinSpeedButton::Paint()
     TWinControl* parent = FControl->Parent();
     if (!parent || !parent->HandleAllocated())
         return;
-    UniqueWindowDC dc = GetWindowDCOwned(parent->WindowHandle());
-    if (dc)
+    if (UniqueWindowDC dc = WindowAreaDC(parent->WindowHandle(), WindowArea::Client))
         PaintOn(dc.get(), {FControl->Left(), FControl->Top()});
 }
 
@@ -80,7 +80,7 @@ void TkrvSkinSpeedButton::PaintOn(HDC dc, POINT origin)
     }
     TBitmap picture(width, height);
     PaintPicture(picture);
-    ::BitBlt(dc, origin.x, origin.y, width, height, picture.Canvas()->Handle(), 0, 0, SRCCOPY);
+    CopyPicture(picture, dc, origin);
 }
 
 void TkrvSkinSpeedButton::PaintPicture(TBitmap& picture)

@@ -11,6 +11,7 @@
 #include "skin/data/skin_bitmap_win.h"
 #include "skin/data/skin_shapes_win.h"
 #include "skin/data/skin_text_win.h"
+#include "skin/data/window_picture_win.h"
 #include "skin/engine/skin_engine.h"
 
 namespace ov {
@@ -73,11 +74,6 @@ void DrawTabFace(const TBitmap& face, TBitmap& tab, TColor key)
     TBitmap top(tab.Width(), face.Height());
     top.Canvas()->CopyRect({0, 0, tab.Width(), face.Height()}, *tab.Canvas(), {0, 0, tab.Width(), face.Height()});
     DrawCapsV(top, *tab.Canvas(), {0, 0, tab.Width(), tab.Height()}, face.Height() / 3);
-}
-
-void CopyToWindow(TBitmap& picture, HDC dc)
-{
-    ::BitBlt(dc, 0, 0, picture.Width(), picture.Height(), picture.Canvas()->Handle(), 0, 0, SRCCOPY);
 }
 
 std::wstring WithoutDoubledAmpersands(std::wstring text)
@@ -152,9 +148,7 @@ void TkrvSkinTabControl::Paint()
             DrawTab(picture, i, i == selected, tab);
     }
     DrawTabLine(*FEngine, canvas, Tabs().TabPosition(), page.rect);
-    UniqueWindowDC dc = ControlDC();
-    if (dc)
-        CopyToWindow(picture, dc.get());
+    CopyToWindow(picture, window, WindowArea::Client);
 }
 
 void TkrvSkinTabControl::DrawTab(TBitmap& target, int index, bool selected, const RECT& r)
@@ -260,9 +254,7 @@ void TkrvSkinWndTabControl::Paint()
         DrawTab(picture, i, i == selected, tab);
     }
     DrawTabLine(*FEngine, canvas, tpTop, page.rect);
-    UniqueWindowDC dc(::GetWindowDC(FHandle), handle_traits::WindowDC{FHandle});
-    if (dc)
-        CopyToWindow(picture, dc.get());
+    CopyToWindow(picture, FHandle, WindowArea::Whole);
 }
 
 void TkrvSkinWndTabControl::DrawTab(TBitmap& target, int index, bool selected, const RECT& r)

@@ -15,6 +15,7 @@
 #include "skin/data/skin_bitmap_win.h"
 #include "skin/data/skin_color_win.h"
 #include "skin/data/skin_shapes_win.h"
+#include "skin/data/window_picture_win.h"
 #include "skin/engine/skin_engine.h"
 
 namespace ov {
@@ -46,12 +47,6 @@ SIZE ClientSize(HWND window)
     RECT r{};
     ::GetClientRect(window, &r);
     return {r.right, r.bottom};
-}
-
-void CopyToWindow(const TBitmap& picture, HDC target)
-{
-    ::BitBlt(target, 0, 0, picture.Width(), picture.Height(), const_cast<TBitmap&>(picture).Canvas()->Handle(), 0, 0,
-             SRCCOPY);
 }
 
 }  // namespace
@@ -123,9 +118,7 @@ void TkrvSkinProgressBar::Paint()
         else
             DrawCapsV(*piece(index), canvas, rect, 2);
     }
-    UniqueWindowDC dc(::GetWindowDC(window), handle_traits::WindowDC{window});
-    if (dc)
-        CopyToWindow(picture, dc.get());
+    CopyToWindow(picture, window, WindowArea::Whole);
 }
 
 // --- track bar ----------------------------------------------------------------------------------------
@@ -328,9 +321,7 @@ void TkrvSkinTrackBar::Paint()
         canvas.Brush()->SetStyle(bsSolid);
         ::DrawFocusRect(canvas.Handle(), &frame);
     }
-    UniqueWindowDC dc = GetWindowDCOwned(window);
-    if (dc)
-        CopyToWindow(picture, dc.get());
+    CopyToWindow(picture, window, WindowArea::Client);
 }
 
 // --- up-down ------------------------------------------------------------------------------------------
@@ -415,9 +406,7 @@ void TkrvSkinUpDown::Paint()
                                             : (part == 1 ? ArrowDirection::Right : ArrowDirection::Left);
         DrawArrowGlyph(canvas.Handle(), direction, at.x, at.y, enabled);
     }
-    UniqueWindowDC dc = GetWindowDCOwned(window);
-    if (dc)
-        CopyToWindow(picture, dc.get());
+    CopyToWindow(picture, window, WindowArea::Client);
 }
 
 // --- the up-down over a date picker -------------------------------------------------------------------

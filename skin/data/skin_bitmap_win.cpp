@@ -51,6 +51,12 @@ void StretchBitmap(const TBitmap& bitmap, TCanvas& canvas, const RECT& rect)
     StretchBitmap(PixelsOf(bitmap), canvas.Handle(), rect);
 }
 
+void StretchInto(TCanvas& canvas, const TBitmap* bitmap, const RECT& rect)
+{
+    if (WidthOf(bitmap) > 0 && rect.right > rect.left && rect.bottom > rect.top)
+        StretchBitmap(*bitmap, canvas, rect);
+}
+
 void DrawThreeSliceH(const TBitmap& bitmap, TCanvas& canvas, const RECT& rect, TColor key, bool useKey)
 {
     DrawThreeSliceH(PixelsOf(bitmap), canvas.Handle(), rect, ColorToRGB(key), useKey);

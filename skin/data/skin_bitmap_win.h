@@ -11,6 +11,10 @@
 
 namespace ov {
 
+// The size of a skin bitmap that may be missing; 0 for none.
+inline int WidthOf(const TBitmap* bitmap) { return bitmap ? bitmap->Width() : 0; }
+inline int HeightOf(const TBitmap* bitmap) { return bitmap ? bitmap->Height() : 0; }
+
 // The bitmap's pixel memory (24 or 32 bits, top row first). Valid until its size or format changes.
 PixelView PixelsOf(TBitmap& bitmap);
 // For reading only: the view does not carry constness.
@@ -33,6 +37,9 @@ void Rotate180(TBitmap& bitmap);
 void ReplaceColor(TBitmap& bitmap, TColor from, TColor to);
 
 void StretchBitmap(const TBitmap& bitmap, TCanvas& canvas, const RECT& rect);
+// The same for a skin bitmap that may be missing: nothing for no bitmap, an empty one or an empty
+// rectangle.
+void StretchInto(TCanvas& canvas, const TBitmap* bitmap, const RECT& rect);
 void DrawThreeSliceH(const TBitmap& bitmap, TCanvas& canvas, const RECT& rect, TColor key, bool useKey);
 // Both convert the bitmap to 24 bits per pixel first.
 void DrawCapsH(TBitmap& bitmap, TCanvas& canvas, const RECT& rect, int capWidth);

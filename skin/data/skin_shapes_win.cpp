@@ -5,6 +5,7 @@
 
 #include "framework/core/handle.h"
 #include "skin/data/skin_color.h"
+#include "skin/data/window_picture_win.h"
 
 namespace ov {
 namespace {
@@ -59,7 +60,7 @@ void FrameWindow(HWND window, TColor outer, TColor inner, bool drawInner)
     RECT bounds;
     if (!::GetWindowRect(window, &bounds))
         return;
-    UniqueWindowDC dc(::GetWindowDC(window), handle_traits::WindowDC{window});
+    UniqueWindowDC dc = WindowAreaDC(window, WindowArea::Whole);
     if (!dc)
         return;
     RECT frame{0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top};
@@ -84,7 +85,7 @@ void FrameControlBorder(HWND control, TColor color, TColor borderColor)
     RECT client;
     if (!::GetClientRect(control, &client))
         return;
-    UniqueWindowDC dc = GetWindowDCOwned(control);
+    UniqueWindowDC dc = WindowAreaDC(control, WindowArea::Client);
     if (dc)
         FrameControlBorder(dc.get(), client, color, borderColor);
 }

@@ -4,6 +4,7 @@
 #include "framework/graphics/canvas.h"
 #include "framework/forms/form.h"
 #include "skin/data/user32_entries_win.h"
+#include "skin/data/window_picture_win.h"
 #include "skin/engine/skin_engine.h"
 #include "skin/engine/skin_messages.h"
 #include "skin/engine/skin_window.h"
@@ -138,7 +139,7 @@ void TkrvSkinControl::DrawWindowCaption(const TBitmap& bitmap, bool wordWrap, co
 UniqueWindowDC TkrvSkinControl::ControlDC()
 {
     HWND window = GetHandle();
-    return window ? GetWindowDCOwned(window) : UniqueWindowDC();
+    return window ? WindowAreaDC(window, WindowArea::Client) : UniqueWindowDC();
 }
 
 // One path for both caption services: copy the picture, then measure and centre the text.
@@ -150,10 +151,10 @@ void TkrvSkinControl::DrawCaptionText(const TBitmap& bitmap, const std::wstring&
         return;
     RECT paint{};
     GetPaintRect(paint);
+    CopyPicturePart(bitmap, dc.get(), paint);
     TCanvas canvas(dc.get());
-    canvas.CopyRect(paint, *const_cast<TBitmap&>(bitmap).Canvas(), paint);
     if (!text.empty()) {
-        ::SetBkMode(dc.get(), TRANSPARENT);
+        canvas.Brush()->SetStyle(bsClear);  // a transparent background
         if (font)
             canvas.SetFont(*font);
         if (!IsEnabled())

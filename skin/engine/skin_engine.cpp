@@ -25,18 +25,6 @@ namespace ov {
 
 namespace {
 
-int BitmapWidth(const TkrvSkinReader& reader, Skin2Bitmap id)
-{
-    const TBitmap* bitmap = reader.GetBitmap(id);
-    return bitmap ? bitmap->Width() : 0;
-}
-
-int BitmapHeight(const TkrvSkinReader& reader, Skin2Bitmap id)
-{
-    const TBitmap* bitmap = reader.GetBitmap(id);
-    return bitmap ? bitmap->Height() : 0;
-}
-
 bool FileExists(const std::wstring& path)
 {
     DWORD attributes = ::GetFileAttributesW(path.c_str());
@@ -159,10 +147,10 @@ constexpr int kTemporarySaveAttempts = 5;
 TkrvSkinMetrics ReadSkinMetrics(const TkrvSkinReader& reader)
 {
     TkrvSkinMetrics m;
-    m.titleBarHeight = BitmapHeight(reader, SKIN2_TITLEBAR1);
-    m.leftBorderWidth = BitmapWidth(reader, SKIN2_FORMLEFTBORDER);
-    m.rightBorderWidth = BitmapWidth(reader, SKIN2_FORMRIGHTBORDER);
-    m.bottomBorderHeight = BitmapHeight(reader, SKIN2_FORMBOTTOMBORDER1);
+    m.titleBarHeight = HeightOf(reader.GetBitmap(SKIN2_TITLEBAR1));
+    m.leftBorderWidth = WidthOf(reader.GetBitmap(SKIN2_FORMLEFTBORDER));
+    m.rightBorderWidth = WidthOf(reader.GetBitmap(SKIN2_FORMRIGHTBORDER));
+    m.bottomBorderHeight = HeightOf(reader.GetBitmap(SKIN2_FORMBOTTOMBORDER1));
     m.transColor = reader.GetColor(SKIN2_TRANSCOLOR);
     m.formColor = reader.GetColor(SKIN2_FORMCOLOR);
     m.iconX = reader.GetInteger(SKIN2_TITLEBARICONPOSX);
@@ -188,9 +176,9 @@ TkrvSkinMetrics ReadSkinMetrics(const TkrvSkinReader& reader)
 
 int ComputeMinFormWidth(const TkrvSkinReader& reader)
 {
-    int left = BitmapWidth(reader, SKIN2_TITLEBAR1);
-    int right = BitmapWidth(reader, SKIN2_TITLEBAR3);
-    int buttons = BitmapWidth(reader, SKIN2_TITLEBUTTONS) / 6 + 35;  // three of the 18 frames, and room
+    int left = WidthOf(reader.GetBitmap(SKIN2_TITLEBAR1));
+    int right = WidthOf(reader.GetBitmap(SKIN2_TITLEBAR3));
+    int buttons = WidthOf(reader.GetBitmap(SKIN2_TITLEBUTTONS)) / 6 + 35;  // three of the 18 frames, and room
     if (reader.GetBoolean(SKIN2_TITLEFIVESECT))
         return left + right + buttons;
     return left + std::max(right, buttons);

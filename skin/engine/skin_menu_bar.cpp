@@ -9,6 +9,7 @@
 
 #include "framework/graphics/canvas.h"
 #include "skin/data/skin_shapes_win.h"
+#include "skin/data/window_picture_win.h"
 #include "skin/engine/skin_window_vcl.h"
 
 namespace ov {
@@ -196,7 +197,7 @@ void TkrvSkinMenuBarControlButton::Paint()
             FrameRectColor(dc, all, clBlack);
         buffer.Canvas()->Draw(1, 1, FGlyph);
     }
-    Canvas()->Draw(0, 0, buffer);
+    CopyPicture(buffer, Canvas()->Handle());
 }
 
 }  // namespace ov

@@ -8,6 +8,7 @@
 #include "skin/data/skin_bitmap_win.h"
 #include "skin/data/skin_shapes_win.h"
 #include "skin/data/skin_text_win.h"
+#include "skin/data/window_picture_win.h"
 #include "skin/engine/skin_engine.h"
 #include "skin/engine/skin_messages.h"
 #include "skin/engine/skin_window.h"
@@ -18,19 +19,10 @@ namespace {
 
 constexpr int kTitleButtonFrames = 18;
 
-int WidthOf(const TBitmap* bitmap) { return bitmap ? bitmap->Width() : 0; }
-int HeightOf(const TBitmap* bitmap) { return bitmap ? bitmap->Height() : 0; }
-
 void DrawAt(TCanvas& canvas, const TBitmap* bitmap, int x, int y)
 {
     if (bitmap && bitmap->Width() > 0)
         canvas.Draw(x, y, *bitmap);
-}
-
-void StretchInto(TCanvas& canvas, const TBitmap* bitmap, const RECT& rect)
-{
-    if (bitmap && bitmap->Width() > 0 && rect.right > rect.left && rect.bottom > rect.top)
-        StretchBitmap(*bitmap, canvas, rect);
 }
 
 void Fill(TCanvas& canvas, const RECT& rect, TColor color)
@@ -41,16 +33,16 @@ void Fill(TCanvas& canvas, const RECT& rect, TColor color)
 
 // Copies `composite` onto the window DC at (x, y); through `merge` (filled with the form colour
 // first) when the composite's key-colour pixels must not show.
-void Output(HDC dc, TBitmap& composite, TBitmap* merge, TColor formColor, int x, int y)
+void Output(HDC dc, const TBitmap& composite, TBitmap* merge, TColor formColor, int x, int y)
 {
-    TBitmap* source = &composite;
-    if (merge) {
-        merge->SetSize(composite.Width(), composite.Height());
-        Fill(*merge->Canvas(), {0, 0, composite.Width(), composite.Height()}, formColor);
-        merge->Canvas()->Draw(0, 0, composite);
-        source = merge;
+    if (!merge) {
+        CopyPicture(composite, dc, {x, y});
+        return;
     }
-    ::BitBlt(dc, x, y, source->Width(), source->Height(), source->Canvas()->Handle(), 0, 0, SRCCOPY);
+    merge->SetSize(composite.Width(), composite.Height());
+    Fill(*merge->Canvas(), {0, 0, composite.Width(), composite.Height()}, formColor);
+    merge->Canvas()->Draw(0, 0, composite);
+    CopyPicture(*merge, dc, {x, y});
 }
 
 }  // namespace
@@ -143,7 +135,7 @@ void TkrvSkinWindow::PaintFrame()
     // the composites needs them built while it is still hidden.
     if (!::IsWindowVisible(window) && !FTitleNeedsRegion && !FBottomNeedsRegion)
         return;
-    UniqueWindowDC dc(::GetWindowDC(window), handle_traits::WindowDC{window});
+    UniqueWindowDC dc = WindowAreaDC(window, WindowArea::Whole);
     if (!dc)
         return;
     bool maximizedChild = IsMDIChild() && paint.maximized;
@@ -248,14 +240,14 @@ void TkrvSkinWindow::DrawNarrowTitle(FramePaint& paint)
         int skip = m.leftBorderWidth - endLeft;
         RECT from{skip, 0, wEnd, rightEnd->Height()};
         RECT to{m.leftBorderWidth, 0, paint.width, rightEnd->Height()};
-        canvas.CopyRect(to, *const_cast<TBitmap*>(rightEnd)->Canvas(), from);
+        canvas.CopyRect(to, *rightEnd, from);
     }
     StretchInto(canvas, bar1, {m.leftBorderWidth, 0, std::max(m.leftBorderWidth, paint.width - wEnd), HeightOf(bar1)});
     if (rightEnd && paint.width < WidthOf(bar1)) {
         int columns = std::min(m.rightBorderWidth, wEnd);
         RECT from{wEnd - columns, 0, wEnd, rightEnd->Height()};
         RECT to{paint.width - columns, 0, paint.width, rightEnd->Height()};
-        canvas.CopyRect(to, *const_cast<TBitmap*>(rightEnd)->Canvas(), from);
+        canvas.CopyRect(to, *rightEnd, from);
     }
 }
 
