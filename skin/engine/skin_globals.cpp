@@ -42,6 +42,8 @@ std::unique_ptr<TCustomImageList> MakeCheckImages()
     return images;
 }
 
+}  // namespace
+
 std::wstring ReadClassName(HWND window)
 {
     wchar_t buffer[101] = {};
@@ -49,14 +51,12 @@ std::wstring ReadClassName(HWND window)
     return std::wstring(buffer, static_cast<size_t>(std::max(length, 0)));
 }
 
-std::wstring Upper(std::wstring text)
+std::wstring UpperCase(std::wstring text)
 {
     if (!text.empty())
         ::CharUpperBuffW(text.data(), static_cast<DWORD>(text.size()));
     return text;
 }
-
-}  // namespace
 
 TkrvClassNameList::TkrvClassNameList(std::initializer_list<const wchar_t*> preset)
 {
@@ -160,7 +160,7 @@ LRESULT CALLBACK CbtHookProc(int code, WPARAM wParam, LPARAM lParam)
             auto* create = reinterpret_cast<CBT_CREATEWNDW*>(lParam);
             HWND window = reinterpret_cast<HWND>(wParam);
             const CREATESTRUCTW* cs = create->lpcs;
-            if (RefusesSizeGrip(Upper(ReadClassName(window)), static_cast<DWORD>(cs->style),
+            if (RefusesSizeGrip(UpperCase(ReadClassName(window)), static_cast<DWORD>(cs->style),
                                 static_cast<DWORD>(cs->dwExStyle), engine->IsWorking()))
                 return 1;
         } else if (code == HCBT_ACTIVATE && engine && engine->IsWorking()) {

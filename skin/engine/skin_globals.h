@@ -53,6 +53,11 @@ LRESULT CALLBACK CbtHookProc(int code, WPARAM wParam, LPARAM lParam);
 HWND LastDestroyedDialog();
 void SetLastDestroyedDialog(HWND window);
 
+// A window's class name as registered (its first 100 characters; empty for no window).
+std::wstring ReadClassName(HWND window);
+// The text in upper case by the system's rule, as the hook and the class tables compare class names.
+std::wstring UpperCase(std::wstring text);
+
 // The hook's decisions, apart from the hook so that they can be checked on their own.
 // A size-grip scroll bar is refused while skinning works, unless its extended style is exactly
 // WS_EX_NOPARENTNOTIFY.

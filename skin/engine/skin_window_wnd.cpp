@@ -198,9 +198,7 @@ void TkrvSkinWindowWnd::HandleShowWindow()
 void TkrvSkinWindowWnd::ColourPagePanels(HWND page)
 {
     for (HWND child = ::GetWindow(page, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t name[16] = {};
-        ::GetClassNameW(child, name, 16);
-        auto* panel = ::lstrcmpiW(name, L"TPANEL") == 0 ? TWinControl::FindControl(child) : nullptr;
+        auto* panel = UpperCase(ReadClassName(child)) == L"TPANEL" ? TWinControl::FindControl(child) : nullptr;
         if (!panel)
             continue;
         panel->SetColor(FEngine->FormColor());

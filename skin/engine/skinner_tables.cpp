@@ -30,16 +30,6 @@ std::vector<TkrvWindowClassSkinnerRow>& WindowClassTable()
     return rows;
 }
 
-std::wstring UpperClassName(HWND window)
-{
-    wchar_t buffer[101] = {};
-    int length = ::GetClassNameW(window, buffer, 101);
-    std::wstring name(buffer, static_cast<size_t>(std::max(length, 0)));
-    if (!name.empty())
-        ::CharUpperBuffW(name.data(), static_cast<DWORD>(name.size()));
-    return name;
-}
-
 // Nothing that belongs to the skin engine itself is skinned, except the up-down it lays over
 // date pickers.
 bool IsEngineOwn(std::wstring_view className) { return className.starts_with(L"Tkrv"); }
@@ -136,7 +126,7 @@ std::unique_ptr<TkrvSkinControl> CreateFrameworkSkinner(TControl* control, TkrvS
 
 std::unique_ptr<TkrvSkinControl> CreateWindowClassSkinner(HWND window, TkrvSkinWindow* owner)
 {
-    std::wstring upper = UpperClassName(window);
+    std::wstring upper = UpperCase(ReadClassName(window));
     if (upper == L"SYSANIMATE32" || upper == L"MSCTLS_PROGRESS32") {
         if (auto* dialog = dynamic_cast<TkrvSkinWindowWnd*>(owner))
             dialog->SetBusyDialog();
@@ -212,7 +202,7 @@ TkrvDialogContent CheckDialogContent(HWND dialog)
     TkrvDialogContent content;
     bool shellView = false, toolBar = false, listBox = false;
     for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        std::wstring name = UpperClassName(child);
+        std::wstring name = UpperCase(ReadClassName(child));
         if (name == L"#32770") {
             content.nestedPage = child;
             break;
