@@ -6,7 +6,6 @@
 #include "framework/graphics/canvas.h"
 #include "framework/controls/combo_box_ex.h"
 #include "framework/controls/date_time_picker.h"
-#include "skin/controls/value_skinners.h"
 #include "skin/data/skin_shapes_win.h"
 #include "skin/data/user32_entries_win.h"
 #include "skin/data/window_picture_win.h"
@@ -198,6 +197,33 @@ void TkrvSkinExtComboboxLikeControl::Paint()
     PaintFrame();
     if (FButton && Windowed().HandleAllocated() && FButton->HandleAllocated())
         FButton->Invalidate();
+}
+
+// --- the up-down over a date picker -------------------------------------------------------------------
+
+HWND FindPickerSpin(HWND picker) { return picker ? ::FindWindowExW(picker, nullptr, UPDOWN_CLASSW, nullptr) : nullptr; }
+
+const TClassInfo& TkrvSkinInternalUpDown::StaticClass()
+{
+    static const TClassInfo& info =
+        TClassBuilder<TkrvSkinInternalUpDown>(L"TkrvSkinInternalUpDown", TCustomUpDown::StaticClass()).Build();
+    return info;
+}
+
+TkrvSkinInternalUpDown::TkrvSkinInternalUpDown(TComponent* owner, TWinControl* control, TkrvSkinOverlaySlotBase* slot)
+    : TkrvSkinOverlay(owner, control, slot)
+{
+    SetBounds(0, 0, 16, 16);
+}
+
+// So the picker steps the field it has selected exactly as when its buttons are clicked themselves.
+void TkrvSkinInternalUpDown::PassToControl(TMessage& message)
+{
+    bool hitTest = message.Msg == WM_NCHITTEST;
+    if (!hitTest && message.Msg != WM_LBUTTONDOWN && message.Msg != WM_LBUTTONUP && message.Msg != WM_LBUTTONDBLCLK)
+        return;
+    if (HWND spin = FindPickerSpin(FControl->WindowHandle()))
+        SendAtMessagePos(spin, message.Msg, hitTest ? 0 : MK_LBUTTON, !hitTest);
 }
 
 // --- date pickers -------------------------------------------------------------------------------------

@@ -2,15 +2,16 @@
 // own painting: TkrvSkinComboBox, TkrvSkinComboBoxEx and TkrvSkinWndComboBox frame the control
 // and paint its drop-down button again after the control has painted itself. A date picker's
 // button is no separate part of the control, so TkrvSkinDateTimePicker covers it with a small panel
-// of its own (TkrvSkinInternalComboButton), or covers its spin buttons with a skinned up-down, and
-// hands every click on to the picker.
+// of its own (TkrvSkinInternalComboButton), or covers its spin buttons with an up-down of its own
+// (TkrvSkinInternalUpDown, painted by the up-down skinner), and hands every click on to the picker,
+// so the picker opens its calendar or steps its value as it would unskinned.
 #pragma once
 
 #include <windows.h>
 
 #include "framework/controls/panel.h"
+#include "framework/controls/up_down.h"
 #include "skin/controls/scroll_skinners.h"
-#include "skin/controls/value_skinners.h"
 #include "skin/engine/skin_overlay.h"
 
 namespace ov {
@@ -88,6 +89,20 @@ protected:
 
     TkrvSkinOverlaySlot<TkrvSkinInternalComboButton> FButton;
 };
+
+// The up-down laid over a date picker's own spin buttons.
+class TkrvSkinInternalUpDown : public TkrvSkinOverlay<TCustomUpDown> {
+    OV_CLASS(TkrvSkinInternalUpDown, TkrvSkinOverlay<TCustomUpDown>)
+
+    TkrvSkinInternalUpDown(TComponent* owner, TWinControl* control, TkrvSkinOverlaySlotBase* slot);
+
+protected:
+    // The picker's own spin buttons take the press where it lies over them.
+    void PassToControl(TMessage& message) override;
+};
+
+// The picker's own spin buttons ("msctls_updown32" child), or null.
+HWND FindPickerSpin(HWND picker);
 
 class TkrvSkinDateTimePicker : public TkrvSkinExtComboboxLikeControl {
 public:

@@ -11,6 +11,7 @@
 #include "framework/controls/progress_bar.h"
 #include "framework/core/properties.h"
 #include "framework/controls/track_bar.h"
+#include "framework/controls/up_down.h"
 #include "skin/data/rect_ops.h"
 #include "skin/data/skin_bitmap_win.h"
 #include "skin/data/skin_color_win.h"
@@ -407,33 +408,6 @@ void TkrvSkinUpDown::Paint()
         DrawArrowGlyph(canvas.Handle(), direction, at.x, at.y, enabled);
     }
     CopyToWindow(picture, window, WindowArea::Client);
-}
-
-// --- the up-down over a date picker -------------------------------------------------------------------
-
-HWND FindPickerSpin(HWND picker) { return picker ? ::FindWindowExW(picker, nullptr, UPDOWN_CLASSW, nullptr) : nullptr; }
-
-const TClassInfo& TkrvSkinInternalUpDown::StaticClass()
-{
-    static const TClassInfo& info =
-        TClassBuilder<TkrvSkinInternalUpDown>(L"TkrvSkinInternalUpDown", TCustomUpDown::StaticClass()).Build();
-    return info;
-}
-
-TkrvSkinInternalUpDown::TkrvSkinInternalUpDown(TComponent* owner, TWinControl* control, TkrvSkinOverlaySlotBase* slot)
-    : TkrvSkinOverlay(owner, control, slot)
-{
-    SetBounds(0, 0, 16, 16);
-}
-
-// So the picker steps the field it has selected exactly as when its buttons are clicked themselves.
-void TkrvSkinInternalUpDown::PassToControl(TMessage& message)
-{
-    bool hitTest = message.Msg == WM_NCHITTEST;
-    if (!hitTest && message.Msg != WM_LBUTTONDOWN && message.Msg != WM_LBUTTONUP && message.Msg != WM_LBUTTONDBLCLK)
-        return;
-    if (HWND spin = FindPickerSpin(FControl->WindowHandle()))
-        SendAtMessagePos(spin, message.Msg, hitTest ? 0 : MK_LBUTTON, !hitTest);
 }
 
 }  // namespace ov

@@ -1,8 +1,7 @@
 // Value controls painted wholly from the skin, each picture built off-screen and copied once:
 // TkrvSkinProgressBar (caps, filled and empty pieces), TkrvSkinTrackBar (channel image, selection,
-// ticks and slider image) and TkrvSkinUpDown (two framed halves with arrows). TkrvSkinInternalUpDown
-// is the up-down the date picker skinner lays over a picker's own spin buttons; it hands every
-// click on to them, so the picker steps its value as it would unskinned.
+// ticks and slider image) and TkrvSkinUpDown (two framed halves with arrows). TkrvSkinUpDown also
+// paints the up-down the date picker skinner lays over a picker's own spin buttons.
 #pragma once
 
 #include <windows.h>
@@ -10,9 +9,7 @@
 #include <functional>
 #include <utility>
 
-#include "framework/controls/up_down.h"
 #include "skin/engine/skin_control.h"
-#include "skin/engine/skin_overlay.h"
 
 namespace ov {
 
@@ -95,19 +92,5 @@ private:
 
     int FPressedPart = 0;
 };
-
-// The up-down laid over a date picker's own spin buttons.
-class TkrvSkinInternalUpDown : public TkrvSkinOverlay<TCustomUpDown> {
-    OV_CLASS(TkrvSkinInternalUpDown, TkrvSkinOverlay<TCustomUpDown>)
-
-    TkrvSkinInternalUpDown(TComponent* owner, TWinControl* control, TkrvSkinOverlaySlotBase* slot);
-
-protected:
-    // The picker's own spin buttons take the press where it lies over them.
-    void PassToControl(TMessage& message) override;
-};
-
-// The picker's own spin buttons ("msctls_updown32" child), or null.
-HWND FindPickerSpin(HWND picker);
 
 }  // namespace ov
