@@ -94,6 +94,10 @@ class TkrvSkinWindow : public TComponent {
     int HoverButton() const noexcept { return FHoverButton; }
     int ButtonsLeft() const noexcept { return FButtonsLeft; }
     bool WindowActive() const noexcept { return FWindowActive; }
+    // The native frame's insets as measured (top without a native menu bar, sides, bottom).
+    int TopInset() const noexcept { return FTopInset; }
+    int SideInset() const noexcept { return FSideInset; }
+    int BottomInset() const noexcept { return FBottomInset; }
 
     // --- what the concrete frame skinners supply ---
     virtual std::wstring GetCaptionW() { return {}; }

@@ -51,7 +51,7 @@ TkrvSkinWindowVCL* TkrvSkinWindowVCL::Make(HWND window, bool dialog, TkrvSkinEng
 }
 
 TkrvSkinWindowVCL::TkrvSkinWindowVCL(TComponent* owner, TkrvSkinEngine* engine, bool dialog, TCustomForm* form)
-    : TkrvSkinWindow(owner, engine, dialog), FForm(form)
+    : TkrvSkinWindow(owner, engine, dialog), FForm(form), FMDI(*this)
 {
     FFrameEnabled = form->Tag() != engine->DisabledTag();
     FSkinOn = FSkinOn && FFrameEnabled;
@@ -60,9 +60,7 @@ TkrvSkinWindowVCL::TkrvSkinWindowVCL(TComponent* owner, TkrvSkinEngine* engine, 
 void TkrvSkinWindowVCL::Attach(HWND)
 {
     FForm->SetAutoScroll(false);
-    CreateMenuBar();
-    if (IsMDIForm())
-        CreateMDIButtons();
+    FMDI.Create();
     if (!IsMDIChild()) {
         FApplicationEvents = std::make_unique<TApplicationEvents>(nullptr);
         FApplicationEvents->OnMessage = TMessageEvent(this, &TkrvSkinWindowVCL::ShortcutFilter);
@@ -83,23 +81,7 @@ void TkrvSkinWindowVCL::Detach()
         ::KillTimer(FForm->WindowHandle(), kSkinOpenFormsTimer);
     if (FHook)
         FHook->Remove();
-    if (FClientHook) {
-        if (FSpareWindowMenu && FForm->ClientHandle() && FForm->WindowMenu())
-            ::SendMessageW(FForm->ClientHandle(), WM_MDISETMENU, 0,
-                           reinterpret_cast<LPARAM>(FForm->WindowMenu()->Handle()));
-        FClientHook->Remove();
-        FClientHook.reset();
-    }
-    if (FEngine->Removing())
-        FreeWindowMenuItems();
-    // A bar never placed on the form is not freed with the form's controls.
-    if (FMenuBar && (FEngine->Removing() || !FMenuBar->Parent()))
-        std::exchange(FMenuBar, nullptr)->Free();
-    if (FEngine->Removing()) {
-        for (auto& button : FMDIButtons)
-            if (button)
-                std::exchange(button, nullptr)->Free();
-    }
+    FMDI.Detach();
     if (FApplicationEvents)
         std::exchange(FApplicationEvents, nullptr).release()->Free();
     if (FEngine->Removing() && FForm->HandleAllocated())
@@ -113,17 +95,7 @@ void TkrvSkinWindowVCL::Notification(TComponent* component, TOperation operation
     TkrvSkinWindow::Notification(component, operation);
     if (operation != opRemove)
         return;
-    if (component == FMenuBar)
-        FMenuBar = nullptr;
-    for (auto& button : FMDIButtons)
-        if (component == button)
-            button = nullptr;
-    std::erase(FWindowMenuItems, component);
-    std::erase(FMenuItems, component);
-    if (component == FMergedChildMenu || component == FLastBuiltChildMenu) {
-        FMergedChildMenu = FMergedChildMenu == component ? nullptr : FMergedChildMenu;
-        FLastBuiltChildMenu = FLastBuiltChildMenu == component ? nullptr : FLastBuiltChildMenu;
-    }
+    FMDI.Forget(component);
     for (size_t i = FControlSkinners.size(); i > 0; --i) {
         if (FControlSkinners[i - 1]->Control() != component)
             continue;
@@ -215,8 +187,8 @@ void TkrvSkinWindowVCL::MeasureNativeFrame()
     if (IsMDIChild())
         MeasureMDIChildInsets();
     FFormColor = FForm->Color();
-    if (FLeftInset >= 5 && FMenuBar)
-        FMenuBar->SetIndent(FLeftInset - 4);
+    if (FLeftInset >= 5 && FMDI.MenuBar())
+        FMDI.MenuBar()->SetIndent(FLeftInset - 4);
 }
 
 // A child takes its insets from its parent's client (the parent's frame), and tells the parent
@@ -274,7 +246,7 @@ void TkrvSkinWindowVCL::SwitchOn()
     FForm->SetMenu(nullptr);
     FForm->SetAutoScroll(false);
     FForm->SetScaled(false);
-    SwitchMenuBarOn();
+    FMDI.SwitchOn();
     ApplyConstraints();
     if (!FControlsShifted && MenuBarHeight() > 0) {
         ShiftControls(MenuBarHeight());
@@ -289,8 +261,8 @@ void TkrvSkinWindowVCL::SwitchOn()
     }
     FSettingClientSize = false;
     PrepareFormMenus(true);
-    if (IsMDIChild() && IsMaximized() && !FMDIChildMaximized)
-        AnnounceMDIChildSize();
+    if (IsMDIChild() && IsMaximized())
+        FMDI.AnnounceChildSize(true);
 }
 
 void TkrvSkinWindowVCL::SwitchOff()
@@ -320,7 +292,7 @@ void TkrvSkinWindowVCL::SwitchOff()
         FControlsShifted = false;
     }
     PrepareFormMenus(false);
-    SwitchMenuBarOff();
+    FMDI.SwitchOff();
     FRestoring = false;
 }
 
@@ -354,7 +326,7 @@ void TkrvSkinWindowVCL::ShiftControls(int distance)
     FShiftedBy = distance > 0 ? distance : FShiftedBy;
     for (int i = 0; i < FForm->ControlCount(); ++i) {
         TControl* control = FForm->Controls(i);
-        if (control == FMenuBar || std::find(FMDIButtons.begin(), FMDIButtons.end(), control) != FMDIButtons.end())
+        if (FMDI.IsOwnControl(control))
             continue;
         TAnchors anchors = control->Anchors();
         bool bottom = anchors.Contains(akBottom), top = anchors.Contains(akTop);
@@ -399,13 +371,11 @@ void CALLBACK TkrvSkinWindowVCL::SkinOpenFormsNow(HWND window, UINT, UINT_PTR ti
 
 void TkrvSkinWindowVCL::PostProcess(TMessage& message)
 {
-    if (PostProcessMDI(message))
+    if (FMDI.PostProcess(message))
         return;
     switch (message.Msg) {
     case WM_SHOWWINDOW:
     case CM_VISIBLECHANGED:
-        if (message.Msg == WM_SHOWWINDOW && IsMDIChild())
-            FMDIChildHidden = message.WParam == 0;
         if (!FShownOnce && FForm == Application->MainForm() && FEngine->SkinAllForms()) {
             FShownOnce = true;
             // The other forms are hidden until asked for: they are skinned as soon as the main
@@ -417,7 +387,7 @@ void TkrvSkinWindowVCL::PostProcess(TMessage& message)
         }
         break;
     case WM_SIZE:
-        AnnounceMDIChildSize();
+        FMDI.AnnounceChildSize(IsMaximized());
         PaintFrame();
         UpdateRegion();
         if (FStarted && !FSettingClientSize && !IsMaximized() && message.WParam != SIZE_MINIMIZED)
@@ -465,8 +435,8 @@ void TkrvSkinWindowVCL::ShortcutFilter(MSG& msg, bool& handled)
         return;
     auto key = static_cast<WORD>(msg.wParam);
     TShiftState shift = KeyboardShiftState();
-    if ((FMergedChildMenu && IsMDIForm() && FMergedChildMenu->IsShortCut(key, shift)) ||
-        FMainMenu->IsShortCut(key, shift))
+    TMainMenu* childMenu = FMDI.MergedChildMenu();
+    if ((childMenu && IsMDIForm() && childMenu->IsShortCut(key, shift)) || FMainMenu->IsShortCut(key, shift))
         handled = true;
 }
 

@@ -1,20 +1,19 @@
 // TkrvSkinWindowVCL: the frame skinner of a framework form, reached through the form's WindowProc
 // slot. It keeps the client area and the controls where they were when the skin goes on and off,
-// sets the skin's minimum size as constraints, shows the form's menu as a skinned menu bar and keeps
-// its shortcuts working once the native menu is taken away, and serves MDI parents and children
-// (merged menus, the Window menu, cascade and tile, the buttons of a maximised child).
+// sets the skin's minimum size as constraints and keeps the shortcuts of the form's menu working
+// once the native menu is taken away. Its menu bar and MDI half (the skinned menu bar, merged
+// menus, the Window menu, cascade and tile, the buttons of a maximised child) is a TkrvSkinWindowMDI
+// of its own.
 #pragma once
 
-#include <array>
 #include <memory>
-#include <optional>
-#include <vector>
 
 #include "framework/forms/application.h"
 #include "framework/forms/form.h"
 #include "framework/forms/menus.h"
 #include "skin/engine/skin_menu_bar.h"
 #include "skin/engine/skin_window.h"
+#include "skin/engine/skin_window_mdi.h"
 #include "skin/engine/window_hooks.h"
 
 namespace ov {
@@ -27,6 +26,8 @@ class TkrvSkinWindowVCL : public TkrvSkinWindow {
     static TkrvSkinWindowVCL* Make(HWND window, bool dialog, TkrvSkinEngine* engine, TCustomForm* publishedForm);
 
     TCustomForm* Form() const noexcept { return FForm; }
+    // The form's menu, measured before the skin took it away.
+    TMainMenu* MainMenu() const noexcept { return FMainMenu; }
 
     std::wstring GetCaptionW() override;
     void ApplySkinState() override;
@@ -53,18 +54,8 @@ class TkrvSkinWindowVCL : public TkrvSkinWindow {
     void Detach() override;
     void Notification(TComponent* component, TOperation operation) override;
 
-    // Menu bar and MDI (skin_window_vcl_menu.cpp).
-    int MenuBarHeight() override;
-    TkrvSkinMenuBar* MenuBar() const noexcept { return FMenuBar; }
-    void BuildMenuBar(bool force);
-    TkrvMenuBarItems CollectMenuItems();
-    void FillMenuBar(const TkrvMenuBarItems& collected);
-    void PaintMenuBarBackground(TToolBar* bar, const RECT& rect, bool& defaultDraw);
-    void PaintMenuBarButton(TToolBar* bar, TToolButton* button, TCustomDrawState state, bool& defaultDraw);
-    void RebuildWindowMenu();
-    std::vector<TCustomForm*> ListedMDIChildren() const;
-    // The MDI control buttons: 1 close (Tag -1381), 2 restore (-1382), 3 minimise (-1383).
-    TkrvSkinMenuBarControlButton* MDIButton(int i) const { return FMDIButtons.at(static_cast<size_t>(i - 1)); }
+    int MenuBarHeight() override { return FMDI.MenuBarHeight(); }
+    TkrvSkinMenuBar* MenuBar() const noexcept { return FMDI.MenuBar(); }
 
 private:
     TkrvSkinWindowVCL(TComponent* owner, TkrvSkinEngine* engine, bool dialog, TCustomForm* form);
@@ -81,25 +72,7 @@ private:
     void HandleParentNotify(TMessage& message);
     void ShortcutFilter(MSG& msg, bool& handled);
     bool HasTitleButton(TBorderIcon icon);
-    // Menu bar and MDI (skin_window_vcl_menu.cpp).
-    void CreateMenuBar();
-    void PlaceMenuBar();
-    void CreateMDIButtons();
-    void SwitchMenuBarOn();
-    void SwitchMenuBarOff();
-    void PlaceMDIButtons();
-    void ColorMDIButtons();
-    void ShowMDIButtons(bool show);
-    void MDIButtonClick(TObject* sender);
     void MeasureMDIChildInsets();
-    void AnnounceMDIChildSize();
-    void FreeWindowMenuItems();
-    bool PostProcessMDI(TMessage& message);
-    void ClientWindowProc(TMessage& message);
-    void CascadeChildren();
-    void TileChildren(bool horizontal);
-    std::vector<TCustomForm*> VisibleChildren(bool withMinimized) const;
-    void SetMergedChildMenu(TMainMenu* menu);
 
     TCustomForm* FForm;
     std::unique_ptr<TWindowProcHook> FHook;
@@ -116,20 +89,7 @@ private:
     bool FSkinSetMinHeight = false;
     bool FSkinSetMinWidth = false;
     bool FHadFrame = true;
-    // Menu bar and MDI.
-    TkrvSkinMenuBar* FMenuBar = nullptr;
-    TMainMenu* FLastBuiltMenu = nullptr;
-    TMainMenu* FMergedChildMenu = nullptr;
-    TMainMenu* FLastBuiltChildMenu = nullptr;
-    std::vector<TMenuItem*> FMenuItems;
-    std::vector<TMenuItem*> FWindowMenuItems;
-    std::array<TkrvSkinMenuBarControlButton*, 3> FMDIButtons{};
-    TColor FMDIButtonColor = clBtnFace;
-    TColor FMDIButtonToColor = clBtnFace;
-    std::unique_ptr<TSubclassHook> FClientHook;
-    UniqueMenu FSpareWindowMenu;  // takes the client's own Window list while the skin lists it
-    bool FMDIChildMaximized = false;
-    bool FMDIChildHidden = false;
+    TkrvSkinWindowMDI FMDI;  // last: it is made from the form and the engine above
 };
 
 }  // namespace ov

@@ -1,6 +1,8 @@
-// The framework form skinner's menu bar and MDI support: building the bar from the form's menu
+// The menu bar and MDI half of the framework form skinner: building the bar from the form's menu
 // merged with the active child's, painting it, the Window menu list, the MDI client's cascade and
 // tile, and the three buttons of a maximised child.
+#include "skin/engine/skin_window_mdi.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -25,11 +27,64 @@ constexpr int kCascadeStep = 22;
 
 }  // namespace
 
-// --- creation -------------------------------------------------------------------------------------------
-
-void TkrvSkinWindowVCL::CreateMenuBar()
+TkrvSkinWindowMDI::TkrvSkinWindowMDI(TkrvSkinWindowVCL& skinner)
+    : FSkinner(skinner), FForm(skinner.Form()), FEngine(skinner.Engine())
 {
-    FMenuBar = new TkrvSkinMenuBar(nullptr, this);
+}
+
+// --- creation and removal -------------------------------------------------------------------------------
+
+void TkrvSkinWindowMDI::Create()
+{
+    CreateMenuBar();
+    if (FSkinner.IsMDIForm())
+        CreateMDIButtons();
+}
+
+void TkrvSkinWindowMDI::Detach()
+{
+    if (FClientHook) {
+        if (FSpareWindowMenu && FForm->ClientHandle() && FForm->WindowMenu())
+            ::SendMessageW(FForm->ClientHandle(), WM_MDISETMENU, 0,
+                           reinterpret_cast<LPARAM>(FForm->WindowMenu()->Handle()));
+        FClientHook->Remove();
+        FClientHook.reset();
+    }
+    if (FEngine->Removing())
+        FreeWindowMenuItems();
+    // A bar never placed on the form is not freed with the form's controls.
+    if (FMenuBar && (FEngine->Removing() || !FMenuBar->Parent()))
+        std::exchange(FMenuBar, nullptr)->Free();
+    if (FEngine->Removing()) {
+        for (auto& button : FMDIButtons)
+            if (button)
+                std::exchange(button, nullptr)->Free();
+    }
+}
+
+void TkrvSkinWindowMDI::Forget(TComponent* component)
+{
+    if (component == FMenuBar)
+        FMenuBar = nullptr;
+    for (auto& button : FMDIButtons)
+        if (component == button)
+            button = nullptr;
+    std::erase(FWindowMenuItems, component);
+    std::erase(FMenuItems, component);
+    if (component == FMergedChildMenu || component == FLastBuiltChildMenu) {
+        FMergedChildMenu = FMergedChildMenu == component ? nullptr : FMergedChildMenu;
+        FLastBuiltChildMenu = FLastBuiltChildMenu == component ? nullptr : FLastBuiltChildMenu;
+    }
+}
+
+bool TkrvSkinWindowMDI::IsOwnControl(const TControl* control) const
+{
+    return control == FMenuBar || std::find(FMDIButtons.begin(), FMDIButtons.end(), control) != FMDIButtons.end();
+}
+
+void TkrvSkinWindowMDI::CreateMenuBar()
+{
+    FMenuBar = new TkrvSkinMenuBar(nullptr, &FSkinner);
     FMenuBar->SetVisible(false);
     FMenuBar->SetFlat(true);
     FMenuBar->SetEdgeBorders({});
@@ -38,24 +93,24 @@ void TkrvSkinWindowVCL::CreateMenuBar()
     FMenuBar->SetParentColor(false);
     FMenuBar->SetWrapable(true);
     FMenuBar->SetAutoSize(true);
-    FMenuBar->OnCustomDraw = TTBCustomDrawEvent(this, &TkrvSkinWindowVCL::PaintMenuBarBackground);
-    FMenuBar->OnCustomDrawButton = TTBCustomDrawBtnEvent(this, &TkrvSkinWindowVCL::PaintMenuBarButton);
-    FreeNotification(FMenuBar);
-    if (FForm->Menu() || IsMDIForm())
+    FMenuBar->OnCustomDraw = TTBCustomDrawEvent(this, &TkrvSkinWindowMDI::PaintMenuBarBackground);
+    FMenuBar->OnCustomDrawButton = TTBCustomDrawBtnEvent(this, &TkrvSkinWindowMDI::PaintMenuBarButton);
+    FSkinner.FreeNotification(FMenuBar);
+    if (FForm->Menu() || FSkinner.IsMDIForm())
         PlaceMenuBar();
 }
 
 // The bar goes onto the form, and gets its window, once the form has a menu for it: most forms
 // have none and never need the window. An MDI form's bar is placed at once, under the MDI buttons
 // made after it.
-void TkrvSkinWindowVCL::PlaceMenuBar()
+void TkrvSkinWindowMDI::PlaceMenuBar()
 {
     if (!FMenuBar->Parent())
         FMenuBar->SetParent(FForm);
 }
 
 // Button i shows frame 4 - i of the three frames of "KRVSKIN_MDI_CONTROLER".
-void TkrvSkinWindowVCL::CreateMDIButtons()
+void TkrvSkinWindowMDI::CreateMDIButtons()
 {
     TBitmap strip;
     strip.LoadFromResourceName(::GetModuleHandleW(nullptr), L"KRVSKIN_MDI_CONTROLER");
@@ -69,33 +124,33 @@ void TkrvSkinWindowVCL::CreateMDIButtons()
         button->SetAnchors({akTop, akRight});
         button->SetBounds(FForm->Width() - 25 - kMDIButtonSize * (i - 1), 1, kMDIButtonSize, kMDIButtonSize);
         button->SetTag(kFirstMDIButtonTag - i);
-        button->OnClick = TNotifyEvent(this, &TkrvSkinWindowVCL::MDIButtonClick);
+        button->OnClick = TNotifyEvent(this, &TkrvSkinWindowMDI::MDIButtonClick);
         button->SetParent(FForm);
-        FreeNotification(button);
+        FSkinner.FreeNotification(button);
         FMDIButtons[static_cast<size_t>(i - 1)] = button;
     }
     if (HWND client = FForm->ClientHandle())
-        FClientHook = std::make_unique<TSubclassHook>(client, TWndMethod(this, &TkrvSkinWindowVCL::ClientWindowProc));
+        FClientHook = std::make_unique<TSubclassHook>(client, TWndMethod(this, &TkrvSkinWindowMDI::ClientWindowProc));
 }
 
-int TkrvSkinWindowVCL::MenuBarHeight() { return FMenuBar && FMenuBar->Visible() ? FMenuBar->Height() : 0; }
+int TkrvSkinWindowMDI::MenuBarHeight() const { return FMenuBar && FMenuBar->Visible() ? FMenuBar->Height() : 0; }
 
 // --- switching ----------------------------------------------------------------------------------------------
 
-void TkrvSkinWindowVCL::SwitchMenuBarOn()
+void TkrvSkinWindowMDI::SwitchOn()
 {
     const auto& colors = FEngine->Metrics().menuColors;
-    if (FMainMenu && FMenuBar) {
+    if (FSkinner.MainMenu() && FMenuBar) {
         PlaceMenuBar();
         FMenuBar->SetTop(-100);
-        FMenuBar->SetVisible(!IsMDIChild());
+        FMenuBar->SetVisible(!FSkinner.IsMDIChild());
         FMenuBar->SetParentColor(false);
         FMenuBar->SetColor(colors[mcMenuBarStart]);
     }
     ColorMDIButtons();
     if (FMenuBar)
         BuildMenuBar(true);
-    if (IsMDIForm()) {
+    if (FSkinner.IsMDIForm()) {
         PlaceMDIButtons();
         // The skin lists the children itself: the client's own list goes to a menu nobody shows.
         if (FForm->ClientHandle() && FForm->WindowMenu()) {
@@ -106,19 +161,19 @@ void TkrvSkinWindowVCL::SwitchMenuBarOn()
     }
 }
 
-void TkrvSkinWindowVCL::SwitchMenuBarOff()
+void TkrvSkinWindowMDI::SwitchOff()
 {
     FreeWindowMenuItems();
     if (FMenuBar)
         FMenuBar->SetVisible(false);
     ShowMDIButtons(false);
-    if (IsMDIForm() && FForm->ClientHandle() && FForm->WindowMenu())
+    if (FSkinner.IsMDIForm() && FForm->ClientHandle() && FForm->WindowMenu())
         ::SendMessageW(FForm->ClientHandle(), WM_MDISETMENU, 0,
                        reinterpret_cast<LPARAM>(FForm->WindowMenu()->Handle()));
 }
 
 // The buttons sit at the right end of the menu bar's rows, vertically centred in them.
-void TkrvSkinWindowVCL::PlaceMDIButtons()
+void TkrvSkinWindowMDI::PlaceMDIButtons()
 {
     const TkrvSkinMetrics& m = FEngine->Metrics();
     int top = std::max(0, (MenuBarHeight() - kMDIButtonSize) / 2);
@@ -134,7 +189,7 @@ void TkrvSkinWindowVCL::PlaceMDIButtons()
 
 // From the menu bar bitmap's left column at half height to the form colour; without that
 // bitmap, the menu bar's own two colours.
-void TkrvSkinWindowVCL::ColorMDIButtons()
+void TkrvSkinWindowMDI::ColorMDIButtons()
 {
     const TkrvSkinMetrics& m = FEngine->Metrics();
     if (const TBitmap* bar = FEngine->SkinBitmap(SKIN2_MENUBAR); bar && !bar->Empty()) {
@@ -152,7 +207,7 @@ void TkrvSkinWindowVCL::ColorMDIButtons()
     }
 }
 
-void TkrvSkinWindowVCL::ShowMDIButtons(bool show)
+void TkrvSkinWindowMDI::ShowMDIButtons(bool show)
 {
     TCustomForm* child = show ? FForm->ActiveMDIChild() : nullptr;
     if (show && !child)
@@ -168,7 +223,7 @@ void TkrvSkinWindowVCL::ShowMDIButtons(bool show)
     }
 }
 
-void TkrvSkinWindowVCL::MDIButtonClick(TObject* sender)
+void TkrvSkinWindowMDI::MDIButtonClick(TObject* sender)
 {
     auto* button = dynamic_cast<TControl*>(sender);
     TCustomForm* child = FForm->ActiveMDIChild();
@@ -192,39 +247,40 @@ void TkrvSkinWindowVCL::MDIButtonClick(TObject* sender)
 
 // --- building the bar ------------------------------------------------------------------------------------
 
-void TkrvSkinWindowVCL::SetMergedChildMenu(TMainMenu* menu)
+void TkrvSkinWindowMDI::SetMergedChildMenu(TMainMenu* menu)
 {
     if (FMergedChildMenu == menu)
         return;
     if (FMergedChildMenu)
-        RemoveFreeNotification(FMergedChildMenu);
+        FSkinner.RemoveFreeNotification(FMergedChildMenu);
     FMergedChildMenu = menu;
     if (menu)
-        FreeNotification(menu);
+        FSkinner.FreeNotification(menu);
 }
 
-TkrvMenuBarItems TkrvSkinWindowVCL::CollectMenuItems()
+TkrvMenuBarItems TkrvSkinWindowMDI::CollectMenuItems()
 {
-    return ov::CollectMenuItems(FMainMenu, IsMDIForm() ? FMergedChildMenu : nullptr);
+    return ov::CollectMenuItems(FSkinner.MainMenu(), FSkinner.IsMDIForm() ? FMergedChildMenu : nullptr);
 }
 
-void TkrvSkinWindowVCL::BuildMenuBar(bool force)
+void TkrvSkinWindowMDI::BuildMenuBar(bool force)
 {
-    bool rebuild = force || FMainMenu != FLastBuiltMenu || (IsMDIForm() && FMergedChildMenu != FLastBuiltChildMenu);
+    bool rebuild = force || FSkinner.MainMenu() != FLastBuiltMenu ||
+                   (FSkinner.IsMDIForm() && FMergedChildMenu != FLastBuiltChildMenu);
     if (rebuild) {
         TkrvMenuBarItems collected = CollectMenuItems();
-        FLastBuiltMenu = FMainMenu;
+        FLastBuiltMenu = FSkinner.MainMenu();
         FLastBuiltChildMenu = FMergedChildMenu;
         if (collected.items.empty())
             FMenuBar->SetVisible(false);
         else
             FillMenuBar(collected);
     }
-    if (IsMDIForm())
+    if (FSkinner.IsMDIForm())
         RebuildWindowMenu();
 }
 
-void TkrvSkinWindowVCL::FillMenuBar(const TkrvMenuBarItems& collected)
+void TkrvSkinWindowMDI::FillMenuBar(const TkrvMenuBarItems& collected)
 {
     PlaceMenuBar();
     FMenuBar->SetAutoSize(false);
@@ -243,12 +299,12 @@ void TkrvSkinWindowVCL::FillMenuBar(const TkrvMenuBarItems& collected)
     FMenuItems = collected.items;
     FMenuBar->HandleNeeded();
     FMenuBar->SetAutoSize(true);
-    FMenuBar->SetVisible(!IsMDIChild());
+    FMenuBar->SetVisible(!FSkinner.IsMDIChild());
 }
 
 // --- painting the bar -----------------------------------------------------------------------------------
 
-void TkrvSkinWindowVCL::PaintMenuBarBackground(TToolBar* bar, const RECT& rect, bool&)
+void TkrvSkinWindowMDI::PaintMenuBarBackground(TToolBar* bar, const RECT& rect, bool&)
 {
     const auto& colors = FEngine->Metrics().menuColors;
     TCanvas* canvas = bar->Canvas();
@@ -260,7 +316,7 @@ void TkrvSkinWindowVCL::PaintMenuBarBackground(TToolBar* bar, const RECT& rect, 
         FillGradientV(canvas->Handle(), all, colors[mcMenuBarStart], colors[mcMenuBarEnd]);
 }
 
-void TkrvSkinWindowVCL::PaintMenuBarButton(TToolBar* bar, TToolButton* button, TCustomDrawState state,
+void TkrvSkinWindowMDI::PaintMenuBarButton(TToolBar* bar, TToolButton* button, TCustomDrawState state,
                                            bool& defaultDraw)
 {
     defaultDraw = false;
@@ -297,18 +353,18 @@ void TkrvSkinWindowVCL::PaintMenuBarButton(TToolBar* bar, TToolButton* button, T
 
 // --- the Window menu ------------------------------------------------------------------------------------
 
-void TkrvSkinWindowVCL::FreeWindowMenuItems()
+void TkrvSkinWindowMDI::FreeWindowMenuItems()
 {
     std::vector<TMenuItem*> items = std::exchange(FWindowMenuItems, {});
     for (TMenuItem* item : items) {
-        RemoveFreeNotification(item);
+        FSkinner.RemoveFreeNotification(item);
         item->Free();
     }
 }
 
 // The visible children in the order they were made (the MDI client numbers them so), as the
 // system's own Window menu lists them; the order of activation would move them about.
-std::vector<TCustomForm*> TkrvSkinWindowVCL::ListedMDIChildren() const
+std::vector<TCustomForm*> TkrvSkinWindowMDI::ListedMDIChildren() const
 {
     std::vector<TCustomForm*> children;
     for (int i = 0; i < FForm->MDIChildCount(); ++i) {
@@ -324,16 +380,16 @@ std::vector<TCustomForm*> TkrvSkinWindowVCL::ListedMDIChildren() const
     return children;
 }
 
-void TkrvSkinWindowVCL::RebuildWindowMenu()
+void TkrvSkinWindowMDI::RebuildWindowMenu()
 {
     TMenuItem* windowMenu = FForm->WindowMenu();
-    if (!FMainMenu || !windowMenu || !FForm->ClientHandle())
+    if (!FSkinner.MainMenu() || !windowMenu || !FForm->ClientHandle())
         return;
     FreeWindowMenuItems();
     auto add = [&](TMenuItem* item) {
         FEngine->PrepareMenuItem(item);
         windowMenu->Add(item);
-        FreeNotification(item);
+        FSkinner.FreeNotification(item);
         FWindowMenuItems.push_back(item);
     };
     auto* line = new TMenuItem(nullptr);
@@ -360,34 +416,33 @@ void TkrvSkinWindowVCL::RebuildWindowMenu()
 
 // --- messages ------------------------------------------------------------------------------------------------
 
-// The MDI parts of PostProcess; true when the message was one of them.
-bool TkrvSkinWindowVCL::PostProcessMDI(TMessage& message)
+bool TkrvSkinWindowMDI::PostProcess(TMessage& message)
 {
     HWND window = FForm->WindowHandle();
     TCustomForm* main = FForm->MDIParent();
     HWND mainWindow = main ? main->WindowHandle() : nullptr;
     switch (message.Msg) {
     case WM_MDIACTIVATE:
-        if (IsMDIChild() && reinterpret_cast<HWND>(message.LParam) == window && mainWindow) {
+        if (FSkinner.IsMDIChild() && reinterpret_cast<HWND>(message.LParam) == window && mainWindow) {
             ::SendMessageW(mainWindow, WM_KRV_MDIMENUCHANGED, reinterpret_cast<WPARAM>(FForm),
-                           reinterpret_cast<LPARAM>(FMainMenu));
+                           reinterpret_cast<LPARAM>(FSkinner.MainMenu()));
             ::SendMessageW(mainWindow, WM_KRV_REBUILDWINDOWMENU, 0, 0);
         }
-        PaintFrame();
+        FSkinner.PaintFrame();
         return true;
     case WM_MDIREFRESHMENU:
-        PaintFrame();
+        FSkinner.PaintFrame();
         return true;
     case WM_MDIRESTORE:
-        if (IsMDIForm())
+        if (FSkinner.IsMDIForm())
             ShowMDIButtons(false);
         return true;
     case WM_MDIMAXIMIZE:
-        if (IsMDIForm())
+        if (FSkinner.IsMDIForm())
             ShowMDIButtons(true);
         return true;
     case WM_KRV_MDIMENUCHANGED:
-        if (IsMDIForm()) {
+        if (FSkinner.IsMDIForm()) {
             SetMergedChildMenu(reinterpret_cast<TMainMenu*>(message.LParam));
             BuildMenuBar(false);
         }
@@ -400,13 +455,17 @@ bool TkrvSkinWindowVCL::PostProcessMDI(TMessage& message)
         return true;
     case WM_KRV_SKINMDICHILD: {
         auto child = reinterpret_cast<HWND>(message.LParam);
-        if (IsMDIForm() && ::IsWindow(child) && !IsWindowSkinned(child) && FindFormByHandle(child))
+        if (FSkinner.IsMDIForm() && ::IsWindow(child) && !IsWindowSkinned(child) && FindFormByHandle(child))
             FEngine->SkinWindow(child, false);
         return true;
     }
+    case WM_SHOWWINDOW:
+        if (FSkinner.IsMDIChild())
+            FMDIChildHidden = message.WParam == 0;
+        return false;
     case WM_WINDOWPOSCHANGED: {
         auto* pos = reinterpret_cast<const WINDOWPOS*>(message.LParam);
-        if (IsMDIChild() && mainWindow && (pos->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)))
+        if (FSkinner.IsMDIChild() && mainWindow && (pos->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)))
             ::SendMessageW(mainWindow, WM_KRV_REBUILDWINDOWMENU, 0, 0);
         return false;
     }
@@ -416,13 +475,13 @@ bool TkrvSkinWindowVCL::PostProcessMDI(TMessage& message)
 }
 
 // A maximised child tells its parent (which shows the buttons) once, and un-tells it on restoring.
-void TkrvSkinWindowVCL::AnnounceMDIChildSize()
+void TkrvSkinWindowMDI::AnnounceChildSize(bool maximized)
 {
     TCustomForm* main = FForm->MDIParent();
     HWND mainWindow = main ? main->WindowHandle() : nullptr;
-    if (!IsMDIChild() || !mainWindow)
+    if (!FSkinner.IsMDIChild() || !mainWindow)
         return;
-    if (IsMaximized()) {
+    if (maximized) {
         if (!FMDIChildMaximized) {
             FMDIChildMaximized = true;
             ::SendMessageW(mainWindow, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(FForm->WindowHandle()), 0);
@@ -437,10 +496,10 @@ void TkrvSkinWindowVCL::AnnounceMDIChildSize()
 }
 
 // The MDI client's messages, after its own procedure ran.
-void TkrvSkinWindowVCL::ClientWindowProc(TMessage& message)
+void TkrvSkinWindowMDI::ClientWindowProc(TMessage& message)
 {
     message.Result = FClientHook->CallPrevious(message);
-    if (!FEngine->IsWorking() || !FFrameEnabled || !FSkinOn)
+    if (!FEngine->IsWorking() || !FSkinner.FrameEnabled() || !FSkinner.SkinOn())
         return;
     try {
         switch (message.Msg) {
@@ -465,25 +524,25 @@ void TkrvSkinWindowVCL::ClientWindowProc(TMessage& message)
                 ::PostMessageW(FForm->WindowHandle(), WM_KRV_SKINMDICHILD, 0, message.LParam);
             break;
         case WM_KRV_CLIENTTOP:
-            message.Result = FTopInset;
+            message.Result = FSkinner.TopInset();
             break;
         case WM_KRV_CLIENTLEFT:
-            message.Result = FSideInset;
+            message.Result = FSkinner.SideInset();
             break;
         case WM_KRV_CLIENTBOTTOM:
-            message.Result = FBottomInset;
+            message.Result = FSkinner.BottomInset();
             break;
         default:
             break;
         }
     } catch (...) {
-        Application->HandleException(this);
+        Application->HandleException(&FSkinner);
     }
 }
 
 // --- cascade and tile --------------------------------------------------------------------------------------
 
-std::vector<TCustomForm*> TkrvSkinWindowVCL::VisibleChildren(bool withMinimized) const
+std::vector<TCustomForm*> TkrvSkinWindowMDI::VisibleChildren(bool withMinimized) const
 {
     std::vector<TCustomForm*> children;
     for (int i = 0; i < FForm->MDIChildCount(); ++i) {
@@ -496,7 +555,7 @@ std::vector<TCustomForm*> TkrvSkinWindowVCL::VisibleChildren(bool withMinimized)
 }
 
 // From the last child to the first, 0.8 x 0.6 of the client, 22 pixels further each time.
-void TkrvSkinWindowVCL::CascadeChildren()
+void TkrvSkinWindowMDI::CascadeChildren()
 {
     RECT client{};
     ::GetClientRect(FForm->ClientHandle(), &client);
@@ -508,7 +567,7 @@ void TkrvSkinWindowVCL::CascadeChildren()
         (*it)->SetBounds(offset, offset, width, height);
 }
 
-void TkrvSkinWindowVCL::TileChildren(bool horizontal)
+void TkrvSkinWindowMDI::TileChildren(bool horizontal)
 {
     std::vector<TCustomForm*> children = VisibleChildren(false);
     int n = static_cast<int>(children.size());
