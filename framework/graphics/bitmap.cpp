@@ -99,11 +99,14 @@ TBitmap::TBitmap() = default;
 
 TBitmap::TBitmap(int width, int height, TPixelFormat format) { Recreate(width, height, StoredFormat(format), false); }
 
+// A copy takes the picture (Assign), not the OnChange handler of the bitmap it was copied from.
+// NOLINTNEXTLINE(bugprone-copy-constructor-init): the base's state is the handler, deliberately not copied
 TBitmap::TBitmap(const TBitmap& other) : TGraphic() { Assign(other); }
 
 TBitmap& TBitmap::operator=(const TBitmap& other)
 {
-    Assign(other);
+    if (this != &other)
+        Assign(other);
     return *this;
 }
 

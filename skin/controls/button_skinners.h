@@ -38,8 +38,8 @@ public:
     void Initialize() override;
 
 private:
-    TColor BackgroundColor() const;
-    bool WordWrap() const;
+    [[nodiscard]] TColor BackgroundColor() const;
+    [[nodiscard]] bool WordWrap() const;
     bool HasFocus();
     // Draws the glyph the button publishes (if any) and gives the rectangle its caption goes in.
     RECT DrawGlyph(TBitmap& picture);
@@ -63,7 +63,7 @@ public:
     void Detach() override;
 
     // Whether the pointer is polled (not in dialogs with an animation or a progress bar).
-    bool PollsPointer() const noexcept { return FHoverTimer != nullptr; }
+    [[nodiscard]] bool PollsPointer() const noexcept { return FHoverTimer != nullptr; }
 
 private:
     void HoverTimerTick(TObject* sender);

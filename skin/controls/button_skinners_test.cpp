@@ -256,7 +256,7 @@ protected:
         RECT r = ScreenBounds(control);
         return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     }
-    TkrvSkinEngine* Engine() const { return skinned_.Engine(); }
+    [[nodiscard]] TkrvSkinEngine* Engine() const { return skinned_.Engine(); }
     int Clicks(const wchar_t* name) { return clicks_[name]; }
 
     // Whether the button comes to show the face (1 normal, 2 hot, 3 pressed, 0 none of the skin's)

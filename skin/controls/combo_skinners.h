@@ -82,10 +82,10 @@ public:
     void AfterMessage(TMessage& message) override;
     void Paint() override;
 
-    TkrvSkinInternalComboButton* Button() const noexcept { return FButton.Get(); }
+    [[nodiscard]] TkrvSkinInternalComboButton* Button() const noexcept { return FButton.Get(); }
 
 protected:
-    TWinControl& Windowed() const { return static_cast<TWinControl&>(*FControl); }
+    [[nodiscard]] TWinControl& Windowed() const { return static_cast<TWinControl&>(*FControl); }
 
     TkrvSkinOverlaySlot<TkrvSkinInternalComboButton> FButton;
 };
@@ -118,11 +118,11 @@ public:
     void Update() override;
     void Detach() override;
 
-    TkrvSkinInternalUpDown* UpDown() const noexcept { return FUpDown.Get(); }
+    [[nodiscard]] TkrvSkinInternalUpDown* UpDown() const noexcept { return FUpDown.Get(); }
 
 private:
     // A drop-down calendar, rather than spin buttons.
-    bool ShowsDropDownButton() const;
+    [[nodiscard]] bool ShowsDropDownButton() const;
 
     TkrvSkinOverlaySlot<TkrvSkinInternalUpDown> FUpDown;
 };

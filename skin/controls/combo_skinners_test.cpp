@@ -117,7 +117,7 @@ protected:
                 return dynamic_cast<Skinner*>(s.get());
         return nullptr;
     }
-    TColor Colour(Skin2Color id) const { return skinned_->Engine()->GetColor(id); }
+    [[nodiscard]] TColor Colour(Skin2Color id) const { return skinned_->Engine()->GetColor(id); }
 
     std::unique_ptr<test::SkinnedForm> skinned_;
 };

@@ -41,7 +41,7 @@ public:
     void Initialize() override;
     void Detach() override;
 
-    HWND Header() const noexcept { return FHeader; }
+    [[nodiscard]] HWND Header() const noexcept { return FHeader; }
 
 private:
     void HeaderProc(TMessage& message);

@@ -82,7 +82,7 @@ protected:
                 return dynamic_cast<Skinner*>(s.get());
         return nullptr;
     }
-    TkrvSkinEngine& Engine() const { return *skinned_->Engine(); }
+    [[nodiscard]] TkrvSkinEngine& Engine() const { return *skinned_->Engine(); }
 
     std::unique_ptr<test::SkinnedForm> skinned_;
 };

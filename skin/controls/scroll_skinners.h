@@ -82,12 +82,12 @@ public:
     void AfterMessage(TMessage& message) override;
     void Paint() override;
 
-    TkrvSkinInternalScrollBar* VertBar() const noexcept { return FVertBar.Get(); }
-    TkrvSkinInternalScrollBar* HorzBar() const noexcept { return FHorzBar.Get(); }
+    [[nodiscard]] TkrvSkinInternalScrollBar* VertBar() const noexcept { return FVertBar.Get(); }
+    [[nodiscard]] TkrvSkinInternalScrollBar* HorzBar() const noexcept { return FHorzBar.Get(); }
 
 private:
-    bool WantsOverlays() const;
-    TWinControl* OverlayParent() const;
+    [[nodiscard]] bool WantsOverlays() const;
+    [[nodiscard]] TWinControl* OverlayParent() const;
     using OverlaySlot = TkrvSkinOverlaySlot<TkrvSkinInternalScrollBar>;
     void MakeOverlay(OverlaySlot& slot, bool horizontal);
     void UpdateScrollBars();
@@ -137,7 +137,7 @@ public:
     void AfterMessage(TMessage& message) override;
     void Paint() override;
 
-    TkrvSkinInternalScrollBar2* Bar() const noexcept { return FBar.Get(); }
+    [[nodiscard]] TkrvSkinInternalScrollBar2* Bar() const noexcept { return FBar.Get(); }
 
 private:
     TkrvSkinOverlaySlot<TkrvSkinInternalScrollBar2> FBar;

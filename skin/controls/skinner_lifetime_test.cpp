@@ -54,8 +54,8 @@ public:
     void Add(Entry::Kind kind, const std::wstring& who, UINT msg = 0) { entries_.push_back({kind, who, msg, {}}); }
     void Fault(const std::wstring& who, const std::string& what) { entries_.push_back({Entry::kFault, who, 0, what}); }
 
-    const std::vector<Entry>& Entries() const { return entries_; }
-    std::vector<std::wstring> Who(Entry::Kind kind) const
+    [[nodiscard]] const std::vector<Entry>& Entries() const { return entries_; }
+    [[nodiscard]] std::vector<std::wstring> Who(Entry::Kind kind) const
     {
         std::vector<std::wstring> names;
         for (const Entry& e : entries_)
@@ -64,14 +64,14 @@ public:
         return names;
     }
     // Where the first entry of that kind for `who` stands, or -1.
-    int IndexOf(Entry::Kind kind, const std::wstring& who) const
+    [[nodiscard]] int IndexOf(Entry::Kind kind, const std::wstring& who) const
     {
         for (size_t i = 0; i < entries_.size(); ++i)
             if (entries_[i].kind == kind && entries_[i].who == who)
                 return static_cast<int>(i);
         return -1;
     }
-    int Count(Entry::Kind kind, const std::wstring& who, UINT msg) const
+    [[nodiscard]] int Count(Entry::Kind kind, const std::wstring& who, UINT msg) const
     {
         return static_cast<int>(std::count_if(entries_.begin(), entries_.end(), [&](const Entry& e) {
             return e.kind == kind && e.who == who && e.msg == msg;
@@ -149,7 +149,7 @@ public:
     }
 
 private:
-    bool HoldsOverlay() const
+    [[nodiscard]] bool HoldsOverlay() const
     {
         if constexpr (std::is_base_of_v<TkrvSkinDateTimePicker, Skinner>)
             return this->Button() || this->UpDown();
@@ -301,8 +301,8 @@ protected:
     {
         return static_cast<T*>(form_->FindComponent(name));
     }
-    TMemo* memo() const { return Find<TMemo>(L"Memo1"); }
-    TkrvSkinWindow* Frame() const { return engine_->FindSkinWindow(form_->Handle()); }
+    [[nodiscard]] TMemo* memo() const { return Find<TMemo>(L"Memo1"); }
+    [[nodiscard]] TkrvSkinWindow* Frame() const { return engine_->FindSkinWindow(form_->Handle()); }
     template <typename Skinner>
     Skinner* SkinnerOf(const wchar_t* name) const
     {
@@ -314,7 +314,7 @@ protected:
     }
     // Every overlay of the form's controls: the memo's bar, each picker's up-down and button panel
     // (one of them hidden), the scroll bar's panel; each with the name the journal gives it.
-    std::vector<std::pair<TControl*, std::wstring>> Overlays() const
+    [[nodiscard]] std::vector<std::pair<TControl*, std::wstring>> Overlays() const
     {
         std::vector<std::pair<TControl*, std::wstring>> found;
         auto add = [&](TControl* overlay, const wchar_t* control) {
@@ -330,7 +330,7 @@ protected:
         return found;
     }
     // Windows the engine made that are still on the screen.
-    int OverlayWindowsLeft() const
+    [[nodiscard]] int OverlayWindowsLeft() const
     {
         int left = 0;
         EnumChildWindows(

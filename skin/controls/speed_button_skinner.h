@@ -26,7 +26,7 @@ public:
     void Paint() override;
 
 private:
-    TSpeedButton& Button() const;
+    [[nodiscard]] TSpeedButton& Button() const;
     // Draws the face, glyph and caption into `picture`.
     void PaintPicture(TBitmap& picture);
     void PaintOn(HDC dc, POINT origin);

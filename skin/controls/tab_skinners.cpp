@@ -151,11 +151,11 @@ void TkrvSkinTabControl::Paint()
     CopyToWindow(picture, window, WindowArea::Client);
 }
 
-void TkrvSkinTabControl::DrawTab(TBitmap& target, int index, bool selected, const RECT& r)
+void TkrvSkinTabControl::DrawTab(TBitmap& target, int index, bool selected, const RECT& tabRect)
 {
     TTabPosition position = Tabs().TabPosition();
     bool sideways = position == tpLeft || position == tpRight;
-    int width = r.right - r.left, height = r.bottom - r.top;
+    int width = tabRect.right - tabRect.left, height = tabRect.bottom - tabRect.top;
     TBitmap tab(sideways ? height : width, sideways ? width : height);
     const TkrvSkinMetrics& m = FEngine->Metrics();
     if (const TBitmap* face = selected ? FEngine->TabRes().TabA(0) : FEngine->TabRes().TabB(0))
@@ -215,7 +215,7 @@ void TkrvSkinTabControl::DrawTab(TBitmap& target, int index, bool selected, cons
         canvas->DrawText(caption, box, DT_SINGLELINE | DT_VCENTER);
         break;
     }
-    target.Canvas()->Draw(r.left, r.top, tab);
+    target.Canvas()->Draw(tabRect.left, tabRect.top, tab);
 }
 
 // --- plain tab controls -------------------------------------------------------------------------------
@@ -257,9 +257,9 @@ void TkrvSkinWndTabControl::Paint()
     CopyToWindow(picture, FHandle, WindowArea::Whole);
 }
 
-void TkrvSkinWndTabControl::DrawTab(TBitmap& target, int index, bool selected, const RECT& r)
+void TkrvSkinWndTabControl::DrawTab(TBitmap& target, int index, bool selected, const RECT& tabRect)
 {
-    TBitmap tab(std::max<int>(r.right - r.left, 1), std::max<int>(r.bottom - r.top, 1));
+    TBitmap tab(std::max<int>(tabRect.right - tabRect.left, 1), std::max<int>(tabRect.bottom - tabRect.top, 1));
     const TkrvSkinMetrics& m = FEngine->Metrics();
     if (const TBitmap* face = selected ? FEngine->TabRes().TabA(0) : FEngine->TabRes().TabB(0)) {
         if (tab.Height() > face->Height() + 1)
@@ -284,7 +284,7 @@ void TkrvSkinWndTabControl::DrawTab(TBitmap& target, int index, bool selected, c
     canvas.Brush()->SetStyle(bsClear);
     RECT box{(tab.Width() - canvas.TextWidth(text)) / 2, 2, tab.Width(), tab.Height()};
     canvas.DrawText(text, box, DT_SINGLELINE | DT_VCENTER);
-    target.Canvas()->Draw(r.left, r.top, tab);
+    target.Canvas()->Draw(tabRect.left, tabRect.top, tab);
 }
 
 }  // namespace ov

@@ -22,8 +22,8 @@ public:
     virtual std::wstring GetWideTabCaption(int index);
 
 private:
-    TCustomTabControl& Tabs() const { return static_cast<TCustomTabControl&>(*FControl); }
-    void DrawTab(TBitmap& target, int index, bool selected, const RECT& tab);
+    [[nodiscard]] TCustomTabControl& Tabs() const { return static_cast<TCustomTabControl&>(*FControl); }
+    void DrawTab(TBitmap& target, int index, bool selected, const RECT& tabRect);
 };
 
 class TkrvSkinWndTabControl : public TkrvSkinControlWnd {
@@ -37,7 +37,7 @@ public:
     void Paint() override;
 
 private:
-    void DrawTab(TBitmap& target, int index, bool selected, const RECT& tab);
+    void DrawTab(TBitmap& target, int index, bool selected, const RECT& tabRect);
     int FTabHeight = 0;
 };
 

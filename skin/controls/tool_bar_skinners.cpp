@@ -49,19 +49,19 @@ TkrvToolButtonLook ToolButtonLook(TCustomDrawState state)
     return TkrvToolButtonLook::Own;
 }
 
-POINT ToolButtonCaptionOrigin(const RECT& r, int contentRight, int w, bool hasImages, bool list, bool imageDrawn,
-                              SIZE image, bool down)
+POINT ToolButtonCaptionOrigin(const RECT& button, int contentRight, int captionWidth, bool hasImages, bool list,
+                              bool imageDrawn, SIZE image, bool down)
 {
-    int centred = r.left + (contentRight - r.left - w) / 2;
+    int centred = button.left + (contentRight - button.left - captionWidth) / 2;
     if (hasImages) {
         if (!list)
-            return {centred, r.top + image.cy + 4};
-        return imageDrawn ? POINT{r.left + image.cx + 7, r.top + (image.cy - 16) / 2 + 4}
-                          : POINT{r.left + 5, r.top + 4};
+            return {centred, button.top + image.cy + 4};
+        return imageDrawn ? POINT{button.left + image.cx + 7, button.top + (image.cy - 16) / 2 + 4}
+                          : POINT{button.left + 5, button.top + 4};
     }
     if (list)
-        return {r.left + 8, r.top + 3};
-    return {centred, r.top + (down ? 5 : 4)};
+        return {button.left + 8, button.top + 3};
+    return {centred, button.top + (down ? 5 : 4)};
 }
 
 void TkrvSkinToolBar::Initialize()

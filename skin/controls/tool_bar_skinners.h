@@ -25,7 +25,7 @@ public:
     void ToolBarCustomDrawButton(TToolBar* sender, TToolButton* button, TCustomDrawState state, bool& defaultDraw);
 
 private:
-    TToolBar& Bar() const { return static_cast<TToolBar&>(*FControl); }
+    [[nodiscard]] TToolBar& Bar() const { return static_cast<TToolBar&>(*FControl); }
     void DrawButton(TCanvas& canvas, const RECT& r, bool isDropDown, const std::wstring& caption, int imageIndex,
                     TCustomImageList* images, bool down);
 

@@ -52,11 +52,11 @@ public:
     void AfterMessage(TMessage& message) override;
     void Paint() override;
 
-    const TBitmap* TrackImage() const noexcept { return FTrackImage.get(); }
+    [[nodiscard]] const TBitmap* TrackImage() const noexcept { return FTrackImage.get(); }
 
 private:
-    bool Vertical() const;
-    RECT ChannelRect() const;
+    [[nodiscard]] bool Vertical() const;
+    [[nodiscard]] RECT ChannelRect() const;
     void DrawChannel(TCanvas& canvas, const RECT& channel);
     // The selection's two lines; the colour they were drawn in (the ticks take it too), or black.
     TColor DrawSelection(TCanvas& canvas, const RECT& channel);
@@ -64,7 +64,7 @@ private:
     // `place` gives a value's position along the bar.
     void DrawTicks(TCanvas& canvas, const RECT& frame, const std::function<int(int)>& place, TColor color);
     // Where the control centres its thumb for `value`, along the bar.
-    int ValuePosition(const RECT& channel, int value) const;
+    [[nodiscard]] int ValuePosition(const RECT& channel, int value) const;
 
     std::unique_ptr<TBitmap> FTrackImage;
 };
@@ -85,10 +85,10 @@ public:
     bool PreMessage(TMessage& message) override;
     void Paint() override;
 
-    int PressedPart() const noexcept { return FPressedPart; }
+    [[nodiscard]] int PressedPart() const noexcept { return FPressedPart; }
 
 private:
-    bool Vertical() const;
+    [[nodiscard]] bool Vertical() const;
 
     int FPressedPart = 0;
 };

@@ -151,7 +151,7 @@ protected:
     {
         return static_cast<T*>(skinned_->Form()->FindComponent(name));
     }
-    TkrvSkinEngine& Engine() const { return *skinned_->Engine(); }
+    [[nodiscard]] TkrvSkinEngine& Engine() const { return *skinned_->Engine(); }
 
     std::unique_ptr<test::SkinnedForm> skinned_;
 };
@@ -243,8 +243,8 @@ TEST_F(ValueSkinners, AVerticalTrackBarTurnsTheChannelImage)
     RECT channel{}, thumb{};
     SendMessageW(bar->Handle(), TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&channel));
     SendMessageW(bar->Handle(), TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
-    EXPECT_NEAR(TrackBarValuePosition(channel.top, channel.bottom, thumb.bottom - thumb.top, 0, 10, 3),
-                (thumb.top + thumb.bottom) / 2, 1);
+    const int thumbCentre = (thumb.top + thumb.bottom) / 2;
+    EXPECT_NEAR(TrackBarValuePosition(channel.top, channel.bottom, thumb.bottom - thumb.top, 0, 10, 3), thumbCentre, 1);
     const TBitmap* stored = Engine().SkinBitmap(SKIN2_TRACKBAR);
     EXPECT_EQ(skinner->TrackImage()->Width(), stored->Height());
     EXPECT_EQ(skinner->TrackImage()->Height(), stored->Width());

@@ -31,9 +31,9 @@ public:
     SkinnedForm(const SkinnedForm&) = delete;
     SkinnedForm& operator=(const SkinnedForm&) = delete;
 
-    TForm* Form() const { return form_; }
-    TkrvSkinEngine* Engine() const { return engine_; }
-    HWND Window() const { return form_->Handle(); }
+    [[nodiscard]] TForm* Form() const { return form_; }
+    [[nodiscard]] TkrvSkinEngine* Engine() const { return engine_; }
+    [[nodiscard]] HWND Window() const { return form_->Handle(); }
     // Shows the form in front and lets it paint.
     void ShowInFront();
 

@@ -55,13 +55,13 @@ public:
     // True makes the control walk set the control's ParentColor.
     virtual bool UsesParentColor() { return false; }
     // The framework control it serves, or null for a plain window.
-    virtual TControl* Control() const { return nullptr; }
+    [[nodiscard]] virtual TControl* Control() const { return nullptr; }
 
-    TkrvSkinWindow* OwnerWindow() const noexcept { return FOwnerWindow; }
-    TkrvSkinEngine* Engine() const noexcept { return FEngine; }
-    unsigned char State() const noexcept { return FState; }
-    bool Hovered() const noexcept { return (FState & kHover) != 0; }
-    bool Pressed() const noexcept { return (FState & kPressed) != 0; }
+    [[nodiscard]] TkrvSkinWindow* OwnerWindow() const noexcept { return FOwnerWindow; }
+    [[nodiscard]] TkrvSkinEngine* Engine() const noexcept { return FEngine; }
+    [[nodiscard]] unsigned char State() const noexcept { return FState; }
+    [[nodiscard]] bool Hovered() const noexcept { return (FState & kHover) != 0; }
+    [[nodiscard]] bool Pressed() const noexcept { return (FState & kPressed) != 0; }
 
     // Copies the paint rectangle of `bitmap` onto the control, then centres `text` in `rect` (grey
     // when disabled, moved by one pixel while pressed).
@@ -74,7 +74,7 @@ public:
 protected:
     void SetState(unsigned char bits, bool on) { FState = on ? (FState | bits) : (FState & ~bits); }
     // Whether the engine is working and painting may happen.
-    bool EngineWorking() const;
+    [[nodiscard]] bool EngineWorking() const;
     // A device context of the control's client area; none when it has no window.
     UniqueWindowDC ControlDC();
     // Answers WM_ERASEBKGND (nothing to erase) and WM_PAINT (`paint` between BeginPaint and
@@ -113,12 +113,12 @@ public:
     void GetPaintRect(RECT& rect) override;
     HWND GetHandle() override;
     bool IsEnabled() override { return FControl->Enabled(); }
-    TControl* Control() const override { return FControl; }
+    [[nodiscard]] TControl* Control() const override { return FControl; }
 
     // Puts the control's previous WindowProc back (or hands it on, see TWindowProcHook).
     void Unhook() { FHook.Remove(); }
     // Whether the skinner still sits in the control's message path.
-    bool Hooked() const noexcept { return FHook.Control() != nullptr; }
+    [[nodiscard]] bool Hooked() const noexcept { return FHook.Control() != nullptr; }
     void CallPrevious(TMessage& message) { FHook.CallPrevious(message); }
 
 protected:
@@ -139,9 +139,9 @@ public:
     HWND GetHandle() override { return FHandle; }
     bool IsEnabled() override { return ::IsWindowEnabled(FHandle) != FALSE; }
 
-    int GetWindowWidth() const;
-    int GetWindowHeight() const;
-    std::wstring ReadWindowText() const;
+    [[nodiscard]] int GetWindowWidth() const;
+    [[nodiscard]] int GetWindowHeight() const;
+    [[nodiscard]] std::wstring ReadWindowText() const;
 
 protected:
     LRESULT CallPrevious(const TMessage& message) { return FHook.CallPrevious(message); }

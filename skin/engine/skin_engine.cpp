@@ -132,7 +132,7 @@ public:
         if (!path_.empty())
             ::DeleteFileW(path_.c_str());
     }
-    const std::wstring& Path() const { return path_; }
+    [[nodiscard]] const std::wstring& Path() const { return path_; }
 
 private:
     TMemoryStream data_;

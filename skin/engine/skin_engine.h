@@ -75,11 +75,11 @@ class TkrvSkinCollectionItem : public TCollectionItem {
     explicit TkrvSkinCollectionItem(TCollection* collection);
     ~TkrvSkinCollectionItem() override;
 
-    const std::wstring& SkinFile() const noexcept { return FSkinFile; }
+    [[nodiscard]] const std::wstring& SkinFile() const noexcept { return FSkinFile; }
     void SetSkinFile(const std::wstring& value) { FSkinFile = value; }
-    const std::wstring& Password() const noexcept { return FPassword; }
+    [[nodiscard]] const std::wstring& Password() const noexcept { return FPassword; }
     void SetPassword(const std::wstring& value) { FPassword = value; }
-    TkrvSkinReader* Reader() const noexcept { return FReader.get(); }
+    [[nodiscard]] TkrvSkinReader* Reader() const noexcept { return FReader.get(); }
     void DefineProperties(TFiler& filer) override;
     // Writes the package to a temporary file, loads it into the item's reader and deletes the file.
     void LoadSkinData(TStream& stream);
@@ -94,7 +94,7 @@ class TkrvSkinCollection : public TCollection {
     OV_CLASS(TkrvSkinCollection, TCollection)
 
     explicit TkrvSkinCollection(TComponent* engine);
-    TComponent* Engine() const noexcept { return FEngine; }
+    [[nodiscard]] TComponent* Engine() const noexcept { return FEngine; }
 
 private:
     TComponent* FEngine;
@@ -108,38 +108,38 @@ class TkrvSkinEngine : public TComponent {
     ~TkrvSkinEngine() override;
 
     // --- published properties ---
-    bool Active() const noexcept { return FActive; }
+    [[nodiscard]] bool Active() const noexcept { return FActive; }
     void SetActive(bool value);
-    bool Ready() const { return FReader && FReader->Loaded(); }
+    [[nodiscard]] bool Ready() const { return FReader && FReader->Loaded(); }
     void SetReady(bool) {}
-    const std::wstring& Password() const noexcept { return FPassword; }
+    [[nodiscard]] const std::wstring& Password() const noexcept { return FPassword; }
     void SetPassword(const std::wstring& value) { FPassword = value; }
-    const std::wstring& SkinFile() const noexcept { return FSkinFile; }
+    [[nodiscard]] const std::wstring& SkinFile() const noexcept { return FSkinFile; }
     // Finds the file (as named, else by its name beside the program, in the Windows folder, in the
     // system folder) and loads it; nothing happens when it is nowhere.
     void SetSkinFile(const std::wstring& value);
-    const std::wstring& ResSysMenuMin() const noexcept { return FResSysMenu[0]; }
+    [[nodiscard]] const std::wstring& ResSysMenuMin() const noexcept { return FResSysMenu[0]; }
     void SetResSysMenuMin(const std::wstring& value) { SetSystemMenuCaption(0, value); }
-    const std::wstring& ResSysMenuMax() const noexcept { return FResSysMenu[1]; }
+    [[nodiscard]] const std::wstring& ResSysMenuMax() const noexcept { return FResSysMenu[1]; }
     void SetResSysMenuMax(const std::wstring& value) { SetSystemMenuCaption(1, value); }
-    const std::wstring& ResSysMenuClose() const noexcept { return FResSysMenu[3]; }
+    [[nodiscard]] const std::wstring& ResSysMenuClose() const noexcept { return FResSysMenu[3]; }
     void SetResSysMenuClose(const std::wstring& value) { SetSystemMenuCaption(3, value); }
-    int DisabledTag() const noexcept { return FDisabledTag; }
+    [[nodiscard]] int DisabledTag() const noexcept { return FDisabledTag; }
     void SetDisabledTag(int value) noexcept { FDisabledTag = value; }
-    bool DrawScrollBar() const noexcept { return FDrawScrollBar; }
+    [[nodiscard]] bool DrawScrollBar() const noexcept { return FDrawScrollBar; }
     void SetDrawScrollBar(bool value) noexcept { FDrawScrollBar = value; }
-    std::wstring Version() const { return L"4.6"; }
+    [[nodiscard]] std::wstring Version() const { return L"4.6"; }
     void SetVersion(const std::wstring&) {}
-    bool BuiltIn() const noexcept { return FBuiltIn; }
+    [[nodiscard]] bool BuiltIn() const noexcept { return FBuiltIn; }
     void SetBuiltIn(bool value);
-    bool SkinDialogs() const noexcept { return FSkinDialogs; }
+    [[nodiscard]] bool SkinDialogs() const noexcept { return FSkinDialogs; }
     void SetSkinDialogs(bool value) noexcept { FSkinDialogs = value; }
-    bool SkinAllForms() const noexcept { return FSkinAllForms; }
+    [[nodiscard]] bool SkinAllForms() const noexcept { return FSkinAllForms; }
     void SetSkinAllForms(bool value);
-    TkrvSkinCollection* AdditionalBuiltInSkins() const noexcept { return FAdditionalBuiltInSkins.get(); }
-    bool NoChangeButtonsFontColor() const noexcept { return FNoChangeButtonsFontColor; }
+    [[nodiscard]] TkrvSkinCollection* AdditionalBuiltInSkins() const noexcept { return FAdditionalBuiltInSkins.get(); }
+    [[nodiscard]] bool NoChangeButtonsFontColor() const noexcept { return FNoChangeButtonsFontColor; }
     void SetNoChangeButtonsFontColor(bool value) noexcept { FNoChangeButtonsFontColor = value; }
-    TStrings* AutoSkinWndClassNames() const noexcept { return FAutoSkinWndClassNames.get(); }
+    [[nodiscard]] TStrings* AutoSkinWndClassNames() const noexcept { return FAutoSkinWndClassNames.get(); }
     void SetAutoSkinWndClassNames(TStrings* value);
     TNotifyEvent OnSkinChanged;
     TNotifyEvent OnSkinChanging;
@@ -149,10 +149,10 @@ class TkrvSkinEngine : public TComponent {
     void Notification(TComponent* component, TOperation operation) override;
 
     // Active, a skin loaded, not designing: every hook and skinner asks this first.
-    bool IsWorking() const;
-    bool Designing() const { return ComponentState().Contains(csDesigning); }
+    [[nodiscard]] bool IsWorking() const;
+    [[nodiscard]] bool Designing() const { return ComponentState().Contains(csDesigning); }
     // Free has begun: every skinner passes messages straight on from now on.
-    bool IsDestroying() const { return ComponentState().Contains(csDestroying); }
+    [[nodiscard]] bool IsDestroying() const { return ComponentState().Contains(csDestroying); }
 
     void SkinMainForm(TCustomForm* form);
     void SkinWindow(HWND window, bool dialog);
@@ -167,33 +167,33 @@ class TkrvSkinEngine : public TComponent {
     // false when the skin has no such bitmap.
     bool GetBitmap(Skin2Bitmap id, TBitmap& out, int count = 0, int index = 0) const;
     // The reader's own bitmap (null when missing); valid until the next skin load.
-    TBitmap* SkinBitmap(Skin2Bitmap id) const { return FReader->GetBitmap(id); }
-    TColor GetColor(Skin2Color id) const { return FReader->GetColor(id); }
-    bool GetBoolean(Skin2Boolean id) const { return FReader->GetBoolean(id); }
-    int GetInteger(Skin2Integer id) const { return FReader->GetInteger(id); }
-    TColor FormColor() const noexcept { return FMetrics.formColor; }
-    const TkrvSkinMetrics& Metrics() const noexcept { return FMetrics; }
-    int MinFormWidth() const noexcept { return FMinFormWidth; }
-    HBRUSH FormBrush() const noexcept { return FFormBrush.get(); }
-    TColor DisabledMenuTextColor() const noexcept { return clGray; }
-    TColor InactiveTitleColor() const noexcept { return clInactiveCaption; }
-    int CaptionLeft() const noexcept { return FCaptionLeft; }
-    TkrvSkinReader* Reader() const noexcept { return FReader; }
+    [[nodiscard]] TBitmap* SkinBitmap(Skin2Bitmap id) const { return FReader->GetBitmap(id); }
+    [[nodiscard]] TColor GetColor(Skin2Color id) const { return FReader->GetColor(id); }
+    [[nodiscard]] bool GetBoolean(Skin2Boolean id) const { return FReader->GetBoolean(id); }
+    [[nodiscard]] int GetInteger(Skin2Integer id) const { return FReader->GetInteger(id); }
+    [[nodiscard]] TColor FormColor() const noexcept { return FMetrics.formColor; }
+    [[nodiscard]] const TkrvSkinMetrics& Metrics() const noexcept { return FMetrics; }
+    [[nodiscard]] int MinFormWidth() const noexcept { return FMinFormWidth; }
+    [[nodiscard]] HBRUSH FormBrush() const noexcept { return FFormBrush.get(); }
+    [[nodiscard]] TColor DisabledMenuTextColor() const noexcept { return clGray; }
+    [[nodiscard]] TColor InactiveTitleColor() const noexcept { return clInactiveCaption; }
+    [[nodiscard]] int CaptionLeft() const noexcept { return FCaptionLeft; }
+    [[nodiscard]] TkrvSkinReader* Reader() const noexcept { return FReader; }
     TkrvSkinScrollBtnRes& ScrollBtnRes() noexcept { return FScrollBtnRes; }
     TkrvSkinProgressBarRes& ProgressBarRes() noexcept { return FProgressBarRes; }
     TkrvSkinTabRes& TabRes() noexcept { return FTabRes; }
 
     // --- frame skinners ---
-    const std::vector<TkrvSkinWindow*>& SkinWindows() const noexcept { return FSkinWindows; }
+    [[nodiscard]] const std::vector<TkrvSkinWindow*>& SkinWindows() const noexcept { return FSkinWindows; }
     TkrvSkinWindow* FindSkinWindow(HWND window) const;
     // Called by a frame skinner's destructor.
     void RemoveSkinWindow(TkrvSkinWindow* skinWindow);
-    bool Removing() const noexcept { return FRemoving; }
-    bool SkinningAll() const noexcept { return FSkinningAll; }
+    [[nodiscard]] bool Removing() const noexcept { return FRemoving; }
+    [[nodiscard]] bool SkinningAll() const noexcept { return FSkinningAll; }
 
     // --- system menu of skinned windows ---
-    TPopupMenu* SystemMenu() const noexcept { return FSystemMenu; }
-    TkrvSkinWindow* MenuTarget() const noexcept { return FMenuTarget; }
+    [[nodiscard]] TPopupMenu* SystemMenu() const noexcept { return FSystemMenu; }
+    [[nodiscard]] TkrvSkinWindow* MenuTarget() const noexcept { return FMenuTarget; }
     void SetMenuTarget(TkrvSkinWindow* target) noexcept { FMenuTarget = target; }
 
     // --- menus ---
@@ -223,7 +223,7 @@ private:
     void AutoSkinNamesChanged(TObject* sender);
     void AddAutoSkinNames();
     void AppendSkinWindow(TkrvSkinWindow* skinWindow);
-    bool Loading() const { return ComponentState().Contains(csLoading); }
+    [[nodiscard]] bool Loading() const { return ComponentState().Contains(csLoading); }
 
     bool FActive = false;
     std::wstring FPassword;

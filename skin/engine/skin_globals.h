@@ -20,8 +20,8 @@ class TkrvClassNameList {
 public:
     TkrvClassNameList(std::initializer_list<const wchar_t*> preset);
     void Add(std::wstring_view name);
-    bool Contains(std::wstring_view name) const;
-    const std::vector<std::wstring>& Names() const noexcept { return names_; }
+    [[nodiscard]] bool Contains(std::wstring_view name) const;
+    [[nodiscard]] const std::vector<std::wstring>& Names() const noexcept { return names_; }
 
 private:
     std::vector<std::wstring> names_;

@@ -25,7 +25,7 @@ public:
     TkrvSkinOverlaySlotBase(const TkrvSkinOverlaySlotBase&) = delete;
     TkrvSkinOverlaySlotBase& operator=(const TkrvSkinOverlaySlotBase&) = delete;
 
-    TkrvSkinControl& Skinner() const noexcept { return FSkinner; }
+    [[nodiscard]] TkrvSkinControl& Skinner() const noexcept { return FSkinner; }
 
 protected:
     explicit TkrvSkinOverlaySlotBase(TkrvSkinControl& skinner) noexcept : FSkinner(skinner) {}
@@ -65,7 +65,7 @@ public:
     }
 
     // The skinner that made it; null once the skinner has let it go.
-    TkrvSkinControl* Skinner() const noexcept { return FSlot ? &FSlot->Skinner() : nullptr; }
+    [[nodiscard]] TkrvSkinControl* Skinner() const noexcept { return FSlot ? &FSlot->Skinner() : nullptr; }
     // The skinner lets it go (its slot, just before freeing it).
     void ForgetSkinner() noexcept { FSlot = nullptr; }
 
@@ -99,7 +99,7 @@ public:
     explicit TkrvSkinOverlaySlot(TkrvSkinControl& skinner) noexcept : TkrvSkinOverlaySlotBase(skinner) {}
     ~TkrvSkinOverlaySlot() { Release(); }
 
-    Overlay* Get() const noexcept { return static_cast<Overlay*>(FOverlay); }
+    [[nodiscard]] Overlay* Get() const noexcept { return static_cast<Overlay*>(FOverlay); }
     Overlay* operator->() const noexcept { return Get(); }
     explicit operator bool() const noexcept { return FOverlay != nullptr; }
 

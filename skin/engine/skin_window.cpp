@@ -139,11 +139,10 @@ void TkrvSkinWindow::ContextHelp() { ::PostMessageW(GetHandle(), WM_SYSCOMMAND, 
 
 void TkrvSkinWindow::MaximizeRestore()
 {
-    if (IsMinimized())
-        ::PostMessageW(GetHandle(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-    else if (IsMaximized())
+    // A minimised window is maximised from its icon even when it was maximised before.
+    if (IsMaximized() && !IsMinimized())
         ::PostMessageW(GetHandle(), WM_SYSCOMMAND, SC_RESTORE, 0);
-    else if (FHasMaxButton)
+    else if (IsMinimized() || FHasMaxButton)
         ::PostMessageW(GetHandle(), WM_SYSCOMMAND, SC_MAXIMIZE, 0);
 }
 

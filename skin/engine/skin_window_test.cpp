@@ -59,20 +59,20 @@ class SkinnedFrame : public ::testing::Test {
 protected:
     SkinnedFrame() : skinned(test::FormLayout(400, 200)) { skinned.ShowInFront(); }
 
-    RECT Bounds() const
+    [[nodiscard]] RECT Bounds() const
     {
         RECT r{};
         GetWindowRect(skinned.Window(), &r);
         return r;
     }
-    int TitleHeight() const { return test::BuiltinSkin().GetBitmap(SKIN2_TITLEBAR1)->Height(); }
-    int ButtonWidth() const { return test::BuiltinSkin().GetBitmap(SKIN2_TITLEBUTTONS)->Width() / 18; }
-    int CloseLeft() const
+    [[nodiscard]] int TitleHeight() const { return test::BuiltinSkin().GetBitmap(SKIN2_TITLEBAR1)->Height(); }
+    [[nodiscard]] int ButtonWidth() const { return test::BuiltinSkin().GetBitmap(SKIN2_TITLEBUTTONS)->Width() / 18; }
+    [[nodiscard]] int CloseLeft() const
     {
         return Bounds().right - Bounds().left - test::BuiltinSkin().GetInteger(SKIN2_TITLEBARBUTTONPOSX) -
                ButtonWidth();
     }
-    int ButtonTop() const { return test::BuiltinSkin().GetInteger(SKIN2_TITLEBARBUTTONPOSY); }
+    [[nodiscard]] int ButtonTop() const { return test::BuiltinSkin().GetInteger(SKIN2_TITLEBARBUTTONPOSY); }
 
     test::SkinnedForm skinned;
 };

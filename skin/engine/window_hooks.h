@@ -26,7 +26,7 @@ public:
     void CallPrevious(TMessage& message) const { previous_(message); }
     // Puts the replaced procedure back (or hands it to the hook above this one).
     void Remove();
-    TControl* Control() const noexcept { return control_; }
+    [[nodiscard]] TControl* Control() const noexcept { return control_; }
 
 private:
     TControl* control_;
@@ -42,17 +42,17 @@ public:
     TSubclassHook(const TSubclassHook&) = delete;
     TSubclassHook& operator=(const TSubclassHook&) = delete;
 
-    LRESULT CallPrevious(UINT msg, WPARAM wParam, LPARAM lParam) const
+    [[nodiscard]] LRESULT CallPrevious(UINT msg, WPARAM wParam, LPARAM lParam) const
     {
         return ::CallWindowProcW(previous_, window_, msg, wParam, lParam);
     }
-    LRESULT CallPrevious(const TMessage& message) const
+    [[nodiscard]] LRESULT CallPrevious(const TMessage& message) const
     {
         return CallPrevious(message.Msg, message.WParam, message.LParam);
     }
     // Puts the saved procedure back while the window exists; the instance is freed either way.
     void Remove();
-    HWND Window() const noexcept { return window_; }
+    [[nodiscard]] HWND Window() const noexcept { return window_; }
 
 private:
     HWND window_;
