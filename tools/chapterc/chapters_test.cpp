@@ -209,7 +209,7 @@ TEST(ChapterZero, ObjectsCarryTheirPictureAsAnOle1PaintPicture)
         EXPECT_EQ(Le32(ole, 0), 0x501u);
         EXPECT_EQ(Le32(ole, 4), 2u);  // embedded
         ASSERT_EQ(Le32(ole, 8), 14u);
-        EXPECT_EQ(std::string(reinterpret_cast<const char*>(&ole[12]), 14), std::string("Paint.Picture", 14));
+        EXPECT_EQ(std::string(reinterpret_cast<const char*>(&ole[12]), 14), std::string("Paint.Picture\0", 14));
         EXPECT_EQ(Le32(ole, 26), 0u);  // topic
         EXPECT_EQ(Le32(ole, 30), 0u);  // item
         uint32_t nativeSize = Le32(ole, 34);
@@ -343,7 +343,7 @@ TEST_F(RichEditTest, EveryChapterLoadsWithItsTitleFirstItsTextAndItsSymbols)
             EXPECT_NE(text.find(sentence), std::wstring::npos) << "missing a sentence of chapter " << chapter.number;
         }
         // Symbols written as \uN read back as themselves, without their ASCII fallbacks.
-        EXPECT_NE(text.find(L"“"), std::wstring::npos);
+        EXPECT_NE(text.find(L'“'), std::wstring::npos);
         EXPECT_EQ(text.find(L'"'), std::wstring::npos) << "a fallback quotation mark leaked into the text";
         EXPECT_EQ(text.find(L"℃C"), std::wstring::npos) << "a fallback letter follows the degree sign";
     }
@@ -367,8 +367,9 @@ TEST_F(RichEditTest, ChapterZeroHoldsSevenObjectsOfItsPictureSizes)
         ASSERT_EQ(ole->GetObject(i, &object, REO_GETOBJ_NO_INTERFACES), S_OK);
         at = rtf.find(R"(\picwgoal)", at + 1);
         long twipsWide = *NumberAfter(rtf, R"(\picwgoal)", at), twipsHigh = *NumberAfter(rtf, R"(\pichgoal)", at);
-        EXPECT_NEAR(object.sizel.cx, twipsWide * 2540 / 1440, 2) << "object " << i;
-        EXPECT_NEAR(object.sizel.cy, twipsHigh * 2540 / 1440, 2) << "object " << i;
+        const long hundredthsWide = twipsWide * 2540 / 1440, hundredthsHigh = twipsHigh * 2540 / 1440;
+        EXPECT_NEAR(object.sizel.cx, hundredthsWide, 2) << "object " << i;
+        EXPECT_NEAR(object.sizel.cy, hundredthsHigh, 2) << "object " << i;
         EXPECT_GT(object.cp, lastCp);
         lastCp = object.cp;
     }
@@ -474,7 +475,8 @@ TEST_F(RichEditTest, PicturesDrawInTheirOwnColours)
     ComOwner<IRichEditOle> ole(raw);
     auto matches = [](uint32_t pixel, int r, int g, int b) {
         auto close = [](int value, int want) { return value > want - 12 && value < want + 12; };
-        return close(pixel >> 16 & 0xff, r) && close(pixel >> 8 & 0xff, g) && close(pixel & 0xff, b);
+        auto channel = [pixel](int shift) { return static_cast<int>(pixel >> shift & 0xff); };
+        return close(channel(16), r) && close(channel(8), g) && close(channel(0), b);
     };
     ShownView shown(view.get());
     for (LONG i = 0; i < ole->GetObjectCount(); ++i) {
